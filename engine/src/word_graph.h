@@ -1,0 +1,50 @@
+// Turning the word graph into word lists, and the letter signatures that
+// puzzles are found with.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "engine_rand.h"
+#include "lang_dict.h"
+#include "word_list.h"
+
+namespace wordcore {
+
+constexpr int kListCount = 15;  // lists are indexed by word length 0 to 14
+constexpr int kMinWordLength = 3;
+constexpr int kMaxWordLength = 10;
+
+// Bounds that keep a hostile graph from exhausting memory or time: a graph of
+// 524,288 nodes that shares its groups can spell 26^10 words.
+constexpr uint32_t kMaxWords = 1u << 22;
+constexpr uint64_t kMaxWalkSteps = uint64_t{1} << 27;
+
+using WordLists = std::array<WordList, kListCount>;
+
+// Appends every word of 3 to 10 letters that `dict` spells to lists[length],
+// in graph order: depth first from the root group at index 0, the nodes of a
+// group in array order, a node's own word before the words below it. One walk
+// serves all lengths; the order within each length is the order a walk for
+// that length alone would give. Returns tooManyWords or tooManySteps (and
+// leaves the lists in an unspecified state) when a bound is passed.
+DictStatus enumerateWords(const LangDict& dict, WordLists& lists);
+
+// Permutes `list`: every position i from 0 up is swapped with position
+// rand.next() % size(), drawn from the whole list. Draws nothing from an
+// empty list.
+void shuffleWords(WordList& list, EngineRand& rand);
+
+// Sets counts[k] to the number of times letter 'a' + k occurs in `word` (a
+// NUL-terminated string of a to z) and returns the mask of the letters
+// present (bit k for letter 'a' + k).
+uint32_t makeSignature(const char* word, uint8_t counts[26]);
+
+// The mask of makeSignature without the counts.
+uint32_t letterMask(const char* word, int length);
+
+// True when `word` (its first `length` letters) needs no letter more often
+// than `rackCounts` holds it.
+bool fitsRack(const uint8_t rackCounts[26], const char* word, int length);
+
+}  // namespace wordcore

@@ -1,0 +1,28 @@
+# Checks that LIBRARY exports exactly the five engine functions and needs no
+# library beyond the C and C++ runtimes.
+execute_process(COMMAND nm -D --defined-only ${LIBRARY}
+  OUTPUT_VARIABLE symbols RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+string(REGEX MATCHALL "[^\n]+" lines "${symbols}")
+set(exported "")
+foreach(line IN LISTS lines)
+  if(line MATCHES "^[0-9a-fA-F]+ [TtWwDdBbRrVvi] ([^ ]+)$")
+    list(APPEND exported ${CMAKE_MATCH_1})
+  endif()
+endforeach()
+list(SORT exported)
+set(expected clearMemory llpGetNumWordsInSize llpGetWord loadLangDict makeLLPuzzleA)
+if(NOT exported STREQUAL expected)
+  message(FATAL_ERROR "exported symbols are [${exported}], expected [${expected}]")
+endif()
+
+execute_process(COMMAND readelf -d ${LIBRARY} OUTPUT_VARIABLE dynamic)
+string(REGEX MATCHALL "Shared library: \\[[^]]+\\]" needed "${dynamic}")
+foreach(entry IN LISTS needed)
+  if(NOT entry MATCHES "\\[(libstdc\\+\\+|libm|libgcc_s|libc|ld-linux[^]]*|libasan|libubsan)\\.so")
+    message(FATAL_ERROR "the library needs more than the C++ runtime: ${entry}")
+  endif()
+endforeach()
+message(STATUS "exports: ${exported}")

@@ -1,0 +1,142 @@
+// Reading dictionary files: layout, and refusal of every malformed file.
+#include <gtest/gtest.h>
+
+#include "lang_dict.h"
+#include "puzzle_engine.h"
+#include "test_dictionaries.h"
+
+namespace wordcore {
+namespace {
+
+using vorpex::testing::fileBytes;
+using vorpex::testing::graphOf;
+using vorpex::testing::TempDir;
+
+std::vector<std::string> allWords(const PuzzleEngine& engine) {
+  std::vector<std::string> words;
+  for (int len = 3; len <= 10; ++len)
+    for (size_t i = 0; i < engine.wordsByLen(len).size(); ++i)
+      words.push_back(engine.wordsByLen(len).word(i));
+  return words;
+}
+
+const std::vector<std::string> kSample = {"ate", "tea", "team", "rate", "tear", "treat", "eat"};
+
+TEST(LangDict, TrailingPartialNodeIsIgnoredAndHeaderChangesNothing) {
+  TempDir dir;
+  auto bytes = fileBytes(graphOf(kSample));
+  PuzzleEngine plain;
+  ASSERT_EQ(plain.load(dir.write("plain", bytes)), DictStatus::ok);
+
+  auto odd = bytes;
+  for (size_t i = 0; i < kHeaderSize; ++i) odd[i] = static_cast<uint8_t>(i * 37 + 11);
+  odd.insert(odd.end(), {0xFF, 0xFF, 0xFF});  // three bytes: no whole node
+  PuzzleEngine other;
+  ASSERT_EQ(other.load(dir.write("odd", odd)), DictStatus::ok);
+
+  EXPECT_EQ(other.dict().nodeCount(), (bytes.size() - kHeaderSize) / 4);
+  EXPECT_EQ(allWords(other), allWords(plain));
+  EXPECT_EQ(other.dict().headerBlock()[1], 48);
+}
+
+TEST(LangDict, AccessorsAnswerFalseAtAndBeyondNodeCount) {
+  LangDict dict;
+  // One group "ab" whose letters both have the child group at index 2.
+  ASSERT_EQ(dict.adoptNodes({node::make('a', false, true, 2), node::make('b', false, false, 2),
+                             node::make('c', true, false, 0)}),
+            DictStatus::ok);
+  EXPECT_TRUE(dict.hasChild(0));
+  EXPECT_TRUE(dict.hasNextSibling(0));
+  EXPECT_FALSE(dict.hasChild(3));
+  EXPECT_FALSE(dict.hasNextSibling(3));
+  EXPECT_FALSE(dict.hasChild(1000000));
+  EXPECT_FALSE(dict.hasNextSibling(1000000));
+}
+
+TEST(LangDict, PrefixWordSharesThePathOfTheLongerWord) {
+  LangDict dict;
+  ASSERT_EQ(dict.adoptNodes(graphOf({"tea", "team"})), DictStatus::ok);
+  uint32_t at = 0;  // t, then e, then a
+  for (char ch : std::string("tea")) {
+    while (dict.letter(at) != ch) ++at;
+    if (ch != 'a') at = dict.childIndex(at);
+  }
+  EXPECT_TRUE(dict.isEndOfWord(at));
+  ASSERT_TRUE(dict.hasChild(at));
+  EXPECT_EQ(dict.letter(dict.childIndex(at)), 'm');
+  EXPECT_EQ(dict.nodeCount(), 4u);
+}
+
+struct Refusal {
+  const char* name;
+  std::vector<uint32_t> nodes;
+  DictStatus expected;
+};
+
+TEST(LangDict, MalformedGraphsAreRefused) {
+  const std::vector<Refusal> cases = {
+      {"upper-case letter", {node::make('A', true, false, 0)}, DictStatus::badLetter},
+      {"letter zero", {node::make('\0', true, false, 0)}, DictStatus::badLetter},
+      {"letter past z", {node::make('{', true, false, 0)}, DictStatus::badLetter},
+      {"bit 31 set", {node::make('a', true, false, 0) | node::kSignBit}, DictStatus::badLetter},
+      {"child at the node count", {node::make('a', false, false, 1)}, DictStatus::childOutOfRange},
+      {"child far beyond", {node::make('a', false, true, 0), node::make('b', false, false, 70000)},
+       DictStatus::childOutOfRange},
+      {"group runs off the end", {node::make('a', true, false, 0), node::make('b', true, true, 0)},
+       DictStatus::groupRunsOffEnd},
+  };
+  for (const Refusal& c : cases) {
+    PuzzleEngine engine;
+    EXPECT_EQ(engine.loadNodes(c.nodes), c.expected) << c.name;
+    EXPECT_EQ(engine.dict().nodeCount(), 0u) << c.name;
+    for (int len = 0; len < kListCount; ++len) EXPECT_TRUE(engine.wordsByLen(len).empty()) << c.name;
+  }
+}
+
+TEST(LangDict, MissingShortAndOddFilesAreRefused) {
+  TempDir dir;
+  PuzzleEngine engine;
+  EXPECT_EQ(engine.load((dir.path() / "absent").string()), DictStatus::cannotRead);
+  EXPECT_EQ(engine.load(dir.path().string()), DictStatus::cannotRead) << "a folder";
+  EXPECT_EQ(engine.load(dir.write("empty", std::string())), DictStatus::noCompleteNode);
+  EXPECT_EQ(engine.load(dir.write("header", std::vector<uint8_t>(256, 'x'))),
+            DictStatus::noCompleteNode);
+  EXPECT_EQ(engine.load(dir.write("short", std::vector<uint8_t>(259, 0))),
+            DictStatus::noCompleteNode);
+
+  auto bytes = fileBytes(graphOf(kSample));
+  bytes.resize(bytes.size() - 4);  // truncated: the last group now runs off the end
+  EXPECT_NE(engine.load(dir.write("truncated", bytes)), DictStatus::ok);
+  EXPECT_TRUE(engine.wordsByLen(3).empty());
+}
+
+TEST(LangDict, MoreNodesThanChildIndexesAddressAreRefused) {
+  TempDir dir;
+  std::vector<uint32_t> nodes(node::kMaxNodes + 1, node::make('a', true, false, 0));
+  PuzzleEngine engine;
+  EXPECT_EQ(engine.load(dir.write("huge", fileBytes(nodes))), DictStatus::tooManyNodes);
+}
+
+// Every node of the root group and of a shared group points at the shared
+// group, which spells every string of a to z: 26^10 words of ten letters.
+std::vector<uint32_t> explodingGraph(bool wordsEverywhere) {
+  std::vector<uint32_t> nodes;
+  for (int copy = 0; copy < 2; ++copy)
+    for (char ch = 'a'; ch <= 'z'; ++ch)
+      nodes.push_back(node::make(ch, wordsEverywhere, ch != 'z', 26));
+  return nodes;
+}
+
+TEST(LangDict, GraphSpellingTooManyWordsIsRefusedNotListed) {
+  PuzzleEngine engine;
+  EXPECT_EQ(engine.loadNodes(explodingGraph(true)), DictStatus::tooManyWords);
+  EXPECT_TRUE(engine.wordsByLen(3).empty());
+}
+
+TEST(LangDict, GraphOfEndlessPathsWithoutWordsIsRefusedNotWalkedForever) {
+  PuzzleEngine engine;
+  EXPECT_EQ(engine.loadNodes(explodingGraph(false)), DictStatus::tooManySteps);
+}
+
+}  // namespace
+}  // namespace wordcore

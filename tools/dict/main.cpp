@@ -1,0 +1,113 @@
+// vorpex-dict: makes and inspects Arcade Vorpex dictionary files.
+//
+//   vorpex-dict build WORDLIST OUT      minimised word graph of a word list
+//   vorpex-dict list DICT               the engine's word lists, shuffled order
+//   vorpex-dict puzzle DICT LENGTH NUMBER
+//                                       a rack and its solutions, through the
+//                                       library's five functions
+#include <cctype>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "dict_file.h"
+#include "graph_builder.h"
+#include "puzzle_engine.h"
+#include "word_list_file.h"
+#include "wordcore.h"
+
+namespace {
+
+int usage() {
+  std::fputs(
+      "usage: vorpex-dict build WORDLIST OUT\n"
+      "       vorpex-dict list DICT\n"
+      "       vorpex-dict puzzle DICT LENGTH NUMBER\n",
+      stderr);
+  return 2;
+}
+
+bool parseInt(std::string_view text, int32_t& value) {
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return ec == std::errc() && end == text.data() + text.size();
+}
+
+int build(const std::string& wordListPath, const std::string& outPath) {
+  const auto list = vorpex::dict::readWordList(wordListPath);
+  if (!list.error.empty()) {
+    std::fprintf(stderr, "vorpex-dict: %s\n", list.error.c_str());
+    return 1;
+  }
+  const auto graph = vorpex::dict::buildGraph(list.words);
+  if (!graph.error.empty()) {
+    std::fprintf(stderr, "vorpex-dict: %s: %s\n", wordListPath.c_str(), graph.error.c_str());
+    return 1;
+  }
+  const auto words = static_cast<uint32_t>(list.words.size());
+  const std::string error = vorpex::dict::writeDictionary(outPath, words, graph.nodes);
+  if (!error.empty()) {
+    std::fprintf(stderr, "vorpex-dict: %s\n", error.c_str());
+    return 1;
+  }
+  std::printf("%s: %u words, %zu nodes\n", outPath.c_str(), words, graph.nodes.size());
+  return 0;
+}
+
+int list(const std::string& dictPath) {
+  wordcore::PuzzleEngine engine;
+  const auto status = engine.load(dictPath);
+  if (status != wordcore::DictStatus::ok) {
+    std::fprintf(stderr, "vorpex-dict: %s: %s\n", dictPath.c_str(), wordcore::describe(status));
+    return 1;
+  }
+  for (int len = wordcore::kMinWordLength; len <= wordcore::kMaxWordLength; ++len) {
+    const auto& words = engine.wordsByLen(len);
+    for (size_t i = 0; i < words.size(); ++i) std::printf("%d %s\n", len, words.word(i));
+  }
+  return 0;
+}
+
+int puzzle(const std::string& dictPath, const std::string& lengthText,
+           const std::string& numberText) {
+  int32_t length = 0;
+  int32_t number = 0;
+  if (!parseInt(lengthText, length) || !parseInt(numberText, number)) {
+    std::fputs("vorpex-dict: LENGTH and NUMBER must be whole numbers\n", stderr);
+    return 2;
+  }
+  if (loadLangDict(dictPath.c_str()) != 1) {
+    std::fprintf(stderr, "vorpex-dict: %s: the dictionary did not load\n", dictPath.c_str());
+    return 1;
+  }
+  if (makeLLPuzzleA(length, number, -1) != 0) {
+    std::fprintf(stderr, "vorpex-dict: no puzzle of %d letters in %s (lengths are 3 to 10)\n",
+                 length, dictPath.c_str());
+    return 1;
+  }
+  char word[16];
+  std::string rack = llpGetWord(length, 1, word) ? word : "";
+  for (char& ch : rack) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+  std::printf("rack %s (puzzle %d)\n", rack.c_str(), number);
+  for (int len = 3; len <= length; ++len) {
+    const int32_t count = llpGetNumWordsInSize(len);
+    std::printf("%d letters, %d words:", len, count);
+    for (int32_t i = 1; i <= count; ++i)
+      if (llpGetWord(len, i, word)) std::printf(" %s", word);
+    std::printf("\n");
+  }
+  clearMemory();
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return usage();
+  const std::string command = argv[1];
+  if (command == "build" && argc == 4) return build(argv[2], argv[3]);
+  if (command == "list" && argc == 3) return list(argv[2]);
+  if (command == "puzzle" && argc == 5) return puzzle(argv[2], argv[3], argv[4]);
+  return usage();
+}
