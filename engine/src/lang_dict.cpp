@@ -1,5 +1,6 @@
 #include "lang_dict.h"
 
+#include <bit>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -45,10 +46,18 @@ DictStatus LangDict::loadDictionary(const std::string& path) {
   const uint64_t count = (length - kHeaderSize) / 4;
   if (count > node::kMaxNodes) return DictStatus::tooManyNodes;
 
-  std::vector<uint8_t> bytes(kHeaderSize + static_cast<size_t>(count) * 4);
-  if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
+  // Straight into the node array: one read for the header, one for the nodes.
+  std::array<uint8_t, kHeaderSize> header{};
+  std::vector<uint32_t> nodes(static_cast<size_t>(count));
+  if (std::fread(header.data(), 1, kHeaderSize, file.get()) != kHeaderSize ||
+      std::fread(nodes.data(), 4, nodes.size(), file.get()) != nodes.size())
     return DictStatus::cannotRead;
-  return readBytes(bytes.data(), bytes.size());
+  if constexpr (std::endian::native == std::endian::big) {
+    for (uint32_t& v : nodes) v = __builtin_bswap32(v);
+  }
+  const DictStatus status = adoptNodes(std::move(nodes));
+  if (status == DictStatus::ok) headerBlock_ = header;
+  return status;
 }
 
 DictStatus LangDict::readBytes(const uint8_t* data, size_t size) {

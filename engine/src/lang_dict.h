@@ -62,6 +62,9 @@ class LangDict {
   // Takes `nodes` as the graph, checked as loadDictionary checks a file.
   DictStatus adoptNodes(std::vector<uint32_t> nodes);
 
+  // The checked node array: every child index is below nodeCount() and the
+  // last node ends its group.
+  const uint32_t* nodes() const { return nodes_.data(); }
   uint32_t nodeCount() const { return static_cast<uint32_t>(nodes_.size()); }
   const std::array<uint8_t, kHeaderSize>& headerBlock() const { return headerBlock_; }
 

@@ -1,47 +1,53 @@
 #include "word_graph.h"
 
+#include <algorithm>
+
 namespace wordcore {
 
 namespace {
 
-// Depth-first walk; `letters` holds the letters of the path from the root.
+// Depth-first walk over the raw nodes. LangDict has checked every child
+// index and the end of every group, so no step needs a bounds check. The
+// path's letters are carried down as a word code.
 class Walker {
  public:
-  Walker(const LangDict& dict, WordLists& lists) : dict_(dict), lists_(lists) {}
+  Walker(const LangDict& dict, WordLists& lists, int minLength, int maxLength)
+      : nodes_(dict.nodes()), lists_(lists), minLength_(minLength), maxLength_(maxLength) {}
 
   DictStatus run() {
-    walk(0, 0);
+    walk(0, 0, 0);
     return status_;
   }
 
  private:
-  void visit(uint32_t node, int depth) {
-    letters_[depth] = dict_.letter(node);
-    if (++steps_ > kMaxWalkSteps) status_ = DictStatus::tooManySteps;
-    if (depth + 1 >= kMinWordLength && dict_.isEndOfWord(node)) {
-      if (++words_ > kMaxWords) {
-        status_ = DictStatus::tooManyWords;
+  void walk(uint32_t first, int depth, WordCode prefix) {
+    for (uint32_t cur = first;; ++cur) {
+      const uint32_t v = nodes_[cur];
+      const WordCode code = prefix | letterCode(static_cast<char>(v & node::kLetterMask), depth);
+      if (++steps_ > kMaxWalkSteps) {
+        status_ = DictStatus::tooManySteps;
         return;
       }
-      lists_[depth + 1].append(letters_);
+      if ((v & node::kEndOfWord) && depth + 1 >= minLength_) {
+        if (++words_ > kMaxWords) {
+          status_ = DictStatus::tooManyWords;
+          return;
+        }
+        lists_[depth + 1].append(code);
+      }
+      const uint32_t child = (v >> node::kChildShift) & node::kChildMask;
+      if (child != 0 && depth + 1 < maxLength_) {
+        walk(child, depth + 1, code);
+        if (status_ != DictStatus::ok) return;
+      }
+      if ((v & node::kMoreSiblings) == 0) return;
     }
   }
 
-  void walk(uint32_t node, int depth) {
-    visit(node, depth);
-    uint32_t cur = node;
-    while (status_ == DictStatus::ok) {
-      if (depth + 1 < kMaxWordLength && dict_.hasChild(cur))
-        walk(dict_.childIndex(cur), depth + 1);
-      if (status_ != DictStatus::ok || !dict_.hasNextSibling(cur)) break;
-      ++cur;
-      visit(cur, depth);
-    }
-  }
-
-  const LangDict& dict_;
+  const uint32_t* nodes_;
   WordLists& lists_;
-  char letters_[kMaxWordLength + 1] = {};
+  const int minLength_;
+  const int maxLength_;
   uint64_t steps_ = 0;
   uint32_t words_ = 0;
   DictStatus status_ = DictStatus::ok;
@@ -49,9 +55,15 @@ class Walker {
 
 }  // namespace
 
-DictStatus enumerateWords(const LangDict& dict, WordLists& lists) {
-  if (dict.nodeCount() == 0) return DictStatus::ok;
-  return Walker(dict, lists).run();
+DictStatus enumerateWords(const LangDict& dict, WordLists& lists, int minLength, int maxLength) {
+  minLength = std::max(minLength, kMinWordLength);
+  maxLength = std::min(maxLength, kMaxWordLength);
+  if (dict.nodeCount() == 0 || minLength > maxLength) return DictStatus::ok;
+  // Reserving address space up front spares the lists their growth copies;
+  // pages the lists never fill are never touched.
+  const size_t expected = std::min<size_t>(kMaxWords, 2 * size_t{dict.nodeCount()});
+  for (int len = minLength; len <= maxLength; ++len) lists[len].reserve(expected);
+  return Walker(dict, lists, minLength, maxLength).run();
 }
 
 void shuffleWords(WordList& list, EngineRand& rand) {
@@ -70,16 +82,10 @@ uint32_t makeSignature(const char* word, uint8_t counts[26]) {
   return mask;
 }
 
-uint32_t letterMask(const char* word, int length) {
-  uint32_t mask = 0;
-  for (int i = 0; i < length; ++i) mask |= 1u << (word[i] - 'a');
-  return mask;
-}
-
-bool fitsRack(const uint8_t rackCounts[26], const char* word, int length) {
+bool fitsRack(const uint8_t rackCounts[26], WordCode word, int length) {
   uint8_t used[26] = {};
   for (int i = 0; i < length; ++i) {
-    const int k = word[i] - 'a';
+    const int k = letterAt(word, i) - 'a';
     if (++used[k] > rackCounts[k]) return false;
   }
   return true;

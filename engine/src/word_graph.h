@@ -14,6 +14,9 @@ namespace wordcore {
 constexpr int kListCount = 15;  // lists are indexed by word length 0 to 14
 constexpr int kMinWordLength = 3;
 constexpr int kMaxWordLength = 10;
+// Lists up to this length are made at load; the longer ones, which only racks
+// of 9 and 10 letters reach (the game's racks have 5 to 8), when first needed.
+constexpr int kEagerMaxLength = 8;
 
 // Bounds that keep a hostile graph from exhausting memory or time: a graph of
 // 524,288 nodes that shares its groups can spell 26^10 words.
@@ -22,13 +25,14 @@ constexpr uint64_t kMaxWalkSteps = uint64_t{1} << 27;
 
 using WordLists = std::array<WordList, kListCount>;
 
-// Appends every word of 3 to 10 letters that `dict` spells to lists[length],
-// in graph order: depth first from the root group at index 0, the nodes of a
+// Appends every word of `minLength` to `maxLength` letters (within 3 to 10)
+// that `dict` spells to lists[length], in graph order: depth first from the root group at index 0, the nodes of a
 // group in array order, a node's own word before the words below it. One walk
 // serves all lengths; the order within each length is the order a walk for
 // that length alone would give. Returns tooManyWords or tooManySteps (and
 // leaves the lists in an unspecified state) when a bound is passed.
-DictStatus enumerateWords(const LangDict& dict, WordLists& lists);
+DictStatus enumerateWords(const LangDict& dict, WordLists& lists, int minLength = kMinWordLength,
+                          int maxLength = kMaxWordLength);
 
 // Permutes `list`: every position i from 0 up is swapped with position
 // rand.next() % size(), drawn from the whole list. Draws nothing from an
@@ -40,11 +44,8 @@ void shuffleWords(WordList& list, EngineRand& rand);
 // present (bit k for letter 'a' + k).
 uint32_t makeSignature(const char* word, uint8_t counts[26]);
 
-// The mask of makeSignature without the counts.
-uint32_t letterMask(const char* word, int length);
-
-// True when `word` (its first `length` letters) needs no letter more often
-// than `rackCounts` holds it.
-bool fitsRack(const uint8_t rackCounts[26], const char* word, int length);
+// True when `word`, of `length` letters, needs no letter more often than
+// `rackCounts` holds it.
+bool fitsRack(const uint8_t rackCounts[26], WordCode word, int length);
 
 }  // namespace wordcore

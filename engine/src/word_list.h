@@ -1,14 +1,30 @@
-// A list of words that all have the same length, stored contiguously: word i
-// occupies length + 1 bytes (its letters and a NUL) at offset i * (length + 1).
-// Fixed-size records keep a scan over the list in one stream of memory.
+// A list of words that all have the same length, each packed into one 64-bit
+// code: letter i (1 for 'a' to 26 for 'z') in bits 5i to 5i + 4. Ten letters
+// take 50 bits, so a word costs 8 bytes; moving, swapping and comparing words
+// are plain integer operations, and the whole list is one contiguous array.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace wordcore {
+
+using WordCode = uint64_t;
+
+constexpr int kLetterBits = 5;
+
+// The code of `letter` ('a' to 'z') at position `i`.
+constexpr WordCode letterCode(char letter, int i) {
+  return WordCode(letter - 'a' + 1) << (kLetterBits * i);
+}
+
+// Letter `i` of a word's code.
+constexpr char letterAt(WordCode code, int i) {
+  return static_cast<char>('a' - 1 + ((code >> (kLetterBits * i)) & 31u));
+}
 
 class WordList {
  public:
@@ -16,43 +32,38 @@ class WordList {
   explicit WordList(int length) : length_(length) {}
 
   int length() const { return length_; }
-  size_t size() const { return size_; }
-  bool empty() const { return size_ == 0; }
+  size_t size() const { return codes_.size(); }
+  bool empty() const { return codes_.empty(); }
 
-  // The NUL-terminated word at `i` (< size()).
-  const char* word(size_t i) const { return &bytes_[i * stride()]; }
+  WordCode code(size_t i) const { return codes_[i]; }
 
-  // Appends the first length() characters of `letters` as a word.
-  void append(const char* letters) {
-    bytes_.resize(bytes_.size() + stride());
-    char* dst = &bytes_[size_ * stride()];
-    std::memcpy(dst, letters, static_cast<size_t>(length_));
-    dst[length_] = '\0';
-    ++size_;
+  // Writes word `i` (< size()) to `out` as length() letters and a NUL.
+  void spell(size_t i, char* out) const {
+    const WordCode code = codes_[i];
+    for (int k = 0; k < length_; ++k) out[k] = letterAt(code, k);
+    out[length_] = '\0';
   }
 
-  void swap(size_t i, size_t j) {
-    if (i == j) return;
-    char tmp[16];
-    char* a = &bytes_[i * stride()];
-    char* b = &bytes_[j * stride()];
-    std::memcpy(tmp, a, stride());
-    std::memcpy(a, b, stride());
-    std::memcpy(b, tmp, stride());
+  std::string text(size_t i) const {
+    std::string word(static_cast<size_t>(length_), ' ');
+    for (int k = 0; k < length_; ++k) word[static_cast<size_t>(k)] = letterAt(codes_[i], k);
+    return word;
   }
 
-  void reserve(size_t words) { bytes_.reserve(words * stride()); }
-  void clear() {
-    bytes_.clear();
-    size_ = 0;
+  // Bit k set when word `i` holds letter 'a' + k.
+  uint32_t mask(size_t i) const {
+    uint32_t mask = 0;
+    for (int k = 0; k < length_; ++k) mask |= 1u << (letterAt(codes_[i], k) - 'a');
+    return mask;
   }
+
+  void append(WordCode code) { codes_.push_back(code); }
+  void swap(size_t i, size_t j) { std::swap(codes_[i], codes_[j]); }
+  void reserve(size_t words) { codes_.reserve(words); }
 
  private:
-  size_t stride() const { return static_cast<size_t>(length_) + 1; }
-
   int length_ = 0;
-  size_t size_ = 0;
-  std::vector<char> bytes_;
+  std::vector<WordCode> codes_;
 };
 
 }  // namespace wordcore

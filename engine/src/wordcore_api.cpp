@@ -1,5 +1,4 @@
 // The five exported functions, over one global engine.
-#include <cstring>
 #include <memory>
 
 #include "puzzle_engine.h"
@@ -42,8 +41,7 @@ WORDCORE_EXPORT int32_t WORDCORE_CALL llpGetNumWordsInSize(int32_t length) {
 WORDCORE_EXPORT char* WORDCORE_CALL llpGetWord(int32_t length, int32_t index, char* buffer) {
   if (!theEngine || buffer == nullptr || !validLength(length)) return nullptr;
   if (index < 1 || static_cast<size_t>(index) > theEngine->solutionCount(length)) return nullptr;
-  std::memcpy(buffer, theEngine->solution(length, static_cast<size_t>(index) - 1),
-              static_cast<size_t>(length) + 1);
+  theEngine->spellSolution(length, static_cast<size_t>(index) - 1, buffer);
   return buffer;
 }
 

@@ -12,11 +12,11 @@ using vorpex::testing::fileBytes;
 using vorpex::testing::graphOf;
 using vorpex::testing::TempDir;
 
-std::vector<std::string> allWords(const PuzzleEngine& engine) {
+std::vector<std::string> allWords(PuzzleEngine& engine) {
   std::vector<std::string> words;
   for (int len = 3; len <= 10; ++len)
     for (size_t i = 0; i < engine.wordsByLen(len).size(); ++i)
-      words.push_back(engine.wordsByLen(len).word(i));
+      words.push_back(engine.wordsByLen(len).text(i));
   return words;
 }
 

@@ -11,27 +11,27 @@ namespace {
 
 using vorpex::testing::graphOf;
 
-std::vector<std::string> solutionsOf(const PuzzleEngine& engine, int length) {
+std::vector<std::string> solutionsOf(PuzzleEngine& engine, int length) {
   std::vector<std::string> words;
   for (size_t i = 0; i < engine.solutionCount(length); ++i) words.push_back(engine.solution(length, i));
   return words;
 }
 
 // The words of `length` in the engine's shuffled order that appear in `subset`.
-std::vector<std::string> inListOrder(const PuzzleEngine& engine, int length,
+std::vector<std::string> inListOrder(PuzzleEngine& engine, int length,
                                      const std::vector<std::string>& subset) {
   std::vector<std::string> words;
   const WordList& list = engine.wordsByLen(length);
   for (size_t i = 0; i < list.size(); ++i)
-    if (std::find(subset.begin(), subset.end(), list.word(i)) != subset.end())
-      words.push_back(list.word(i));
+    if (std::find(subset.begin(), subset.end(), list.text(i)) != subset.end())
+      words.push_back(list.text(i));
   return words;
 }
 
-int32_t indexOf(const PuzzleEngine& engine, const std::string& word) {
+int32_t indexOf(PuzzleEngine& engine, const std::string& word) {
   const WordList& list = engine.wordsByLen(static_cast<int>(word.size()));
   for (size_t i = 0; i < list.size(); ++i)
-    if (word == list.word(i)) return static_cast<int32_t>(i);
+    if (word == list.text(i)) return static_cast<int32_t>(i);
   ADD_FAILURE() << word << " is not listed";
   return 0;
 }
@@ -59,7 +59,7 @@ TEST_F(PuzzleEngineTest, RackWordIsAmongItsOwnSolutionsAtEveryIndex) {
     engine.clearSolutions();
     ASSERT_EQ(engine.buildSolutions(5, static_cast<int32_t>(i), -1), 0);
     const auto found = solutionsOf(engine, 5);
-    EXPECT_NE(std::find(found.begin(), found.end(), fives.word(i)), found.end()) << i;
+    EXPECT_NE(std::find(found.begin(), found.end(), fives.text(i)), found.end()) << i;
     EXPECT_EQ(found, inListOrder(engine, 5, found)) << "anagrams keep list order";
   }
 }
@@ -93,7 +93,7 @@ TEST_F(PuzzleEngineTest, NumberAndNumberPlusListSizePickTheSameRack) {
   // A negative number is taken as unsigned: -1 is 4294967295, which is 0 mod 5.
   engine.clearSolutions();
   engine.buildSolutions(5, -1, -1);
-  EXPECT_EQ(solutionsOf(engine, 5), (std::vector<std::string>{engine.wordsByLen(5).word(0)}));
+  EXPECT_EQ(solutionsOf(engine, 5), (std::vector<std::string>{engine.wordsByLen(5).text(0)}));
 }
 
 TEST_F(PuzzleEngineTest, SecondPuzzleWithoutClearMergesWithoutRepeats) {
@@ -145,7 +145,7 @@ TEST(PuzzleEngineShipped, EveryRackOfFiveToEightLettersHoldsItsOwnWord) {
       ASSERT_EQ(engine.buildSolutions(len, number, -1), 0);
       ASSERT_GE(engine.solutionCount(len), 1u);
       const auto rack = static_cast<size_t>(number) % engine.wordsByLen(len).size();
-      std::string first = engine.solution(len, 0), word = engine.wordsByLen(len).word(rack);
+      std::string first = engine.solution(len, 0), word = engine.wordsByLen(len).text(rack);
       std::sort(first.begin(), first.end());
       std::sort(word.begin(), word.end());
       EXPECT_EQ(first, word) << "the first full-length solution is an anagram of the rack word";

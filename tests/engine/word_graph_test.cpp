@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "puzzle_engine.h"
 #include "test_dictionaries.h"
@@ -14,7 +15,7 @@ using vorpex::testing::graphOf;
 
 std::vector<std::string> listOf(const WordList& list) {
   std::vector<std::string> words;
-  for (size_t i = 0; i < list.size(); ++i) words.push_back(list.word(i));
+  for (size_t i = 0; i < list.size(); ++i) words.push_back(list.text(i));
   return words;
 }
 
@@ -61,25 +62,49 @@ void referenceShuffle(std::vector<std::string>& words, EngineRand& rand) {
 
 TEST(WordGraph, AllLengthsDrawFromOneSequenceInLengthOrderSkippingEmptyLengths) {
   // No 4-letter words: the 5-letter list draws right after the 3-letter one.
-  const std::vector<std::string> three = {"ace", "bad", "cab", "dab", "ebb", "fab", "gab"};
-  const std::vector<std::string> five = {"abbey", "cabal", "dance", "eagle", "fable"};
-  const std::vector<std::string> six = {"abacus", "bridge", "candle"};
-  std::vector<std::string> all = three;
-  all.insert(all.end(), five.begin(), five.end());
-  all.insert(all.end(), six.begin(), six.end());
-  PuzzleEngine engine;
-  ASSERT_EQ(engine.loadNodes(graphOf(all)), DictStatus::ok);
+  // The 9- and 10-letter lists, made later than the others, must draw on as
+  // if they had been made at load.
+  const std::vector<std::vector<std::string>> byLength = {
+      {"ace", "bad", "cab", "dab", "ebb", "fab", "gab"},
+      {"abbey", "cabal", "dance", "eagle", "fable"},
+      {"abacus", "bridge", "candle"},
+      {"abandons", "absolute", "bacteria", "cardigan"},
+      {"abandoned", "backwards", "cardboard", "dangerous", "elephants"},
+      {"abandoning", "background", "cantilever"}};
+  std::vector<std::string> all;
+  for (const auto& words : byLength) all.insert(all.end(), words.begin(), words.end());
 
-  EngineRand rand(0);
-  auto expected3 = three, expected5 = five, expected6 = six;
-  referenceShuffle(expected3, rand);
-  referenceShuffle(expected5, rand);
-  referenceShuffle(expected6, rand);
-  EXPECT_EQ(listOf(engine.wordsByLen(3)), expected3);
-  EXPECT_TRUE(engine.wordsByLen(4).empty());
-  EXPECT_TRUE(engine.letterMasks(4).empty());
-  EXPECT_EQ(listOf(engine.wordsByLen(5)), expected5);
-  EXPECT_EQ(listOf(engine.wordsByLen(6)), expected6);
+  for (bool longFirst : {false, true}) {
+    PuzzleEngine engine;
+    ASSERT_EQ(engine.loadNodes(graphOf(all)), DictStatus::ok);
+    if (longFirst) {
+      ASSERT_EQ(engine.buildSolutions(10, 0, -1), 0) << "a long rack makes the long lists";
+    }
+    EngineRand rand(0);
+    for (auto expected : byLength) {
+      referenceShuffle(expected, rand);
+      EXPECT_EQ(listOf(engine.wordsByLen(static_cast<int>(expected[0].size()))), expected);
+    }
+    EXPECT_TRUE(engine.wordsByLen(4).empty());
+    EXPECT_TRUE(engine.wordsByLen(7).empty());
+  }
+}
+
+TEST(WordGraph, TooManyLongWordsLeaveOnlyTheLongListsEmpty) {
+  // Ten groups of a to e, each pointing at the next; words end at depths
+  // 8, 9 and 10: 5^8 words of eight letters, and 5^9 + 5^10 longer ones,
+  // more than the engine lists.
+  std::vector<uint32_t> nodes;
+  for (uint32_t depth = 0; depth < 10; ++depth)
+    for (char ch = 'a'; ch <= 'e'; ++ch)
+      nodes.push_back(node::make(ch, depth >= 7, ch != 'e', depth < 9 ? 5 * (depth + 1) : 0));
+  PuzzleEngine engine;
+  ASSERT_EQ(engine.loadNodes(nodes), DictStatus::ok);
+  EXPECT_EQ(engine.wordsByLen(8).size(), 390625u);
+  EXPECT_EQ(engine.buildSolutions(8, 12345, -1), 0);
+  EXPECT_EQ(engine.buildSolutions(9, 0, -1), -1);
+  EXPECT_TRUE(engine.wordsByLen(9).empty());
+  EXPECT_TRUE(engine.wordsByLen(10).empty());
 }
 
 TEST(WordGraph, ShippedDictionaryListsIdenticallyOnEveryLoad) {
@@ -88,7 +113,6 @@ TEST(WordGraph, ShippedDictionaryListsIdenticallyOnEveryLoad) {
   ASSERT_EQ(second.load(vorpex::testing::shippedDictionaryPath()), DictStatus::ok);
   for (int len = 3; len <= 10; ++len) {
     EXPECT_EQ(listOf(first.wordsByLen(len)), listOf(second.wordsByLen(len))) << len;
-    EXPECT_EQ(first.letterMasks(len), second.letterMasks(len)) << len;
   }
 }
 
@@ -101,16 +125,22 @@ TEST(Signature, LetterHasTwoEsTwoTsAndFourMaskBits) {
   EXPECT_EQ(counts['l' - 'a'], 1);
   EXPECT_EQ(counts['r' - 'a'], 1);
   EXPECT_EQ(std::count(counts, counts + 26, 0), 22);
-  EXPECT_EQ(letterMask("letter", 6), mask);
 }
 
-TEST(Signature, MasksFollowTheirWordsThroughTheShuffle) {
-  PuzzleEngine engine;
-  ASSERT_EQ(engine.load(vorpex::testing::shippedDictionaryPath()), DictStatus::ok);
-  const WordList& words = engine.wordsByLen(7);
-  ASSERT_EQ(engine.letterMasks(7).size(), words.size());
-  for (size_t i = 0; i < words.size(); i += 97)
-    EXPECT_EQ(engine.letterMasks(7)[i], letterMask(words.word(i), 7)) << words.word(i);
+TEST(WordList, CodesSpellTheirWordsAndMasksHoldTheirLetters) {
+  WordList list(10);
+  WordCode code = 0;
+  const std::string word = "abcdefzzya";
+  for (int i = 0; i < 10; ++i) code |= letterCode(word[static_cast<size_t>(i)], i);
+  list.append(code);
+  char out[12];
+  std::memset(out, '#', sizeof out);
+  list.spell(0, out);
+  EXPECT_STREQ(out, "abcdefzzya");
+  EXPECT_EQ(out[11], '#') << "spell writes length + 1 bytes";
+  EXPECT_EQ(list.text(0), word);
+  uint8_t counts[26];
+  EXPECT_EQ(list.mask(0), makeSignature(out, counts));
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "dict_file.h"
 #include "graph_builder.h"
@@ -28,9 +27,6 @@ std::string writeDictionary(const TempDir& dir, const std::vector<std::string>& 
   return dir.write(name, fileBytes(graphOf(words)));
 }
 
-std::string shippedDictionaryPath() {
-  const char* appDir = std::getenv("VORPEX_APP_DIR");
-  return std::string(appDir ? appDir : "app") + "/VORPEX.DICT";
-}
+std::string shippedDictionaryPath() { return std::string(VORPEX_APP_DIR) + "/VORPEX.DICT"; }
 
 }  // namespace vorpex::testing

@@ -19,7 +19,7 @@ std::vector<std::string> engineWords(const std::vector<uint32_t>& nodes) {
   std::vector<std::string> words;
   for (int len = 3; len <= 10; ++len)
     for (size_t i = 0; i < engine.wordsByLen(len).size(); ++i)
-      words.push_back(engine.wordsByLen(len).word(i));
+      words.push_back(engine.wordsByLen(len).text(i));
   std::sort(words.begin(), words.end());
   return words;
 }

@@ -64,7 +64,11 @@ int list(const std::string& dictPath) {
   }
   for (int len = wordcore::kMinWordLength; len <= wordcore::kMaxWordLength; ++len) {
     const auto& words = engine.wordsByLen(len);
-    for (size_t i = 0; i < words.size(); ++i) std::printf("%d %s\n", len, words.word(i));
+    char word[wordcore::kMaxWordLength + 1];
+    for (size_t i = 0; i < words.size(); ++i) {
+      words.spell(i, word);
+      std::printf("%d %s\n", len, word);
+    }
   }
   return 0;
 }

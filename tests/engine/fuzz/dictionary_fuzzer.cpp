@@ -3,7 +3,7 @@
 // fit its rack.
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
+#include <string>
 #include <vector>
 
 #include "puzzle_engine.h"
@@ -37,11 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       engine.clearSolutions();
       if (engine.buildSolutions(rack, number, -1) != 0) std::abort();
       if (engine.solutionCount(rack) == 0) std::abort();
-      const char* rackWord = engine.solution(rack, 0);
+      const std::string rackWord = engine.solution(rack, 0);
       for (int len = 0; len < wordcore::kListCount; ++len) {
         for (size_t i = 0; i < engine.solutionCount(len); ++i) {
-          const char* word = engine.solution(len, i);
-          if (std::strlen(word) != static_cast<size_t>(len) || !fits(rackWord, word)) std::abort();
+          const std::string word = engine.solution(len, i);
+          if (word.size() != static_cast<size_t>(len) || !fits(rackWord.c_str(), word.c_str()))
+            std::abort();
         }
       }
     }
