@@ -1,0 +1,106 @@
+// The one game state: settings record, level table, current puzzle,
+// selection, found words, scores and time, the word-list view, the main
+// window's flags, sound switches and best scores. Plain data; the rules that
+// change it live beside it in this folder. The application owns one instance
+// and passes it by reference; tests make their own.
+//
+// Widths follow the stored and observable formats: Integer fields are
+// int16_t, Long fields int32_t.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "one_based.h"
+
+namespace vorpex {
+
+constexpr int16_t MODE_CLASSIC = 1;
+constexpr int16_t MODE_TIMED = 2;
+constexpr int16_t MAX_LEVEL = 4;
+constexpr int16_t LIST_FOUND = 0;
+constexpr int16_t LIST_ALL = 1;
+constexpr int kScoreRows = 8;
+constexpr int kSoundSwitches = 7;
+constexpr int kMaxRackLength = 8;
+constexpr int kVisibleListRows = 13;
+
+// Points of a new word of `letters` letters: 6, 10, 15, 21, 28, 36 for 3 to 8.
+constexpr int32_t wordPoints(int letters) { return letters * (letters + 1) / 2; }
+
+// The session settings record, stored as a 22-byte image (solving_data_image.h).
+struct SolvingData {
+  int32_t puzzleNumber = 0;  // 0 to 10000: names the puzzle with the rack length
+  int32_t statsView = 0;     // statistics panel at start: 0 collapsed, 1 expanded
+  int16_t sizeIndex = 0;     // first board width is levelLength(sizeIndex + 1)
+  int16_t gameMode = 0;      // MODE_CLASSIC or MODE_TIMED
+  int16_t curLevel = 0;      // 1 to MAX_LEVEL during a game
+  int32_t levelOption = 0;   // starting level, 1 to 4
+  int32_t timeOption = 0;    // timer difficulty, 1 to 3; only its low half is stored
+
+  bool operator==(const SolvingData&) const = default;
+};
+
+// The solution words of one length, upper case, in the engine's order.
+struct SizeList {
+  int32_t count = 0;
+  int32_t size = 0;
+  OneBased<std::string> words;
+};
+
+// One mode's Hall of Fame: row 1 the best; scores never increase downwards.
+struct ScoreTable {
+  OneBased<int32_t> scores = OneBased<int32_t>(kScoreRows, 0);
+  OneBased<std::string> names = OneBased<std::string>(kScoreRows);
+};
+
+struct GameState {
+  SolvingData solvingData;
+
+  // Rack length of each level: (1) to (4) are 5, 6, 7, 8; the rest stay 0.
+  OneBased<int16_t> levelLength = OneBased<int16_t>(10, 0);
+
+  // The current puzzle.
+  int16_t rackLength = 0;
+  int16_t boardWidth = 0;   // tiles on the board; equals rackLength in play
+  OneBased<uint8_t> rack;   // upper-case letter codes, ascending
+  std::array<SizeList, 11> wordsBySize{};  // indexed by word length; 2 to rackLength used
+  int32_t totalWords = 0;
+  int32_t totalPoints = 0;
+  int32_t targetScore = 0;  // 80 % of totalPoints, rounded half to even
+
+  // The selection: selOrder(1..selCount) are distinct tile numbers, and
+  // tileUsed(t) is 1 exactly for them.
+  int16_t selCount = 0;
+  OneBased<int16_t> selOrder = OneBased<int16_t>(kMaxRackLength, 0);
+  OneBased<uint8_t> tileUsed;
+
+  // Words found in the level: sorted shorter first, then alphabetically
+  // without regard to case; no repeats.
+  OneBased<std::string> foundWords;
+  int32_t nWordsFound = 0;
+  OneBased<std::string> allWords;  // every solution word, for the results view
+
+  int32_t score = 0;          // the whole game, bonuses included
+  int32_t curLevelScore = 0;
+  int32_t timeRem = 0;        // tenths of a second left in a timed level
+
+  int16_t listMode = LIST_FOUND;
+  int16_t listTop = 1;        // first visible row of the word list, >= 1
+
+  // Fields of the main window.
+  bool gameActive = false;
+  bool showingResults = false;
+  std::string bestScoreText;
+  std::string timeText;
+
+  // Sound switches: (0) all sounds, (1) to (6) one per sound; 1 on, 0 off.
+  std::array<int16_t, kSoundSwitches> soundOptions{1, 1, 1, 1, 1, 1, 1};
+
+  // Best scores by game mode: bestScores[1] Classic Arcade, [2] Timed Arcade
+  // ([0] unused).
+  std::array<ScoreTable, 3> bestScores{};
+};
+
+}  // namespace vorpex

@@ -1,0 +1,23 @@
+#include "dictionary_check.h"
+
+#include <filesystem>
+
+namespace vorpex {
+
+std::string loadAndCheckDictionary(WordEngine& engine, const std::string& dictionaryPath) {
+  const std::filesystem::path path(dictionaryPath);
+  const std::string where = "The dictionary \"" + path.filename().string() + "\" in the folder \"" +
+                            path.parent_path().string() + "\"";
+  if (engine.loadLangDict(dictionaryPath.c_str()) != 1)
+    return where + " could not be loaded: it is missing, unreadable or damaged.";
+  for (int32_t length = 5; length <= 8; ++length) {
+    const bool made = engine.makeLLPuzzleA(length, 0, -1) == 0 && engine.llpGetNumWordsInSize(length) >= 1;
+    engine.clearMemory();
+    if (!made)
+      return where + " has no words of " + std::to_string(length) + " letters, so level " +
+             std::to_string(length - 4) + " cannot be played.";
+  }
+  return {};
+}
+
+}  // namespace vorpex

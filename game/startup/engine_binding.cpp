@@ -1,0 +1,92 @@
+#include "engine_binding.h"
+
+#include <filesystem>
+
+#include "wordcore.h"
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#endif
+
+namespace vorpex {
+
+namespace {
+
+std::string describeLocation(const std::string& path) {
+  const std::filesystem::path p(path);
+  return "\"" + p.filename().string() + "\" in the folder \"" + p.parent_path().string() + "\"";
+}
+
+#if defined(_WIN32)
+void* openLibrary(const std::string& path, std::string& error) {
+  HMODULE handle = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+  if (!handle) error = "error " + std::to_string(GetLastError());
+  return reinterpret_cast<void*>(handle);
+}
+void* findFunction(void* library, const char* name) {
+  return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name));
+}
+#else
+void* openLibrary(const std::string& path, std::string& error) {
+  void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!handle) error = dlerror();
+  return handle;
+}
+void* findFunction(void* library, const char* name) { return dlsym(library, name); }
+#endif
+
+template <class F>
+F as(void* address) {
+  return reinterpret_cast<F>(reinterpret_cast<uintptr_t>(address));
+}
+
+}  // namespace
+
+EngineBinding::EngineBinding(std::string libraryPath) : libraryPath_(std::move(libraryPath)) {}
+
+EngineBinding::~EngineBinding() = default;
+
+void* EngineBinding::function(const char* name, void*& slot) {
+  if (slot) return slot;
+  if (!std::filesystem::path(libraryPath_).is_absolute())
+    throw EngineBindingError("The word engine " + describeLocation(libraryPath_) +
+                             " is not named by an absolute path.");
+  if (!library_) {
+    std::string error;
+    library_ = openLibrary(libraryPath_, error);
+    if (!library_)
+      throw EngineBindingError("The word engine " + describeLocation(libraryPath_) +
+                               " could not be loaded: " + error);
+  }
+  slot = findFunction(library_, name);
+  if (!slot)
+    throw EngineBindingError("The word engine " + describeLocation(libraryPath_) +
+                             " has no function \"" + std::string(name) + "\".");
+  return slot;
+}
+
+int32_t EngineBinding::loadLangDict(const char* path) {
+  return as<decltype(&::loadLangDict)>(function("loadLangDict", loadLangDict_))(path);
+}
+
+int32_t EngineBinding::makeLLPuzzleA(int32_t rackLength, int32_t puzzleNumber, int32_t position) {
+  return as<decltype(&::makeLLPuzzleA)>(function("makeLLPuzzleA", makeLLPuzzleA_))(
+      rackLength, puzzleNumber, position);
+}
+
+int32_t EngineBinding::llpGetNumWordsInSize(int32_t length) {
+  return as<decltype(&::llpGetNumWordsInSize)>(
+      function("llpGetNumWordsInSize", llpGetNumWordsInSize_))(length);
+}
+
+char* EngineBinding::llpGetWord(int32_t length, int32_t index, char* buffer) {
+  return as<decltype(&::llpGetWord)>(function("llpGetWord", llpGetWord_))(length, index, buffer);
+}
+
+void EngineBinding::clearMemory() {
+  as<decltype(&::clearMemory)>(function("clearMemory", clearMemory_))();
+}
+
+}  // namespace vorpex

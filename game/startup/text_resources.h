@@ -1,0 +1,39 @@
+// The numbered texts (resources/text_table.h) and the formatter that fills
+// their "|1" to "|5" placeholders.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+namespace vorpex {
+
+// The text of `number`; an empty text for a number the table lacks (a fault
+// of the caller, kept harmless).
+const std::string& loadText(int number);
+
+// A placeholder or a value of formatResString: a text, or a number written
+// in decimal without padding or grouping.
+class ResArg {
+ public:
+  ResArg(const char* text) : text_(text) {}
+  ResArg(std::string text) : text_(std::move(text)) {}
+  template <class N, class = std::enable_if_t<std::is_integral_v<N>>>
+  ResArg(N number) : text_(std::to_string(number)) {}
+  const std::string& text() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
+// The text of `number` with, pair by pair in order (placeholder, value),
+// every occurrence of the placeholder replaced by the value. Each pair works
+// on the text the pairs before it left, so a value holding a later pair's
+// placeholder is filled by that pair. With an odd list the last placeholder
+// takes the previous pair's value (an empty text when it is the only one).
+// Replacement goes on after each inserted value, so a value that holds its
+// own placeholder is inserted once, never again and again.
+std::string formatResString(int number, const std::vector<ResArg>& pairs);
+
+}  // namespace vorpex

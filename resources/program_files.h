@@ -1,0 +1,22 @@
+// The files the game expects in its program folder, beside the program.
+#pragma once
+
+namespace vorpex::files {
+
+constexpr const char* kDictionary = "VORPEX.DICT";
+constexpr const char* kSpriteSheet = "ALLPICDATA.BMP";
+constexpr const char* kHelp = "TOLMIN.HTM";
+
+// The sounds, in the order of their sound ids 0 to 5.
+constexpr const char* kSounds[6] = {"CLICK.wav", "UNCLICK.wav", "BEEP.wav",
+                                    "BEEPS.wav", "RIGHT.wav",   "CLAP.wav"};
+
+#if defined(_WIN32)
+constexpr const char* kEngineLibrary = "wordcore.dll";
+#elif defined(__APPLE__)
+constexpr const char* kEngineLibrary = "libwordcore.dylib";
+#else
+constexpr const char* kEngineLibrary = "libwordcore.so";
+#endif
+
+}  // namespace vorpex::files

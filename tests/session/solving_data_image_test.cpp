@@ -1,0 +1,56 @@
+// The stored image of the settings record.
+#include <gtest/gtest.h>
+
+#include "solving_data_image.h"
+
+namespace vorpex {
+namespace {
+
+SolvingData sample() {
+  SolvingData d;
+  d.puzzleNumber = 0x01020304;
+  d.statsView = 1;
+  d.sizeIndex = 2;
+  d.gameMode = MODE_TIMED;
+  d.curLevel = 3;
+  d.levelOption = 4;
+  d.timeOption = 3;
+  return d;
+}
+
+TEST(SolvingDataImage, IsTwentyTwoLittleEndianBytesWithZeroPadding) {
+  const SolvingDataImage image = writeSolvingDataImage(sample());
+  const SolvingDataImage expected = {0x04, 0x03, 0x02, 0x01, 1, 0, 0, 0, 2, 0, 2,
+                                     0,    3,    0,    0,    0, 4, 0, 0, 0, 3, 0};
+  EXPECT_EQ(image, expected);
+}
+
+TEST(SolvingDataImage, ReadRestoresEveryFieldButLeavesTheHighHalfOfTimeOption) {
+  SolvingData loaded;
+  loaded.timeOption = 0x00070000;  // only the low half travels through the image
+  const SolvingDataImage image = writeSolvingDataImage(sample());
+  readSolvingDataImage(loaded, image.data(), image.size());
+  EXPECT_EQ(loaded.puzzleNumber, 0x01020304);
+  EXPECT_EQ(loaded.gameMode, MODE_TIMED);
+  EXPECT_EQ(loaded.curLevel, 3);
+  EXPECT_EQ(loaded.levelOption, 4);
+  EXPECT_EQ(loaded.timeOption, 0x00070003);
+
+  SolvingData fresh;
+  readSolvingDataImage(fresh, image.data(), image.size());
+  EXPECT_EQ(fresh, sample());
+}
+
+TEST(SolvingDataImage, ShortImageReplacesOnlyTheBytesItHolds) {
+  SolvingData data = sample();
+  const uint8_t bytes[9] = {9, 0, 0, 0, 0, 0, 0, 0, 5};  // puzzleNumber, statsView, half of sizeIndex
+  readSolvingDataImage(data, bytes, sizeof bytes);
+  EXPECT_EQ(data.puzzleNumber, 9);
+  EXPECT_EQ(data.statsView, 0);
+  EXPECT_EQ(data.sizeIndex, 5) << "the low byte from the image, the high byte kept";
+  EXPECT_EQ(data.gameMode, MODE_TIMED);
+  EXPECT_EQ(data.timeOption, 3);
+}
+
+}  // namespace
+}  // namespace vorpex
