@@ -1,0 +1,44 @@
+// The file operations the file-backed store needs, behind an interface so
+// that tests can make any of them fail.
+#pragma once
+
+#include <string>
+
+namespace vorpex {
+
+enum class ReadResult { ok, notFound, failed };
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // Creates `folder` and its parents; true when it exists afterwards as a folder.
+  virtual bool createDirectories(const std::string& folder) = 0;
+
+  // Reads a whole regular file; notFound when nothing is there, failed when
+  // something is there that cannot be read as a file.
+  virtual ReadResult readFile(const std::string& path, std::string& bytes) = 0;
+
+  virtual bool exists(const std::string& path) = 0;
+
+  // Replaces `path` whole and atomically: the bytes go to a temporary file in
+  // the same folder, which is flushed to the disk and then renamed over
+  // `path`. At any moment `path` holds the old content or the new, never a
+  // mix. On failure the temporary file is removed and `path` is unchanged.
+  virtual bool replaceFile(const std::string& path, const std::string& bytes) = 0;
+};
+
+class LocalFileSystem : public FileSystem {
+ public:
+  bool createDirectories(const std::string& folder) override;
+  ReadResult readFile(const std::string& path, std::string& bytes) override;
+  bool exists(const std::string& path) override;
+  bool replaceFile(const std::string& path, const std::string& bytes) override;
+
+ protected:
+  // The last step of replaceFile; tests override it to fail after the
+  // temporary file is complete.
+  virtual bool renameFile(const std::string& from, const std::string& to);
+};
+
+}  // namespace vorpex

@@ -1,0 +1,16 @@
+// Plain message boxes (OK button, the program's title as caption) shown by
+// persistence code; the window layer provides one, tests record them.
+#pragma once
+
+#include <string>
+
+namespace vorpex {
+
+class MessageSink {
+ public:
+  virtual ~MessageSink() = default;
+  // Shows `text` and returns when the player has dismissed it.
+  virtual void showMessage(const std::string& text) = 0;
+};
+
+}  // namespace vorpex

@@ -1,0 +1,193 @@
+#include "saved_game.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "solving_data_image.h"
+#include "store_values.h"
+
+namespace vorpex {
+
+namespace {
+
+// Longest FOUNDWORDS text read back; far beyond any level's words.
+constexpr int32_t kMaxFoundWordsText = 1 << 16;
+
+struct StoredGame {
+  int16_t rackLength = 0;
+  std::vector<uint8_t> rack;
+  SolvingDataImage mode{};
+  int32_t score = 0;
+  int32_t nWordsFound = 0;
+  int32_t timeRem = 0;
+  int32_t curLevelScore = 0;
+  std::vector<std::string> foundWords;
+};
+
+bool isWord(const std::string& word, int16_t rackLength) {
+  if (word.size() < 3 || word.size() > static_cast<size_t>(rackLength)) return false;
+  for (char c : word)
+    if (c < 'A' || c > 'Z') return false;
+  return true;
+}
+
+// The saved game of `key` when every value is there and consistent.
+std::optional<StoredGame> readStoredGame(KeyedStore& store, KeyHandle key) {
+  StoredGame game;
+  uint8_t length[2];
+  uint32_t size = sizeof length;
+  if (!store.queryValue(key, "LENGTH", length, size) || size != 2) return std::nullopt;
+  game.rackLength = static_cast<int16_t>(length[0] | length[1] << 8);
+  if (game.rackLength < 5 || game.rackLength > 8) return std::nullopt;
+
+  game.rack.assign(static_cast<size_t>(game.rackLength), 0);
+  size = static_cast<uint32_t>(game.rack.size());
+  store.queryValue(key, "BYTE_DATA", game.rack.data(), size);  // rebuilt from the number anyway
+
+  size = kSolvingDataImageSize;
+  if (!store.queryValue(key, "MODE_NUM", game.mode.data(), size) || size != kSolvingDataImageSize)
+    return std::nullopt;
+  SolvingData mode;
+  readSolvingDataImage(mode, game.mode.data(), game.mode.size());
+  if (mode.gameMode != MODE_CLASSIC && mode.gameMode != MODE_TIMED) return std::nullopt;
+  if (mode.curLevel < 1 || mode.curLevel > MAX_LEVEL || game.rackLength != mode.curLevel + 4)
+    return std::nullopt;
+  if (mode.puzzleNumber < 0 || mode.puzzleNumber > 10000) return std::nullopt;
+
+  int32_t textLength = 0;
+  if (!queryInt32(store, key, "SCORE", game.score) || !queryInt32(store, key, "NWORDSFOUND", game.nWordsFound) ||
+      !queryInt32(store, key, "SWORDSFOUND", textLength) || !queryInt32(store, key, "TIMEREM", game.timeRem) ||
+      !queryInt32(store, key, "CURLEVELSCORE", game.curLevelScore))
+    return std::nullopt;
+  if (game.score < 0 || game.timeRem < 0 || game.curLevelScore < 0 || game.nWordsFound < 0) return std::nullopt;
+  if (textLength < 0 || textLength > kMaxFoundWordsText) return std::nullopt;
+
+  std::string text(static_cast<size_t>(textLength) + 1, '\0');
+  size = static_cast<uint32_t>(text.size());
+  if (!store.queryValue(key, "FOUNDWORDS", reinterpret_cast<uint8_t*>(text.data()), size)) {
+    if (textLength != 0) return std::nullopt;
+    size = 0;
+  }
+  if (size < static_cast<uint32_t>(textLength)) return std::nullopt;
+  text.resize(static_cast<size_t>(textLength));
+
+  size_t from = 0;
+  for (int32_t i = 0; i < game.nWordsFound; ++i) {
+    const size_t comma = text.find(',', from);
+    if (comma == std::string::npos) return std::nullopt;  // fewer words than NWORDSFOUND says
+    game.foundWords.push_back(text.substr(from, comma - from));
+    if (!isWord(game.foundWords.back(), game.rackLength)) return std::nullopt;
+    from = comma + 1;
+  }
+  return game;
+}
+
+void setStoredFlag(KeyedStore& store, KeyHandle key, uint8_t flag) {
+  setBinary(store, key, "ISSTORED", &flag, 1);
+}
+
+}  // namespace
+
+void saveGame(const GameState& state, KeyedStore& store, MessageSink& messages) {
+  std::string text;
+  for (int32_t i = 1; i <= state.nWordsFound; ++i) text += state.foundWords(static_cast<size_t>(i)) + ",";
+
+  KeyHandle software = 0;
+  if (!store.openSoftware(software)) {
+    messages.showMessage(kSaveFailedMessage);
+    return;
+  }
+  KeyHandle key = 0;
+  if (!store.createKey(software, kSavedGameKeyPath, kSavedGameKeyClass, key)) {
+    store.closeKey(software);
+    return;
+  }
+  setStoredFlag(store, key, 1);
+  const auto length = toLE16(&state.rackLength, 1);
+  setBinary(store, key, "LENGTH", length.data(), length.size());
+  const SolvingDataImage image = writeSolvingDataImage(state.solvingData);
+  setBinary(store, key, "MODE_NUM", image.data(), image.size());
+  const std::vector<uint8_t> rack(state.rack.begin(), state.rack.end());
+  setBinary(store, key, "BYTE_DATA", rack.data(), rack.size());
+  setInt32(store, key, "SCORE", state.score);
+  setInt32(store, key, "NWORDSFOUND", state.nWordsFound);
+  setInt32(store, key, "SWORDSFOUND", static_cast<int32_t>(text.size()));
+  setInt32(store, key, "TIMEREM", state.timeRem);
+  setInt32(store, key, "CURLEVELSCORE", state.curLevelScore);
+  store.setValue(key, "FOUNDWORDS", ValueType::string, reinterpret_cast<const uint8_t*>(text.data()),
+                 static_cast<uint32_t>(text.size()));
+  store.closeKey(key);
+  if (!store.closeKey(software)) messages.showMessage(kSaveFailedMessage);
+}
+
+bool isGameStored(KeyedStore& store, MessageSink& messages) {
+  KeyHandle software = 0;
+  if (!store.openSoftware(software)) {
+    messages.showMessage(kSavedGameStoreFailedMessage);
+    return false;
+  }
+  bool stored = false;
+  KeyHandle key = 0;
+  if (store.createKey(software, kSavedGameKeyPath, kSavedGameKeyClass, key)) {
+    uint8_t flag = 0;
+    uint32_t size = 1;
+    store.queryValue(key, "ISSTORED", &flag, size);
+    stored = flag != 0;
+    if (stored && !readStoredGame(store, key)) {
+      setStoredFlag(store, key, 0);
+      stored = false;
+    }
+    store.closeKey(key);
+  }
+  store.closeKey(software);
+  return stored;
+}
+
+void clearStoredGame(KeyedStore& store, MessageSink& messages) {
+  KeyHandle software = 0;
+  if (!store.openSoftware(software)) {
+    messages.showMessage(kSavedGameStoreFailedMessage);
+    return;
+  }
+  KeyHandle key = 0;
+  if (store.createKey(software, kSavedGameKeyPath, kSavedGameKeyClass, key)) {
+    setStoredFlag(store, key, 0);
+    store.closeKey(key);
+  }
+  store.closeKey(software);
+}
+
+bool loadSavedGame(GameState& state, KeyedStore& store, MessageSink& messages) {
+  KeyHandle software = 0;
+  if (!store.openSoftware(software)) {
+    messages.showMessage(kLoadSavedGameFailedMessage);
+    return false;
+  }
+  std::optional<StoredGame> game;
+  KeyHandle key = 0;
+  if (store.createKey(software, kSavedGameKeyPath, kSavedGameKeyClass, key)) {
+    setStoredFlag(store, key, 0);  // offered once, whatever happens next
+    game = readStoredGame(store, key);
+    store.closeKey(key);
+  }
+  store.closeKey(software);
+  if (!game) return false;
+
+  state.rackLength = game->rackLength;
+  state.boardWidth = game->rackLength;
+  state.rack = OneBased<uint8_t>(game->rack.size());
+  std::copy(game->rack.begin(), game->rack.end(), state.rack.begin());
+  readSolvingDataImage(state.solvingData, game->mode.data(), game->mode.size());
+  state.score = game->score;
+  state.nWordsFound = game->nWordsFound;
+  state.timeRem = game->timeRem;
+  state.curLevelScore = game->curLevelScore;
+  if (game->nWordsFound > 0) {
+    state.foundWords = OneBased<std::string>(game->foundWords.size());
+    std::copy(game->foundWords.begin(), game->foundWords.end(), state.foundWords.begin());
+  }
+  return true;
+}
+
+}  // namespace vorpex

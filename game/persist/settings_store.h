@@ -1,0 +1,30 @@
+// Reading and writing the player's settings, sound switches and best scores
+// in the settings key (HKCU\Software\Quenta\Arcade Vorpex\1.0).
+//
+// Values: SOLVINGDATA (binary, the 22-byte settings image), SOUNDOPTIONS
+// (binary, seven 16-bit switches), 1STATS and 2STATS (binary, eight 32-bit
+// scores each) and 1STATS1 .. 2STATS8 (strings with their NUL, the names).
+#pragma once
+
+#include "game_state.h"
+#include "keyed_store.h"
+#include "message_sink.h"
+
+namespace vorpex {
+
+constexpr const char* kDefaultPlayerName = "Anononymous";
+constexpr const char* kStoreFailedMessage = " Error Failerd";
+
+// Reads what the store holds into `state`. A value that is missing or too
+// long keeps what memory holds, except: no readable SOUNDOPTIONS turns every
+// switch on; a name that cannot be read becomes "Anononymous" and its row's
+// score 0. levelOption and timeOption end within 1..4 and 1..3 whatever was
+// stored. When the store cannot be opened at all, the player is told
+// (" Error Failerd") and every setting takes its default.
+void loadSettings(GameState& state, KeyedStore& store, MessageSink& messages);
+
+// Writes every settings value from `state`. When the store cannot be opened
+// or written, the player is told (" Error Failerd").
+void saveSettings(const GameState& state, KeyedStore& store, MessageSink& messages);
+
+}  // namespace vorpex

@@ -1,0 +1,138 @@
+// The file-backed keyed store: registry semantics, atomic replacement, damage.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "store_fixture.h"
+
+namespace vorpex {
+namespace {
+
+using testing::StoreTest;
+
+const std::vector<uint8_t> kThree = {1, 2, 3};
+
+TEST_F(StoreTest, MissingFileIsAnEmptyStoreAndNothingIsWrittenUntilAChange) {
+  KeyHandle software = 0, key = 0;
+  ASSERT_TRUE(store.openSoftware(software));
+  ASSERT_TRUE(store.createKey(software, kSettingsKeyPath, kSettingsKeyClass, key));
+  uint8_t buffer[4];
+  uint32_t size = sizeof buffer;
+  EXPECT_FALSE(store.queryValue(key, "SOLVINGDATA", buffer, size));
+  EXPECT_TRUE(store.closeKey(key));
+  EXPECT_TRUE(store.closeKey(software));
+  EXPECT_EQ(fileText(), "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Quenta\\Arcade Vorpex\\1.0]\r\n\r\n")
+      << "a created key is a change";
+}
+
+TEST_F(StoreTest, ValuesFollowTheRegistrysBufferRules) {
+  KeyHandle software = 0, key = 0;
+  ASSERT_TRUE(store.openSoftware(software));
+  ASSERT_TRUE(store.createKey(software, kSavedGameKeyPath, kSavedGameKeyClass, key));
+  store.setValue(key, "B", ValueType::binary, kThree.data(), 3);
+  const char name[] = "Anononymous";
+  store.setValue(key, "N", ValueType::string, reinterpret_cast<const uint8_t*>(name), sizeof name);
+  store.closeKey(key);
+  ASSERT_TRUE(store.closeKey(software));
+
+  ASSERT_TRUE(store.openSoftware(software));
+  ASSERT_TRUE(store.createKey(software, kSavedGameKeyPath, kSavedGameKeyClass, key));
+  uint8_t buffer[25] = {9, 9, 9, 9, 9};
+  uint32_t size = 2;
+  EXPECT_FALSE(store.queryValue(key, "B", buffer, size)) << "a buffer too small fails the read";
+  EXPECT_EQ(buffer[0], 9);
+  size = 5;
+  ASSERT_TRUE(store.queryValue(key, "b", buffer, size)) << "names ignore case";
+  EXPECT_EQ(size, 3u);
+  EXPECT_EQ(std::vector<uint8_t>(buffer, buffer + 5), (std::vector<uint8_t>{1, 2, 3, 9, 9}))
+      << "a shorter value fills only its bytes";
+  size = sizeof buffer;
+  ASSERT_TRUE(store.queryValue(key, "N", buffer, size));
+  EXPECT_EQ(size, 12u) << "a string's size counts its NUL";
+  store.closeKey(key);
+  store.closeKey(software);
+}
+
+TEST_F(StoreTest, KeysAndValuesThatTheProgramDoesNotKnowSurviveASave) {
+  writeFileText(
+      "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Other]\r\n\"X\"=dword:00000001\r\n\r\n"
+      "[HKEY_CURRENT_USER\\Software\\Quenta\\Arcade Vorpex\\1.0]\r\n\"FUTURE\"=hex(7):41,00,00,00\r\n"
+      "\"SOLVINGDATA\"=dword:00000005\r\n");
+  KeyHandle software = 0, key = 0;
+  ASSERT_TRUE(store.openSoftware(software));
+  ASSERT_TRUE(store.createKey(software, kSettingsKeyPath, kSettingsKeyClass, key));
+  store.setValue(key, "SOLVINGDATA", ValueType::binary, kThree.data(), 3);
+  store.closeKey(key);
+  ASSERT_TRUE(store.closeKey(software));
+  const std::string text = fileText();
+  EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\Other]\r\n\"X\"=dword:00000001\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\"FUTURE\"=hex(7):41,00,00,00\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\"SOLVINGDATA\"=hex:01,02,03\r\n"), std::string::npos);
+  EXPECT_EQ(text.find("dword:00000005"), std::string::npos) << "the program's value replaced it";
+}
+
+TEST_F(StoreTest, InterruptedSaveLeavesTheOldFileWhole) {
+  writeFileText("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Quenta]\r\n\"OLD\"=hex:07\r\n\r\n");
+  const std::string before = fileText();
+  testing::FailingRename failing;
+  RegFileStore interrupted(storePath(), failing);
+  KeyHandle software = 0, key = 0;
+  ASSERT_TRUE(interrupted.openSoftware(software));
+  ASSERT_TRUE(interrupted.createKey(software, kSettingsKeyPath, kSettingsKeyClass, key));
+  interrupted.setValue(key, "NEW", ValueType::binary, kThree.data(), 3);
+  interrupted.closeKey(key);
+  EXPECT_FALSE(interrupted.closeKey(software)) << "the failed write is reported";
+  EXPECT_EQ(fileText(), before);
+  EXPECT_FALSE(std::filesystem::exists(storePath() + ".tmp")) << "no temporary file is left";
+}
+
+TEST_F(StoreTest, DamagedFileIsKeptBesideBeforeTheFirstSaveReplacesIt) {
+  const std::string damaged = "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Quenta]\r\n\"A\"=hex:zz\r\n\"B\"=hex:02\r\n";
+  writeFileText(damaged);
+  for (int save = 0; save < 2; ++save) {
+    KeyHandle software = 0, key = 0;
+    ASSERT_TRUE(store.openSoftware(software));
+    ASSERT_TRUE(store.createKey(software, "Quenta", "", key));
+    uint8_t b = 0;
+    uint32_t size = 1;
+    EXPECT_TRUE(store.queryValue(key, "B", &b, size)) << "what can be read is used";
+    store.setValue(key, "C", ValueType::binary, kThree.data(), 3);
+    store.closeKey(key);
+    ASSERT_TRUE(store.closeKey(software));
+  }
+  const std::string copy = storePath() + ".damaged-20261207-120000";
+  const auto kept = vorpex::testing::readBytes(copy);
+  EXPECT_EQ(std::string(kept.begin(), kept.end()), damaged);
+  EXPECT_FALSE(std::filesystem::exists(copy + "-2")) << "the clean file is not copied again";
+  EXPECT_FALSE(parseRegFile(fileText()).damaged);
+}
+
+TEST_F(StoreTest, FileWhereTheFolderShouldBeOrAFolderWhereTheFileShouldBeCannotBeOpened) {
+  dir.write("arcade-vorpex", std::string("not a folder"));
+  KeyHandle software = 0;
+  EXPECT_FALSE(store.openSoftware(software));
+
+  std::filesystem::remove(dir.path() / "arcade-vorpex");
+  std::filesystem::create_directories(storePath());  // a folder named registry.reg
+  EXPECT_FALSE(store.openSoftware(software));
+}
+
+TEST(DefaultStorePath, FollowsXdgConfigHomeOrFallsBackToHome) {
+  const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
+  const std::string savedXdg = oldXdg ? oldXdg : "";
+  const char* oldHome = std::getenv("HOME");
+  const std::string savedHome = oldHome ? oldHome : "";
+  setenv("HOME", "/home/player", 1);
+  setenv("XDG_CONFIG_HOME", "/cfg", 1);
+  EXPECT_EQ(defaultStorePath(), "/cfg/arcade-vorpex/registry.reg");
+  setenv("XDG_CONFIG_HOME", "relative/dir", 1);
+  EXPECT_EQ(defaultStorePath(), "/home/player/.config/arcade-vorpex/registry.reg");
+  unsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(defaultStorePath(), "/home/player/.config/arcade-vorpex/registry.reg");
+  if (oldXdg) setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
+  if (oldHome) setenv("HOME", savedHome.c_str(), 1);
+}
+
+}  // namespace
+}  // namespace vorpex

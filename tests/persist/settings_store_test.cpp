@@ -1,0 +1,157 @@
+// Settings, sound switches and best scores through the file-backed store.
+#include <gtest/gtest.h>
+
+#include "settings_store.h"
+#include "solving_data_image.h"
+#include "store_fixture.h"
+#include "store_values.h"
+
+namespace vorpex {
+namespace {
+
+class SettingsTest : public testing::StoreTest {
+ protected:
+  // Writes raw values into the settings key, as another program or an older
+  // version might have left them.
+  void storeValue(const std::string& name, ValueType type, const std::vector<uint8_t>& data) {
+    KeyHandle software = 0, key = 0;
+    ASSERT_TRUE(store.openSoftware(software));
+    ASSERT_TRUE(store.createKey(software, kSettingsKeyPath, kSettingsKeyClass, key));
+    store.setValue(key, name, type, data.data(), static_cast<uint32_t>(data.size()));
+    store.closeKey(key);
+    ASSERT_TRUE(store.closeKey(software));
+  }
+  void storeName(int table, int row, const std::string& name) {
+    std::vector<uint8_t> bytes(name.begin(), name.end());
+    bytes.push_back(0);
+    storeValue(std::to_string(table) + "STATS" + std::to_string(row), ValueType::string, bytes);
+  }
+  GameState loaded() {
+    GameState state;
+    loadSettings(state, store, messages);
+    return state;
+  }
+};
+
+TEST_F(SettingsTest, NoKeyAtAllGivesTheDefaults) {
+  const GameState state = loaded();
+  EXPECT_EQ(state.solvingData.levelOption, 1);
+  EXPECT_EQ(state.solvingData.timeOption, 1);
+  EXPECT_EQ(state.solvingData.puzzleNumber, 0);
+  EXPECT_EQ(state.solvingData.statsView, 0);
+  EXPECT_EQ(state.solvingData.sizeIndex, 0);
+  EXPECT_EQ(state.solvingData.gameMode, 0);
+  EXPECT_EQ(state.solvingData.curLevel, 0);
+  for (int16_t s : state.soundOptions) EXPECT_EQ(s, 1);
+  for (int t = 1; t <= 2; ++t) {
+    for (size_t r = 1; r <= 8; ++r) {
+      EXPECT_EQ(state.bestScores[t].names(r), "Anononymous");
+      EXPECT_EQ(state.bestScores[t].scores(r), 0);
+    }
+  }
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(SettingsTest, OptionsOutsideTheirRangesAreBroughtIntoThem) {
+  const std::pair<int32_t, int32_t> stored[] = {{0, 0}, {-3, -1}, {5, 9}, {3, 2}};
+  // Only timeOption's low half is stored: -1 comes back as 65535, above the range.
+  const std::pair<int32_t, int32_t> expected[] = {{1, 1}, {1, 3}, {4, 3}, {3, 2}};
+  for (size_t i = 0; i < 4; ++i) {
+    SolvingData data;
+    data.levelOption = stored[i].first;
+    data.timeOption = stored[i].second;
+    const auto image = writeSolvingDataImage(data);
+    storeValue("SOLVINGDATA", ValueType::binary, {image.begin(), image.end()});
+    const GameState state = loaded();
+    EXPECT_EQ(state.solvingData.levelOption, expected[i].first) << i;
+    EXPECT_EQ(state.solvingData.timeOption, expected[i].second) << i;
+  }
+}
+
+TEST_F(SettingsTest, NameTooLongForItsBufferOrMissingLosesItsRowsScore) {
+  SolvingData none;
+  const int32_t scores[8] = {900, 800, 700, 600, 500, 400, 300, 200};
+  const auto bytes = toLE32(scores, 8);
+  storeValue("1STATS", ValueType::binary, bytes);
+  for (int r = 1; r <= 8; ++r) storeName(1, r, "Player " + std::to_string(r));
+  storeName(1, 2, std::string(25, 'x'));  // 26 bytes with its NUL: too long
+  storeName(1, 3, std::string(24, 'y'));  // exactly fills the 25-byte buffer
+  storeValue("1STATS5", ValueType::binary, {});  // present but empty, so no NUL to drop
+  GameState state = loaded();
+  const ScoreTable& table = state.bestScores[1];
+  EXPECT_EQ(table.names(1), "Player 1");
+  EXPECT_EQ(table.scores(1), 900);
+  EXPECT_EQ(table.names(2), "Anononymous");
+  EXPECT_EQ(table.scores(2), 0);
+  EXPECT_EQ(table.names(3), std::string(24, 'y'));
+  EXPECT_EQ(table.scores(3), 700);
+  EXPECT_EQ(table.names(5), "");
+  EXPECT_EQ(state.bestScores[2].names(1), "Anononymous") << "the other table has no names at all";
+}
+
+TEST_F(SettingsTest, ShortSoundOptionsReplacesOnlyItsBytes) {
+  storeValue("SOUNDOPTIONS", ValueType::binary, {0, 0, 1, 0, 0});  // switches 0, 1 and half of 2
+  GameState state;
+  state.soundOptions.fill(0x0707);
+  loadSettings(state, store, messages);
+  EXPECT_EQ(state.soundOptions, (std::array<int16_t, 7>{0, 1, 0x0700, 0x0707, 0x0707, 0x0707, 0x0707}));
+}
+
+TEST_F(SettingsTest, UnreadableSoundOptionsTurnEverySoundOn) {
+  storeValue("SOUNDOPTIONS", ValueType::binary, std::vector<uint8_t>(20, 0));  // longer than 14
+  GameState state;
+  state.soundOptions.fill(0);
+  loadSettings(state, store, messages);
+  for (int16_t s : state.soundOptions) EXPECT_EQ(s, 1);
+}
+
+TEST_F(SettingsTest, SavedSettingsLoadBackWhole) {
+  GameState state;
+  state.solvingData = {1234, 1, 2, MODE_TIMED, 3, 2, 3};
+  state.soundOptions = {1, 0, 1, 1, 0, 1, 1};
+  state.bestScores[2].names(1) = "Zo\xeb with 19 chars!";  // one byte a character
+  state.bestScores[2].scores(1) = 40000;
+  state.bestScores[1].names(8) = "Anonoymous";
+  saveSettings(state, store, messages);
+
+  GameState back;
+  loadSettings(back, store, messages);
+  EXPECT_EQ(back.solvingData, state.solvingData);
+  EXPECT_EQ(back.soundOptions, state.soundOptions);
+  EXPECT_EQ(back.bestScores[2].names(1), "Zo\xeb with 19 chars!");
+  EXPECT_EQ(back.bestScores[2].scores(1), 40000);
+  EXPECT_EQ(back.bestScores[1].names(8), "Anonoymous");
+  EXPECT_EQ(back.bestScores[1].names(1), "") << "an empty name written is an empty name read";
+  EXPECT_TRUE(messages.shown.empty());
+
+  const std::string text = fileText();
+  EXPECT_NE(text.find("\"SOLVINGDATA\"=hex:d2,04,00,00,01,00,00,00,02,00,02,00,03,00,00,00,02,00,00,"),
+            std::string::npos);
+  EXPECT_NE(text.find("\"2STATS1\"=\"Zo\xeb with 19 chars!\"\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsTest, StoreThatCannotBeOpenedIsReportedAndDefaultsApply) {
+  dir.write("arcade-vorpex", std::string("a file where the folder should be"));
+  GameState state;
+  state.soundOptions.fill(0);
+  loadSettings(state, store, messages);
+  EXPECT_EQ(messages.shown, std::vector<std::string>{" Error Failerd"});
+  EXPECT_EQ(state.solvingData.levelOption, 1);
+  EXPECT_EQ(state.solvingData.timeOption, 1);
+  for (int16_t s : state.soundOptions) EXPECT_EQ(s, 1);
+  EXPECT_EQ(state.bestScores[1].names(4), "Anononymous");
+
+  saveSettings(state, store, messages);
+  EXPECT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown.back(), " Error Failerd");
+}
+
+TEST_F(SettingsTest, FailedWriteIsReportedRatherThanLostSilently) {
+  testing::FailingRename failing;
+  RegFileStore interrupted(storePath(), failing);
+  saveSettings(GameState(), interrupted, messages);
+  EXPECT_EQ(messages.shown, std::vector<std::string>{" Error Failerd"});
+}
+
+}  // namespace
+}  // namespace vorpex
