@@ -1,0 +1,100 @@
+#include "board_layout.h"
+
+#include <cmath>
+
+#include "rounding.h"
+
+namespace vorpex {
+
+namespace {
+constexpr int u = unitSize;
+
+void place(ScreenBox& box, Surface& surface, int x, int y, int w, int h) {
+  box.surface = &surface;
+  box.x = x;
+  box.y = y;
+  box.w = w;
+  box.h = h;
+}
+}  // namespace
+
+QPoint tileCorner(int boardWidth, int tile) {
+  const double radius = (boardWidth / 7.0 + 1.0) * u;
+  const int step = roundHalfEven(360.0 / boardWidth);
+  const int degrees = (step * tile) % 360;
+  const double radians = degrees * (22.0 / 7.0) / 180.0;
+  const int dx = roundHalfEven(radius * std::cos(radians));
+  const int dy = roundHalfEven(radius * std::sin(radians));
+  const QPoint centre(4 * u + 3 * u, 4 * u + roundHalfEven(2.5 * u));
+  return centre + QPoint(dx, dy);
+}
+
+void initLPBtns(BoardBoxes& boxes, int boardWidth, Surface& board) {
+  for (int i = 1; i <= boardWidth; ++i) {
+    const QPoint corner = tileCorner(boardWidth, i);
+    place(boxes.tiles(static_cast<size_t>(i)), board, corner.x(), corner.y(), u, u);
+  }
+  place(boxes.answerSlots, board, 4 * u, u, 44, 2);
+  place(boxes.panel(17), board, 10 * u - 96, roundHalfEven(2.5 * u), 96, 30);
+  place(boxes.panel(18), board, 4 * u + u, roundHalfEven(2.5 * u), 96, 30);
+  place(boxes.wordList, board, roundHalfEven(12.5 * u), 45, 15, 20);
+  place(boxes.upArrow, board, boxes.wordList.x, boxes.wordList.y - 20, 120, 20);
+  place(boxes.downArrow, board, boxes.wordList.x, boxes.wordList.y + 13 * boxes.wordList.h, 120, 20);
+  place(boxes.progress, board, 4 * u, roundHalfEven(10.5 * u), roundHalfEven(7.5 * u), 30);
+}
+
+void initRPBtns(BoardBoxes& boxes, int boardWidth, Surface& board, const DrawingKit& kit) {
+  place(boxes.sidePanelBackground, board, 0, 0, 3 * u, 12 * u);
+  boxes.sidePanelBackground.hBrush = &kit.brDark;
+
+  int y = 0;
+  for (int b = kFirstPanelButton; b <= 16; ++b) {
+    if (b >= kFirstPanelCommand) {
+      y = 30 * b - 20;
+    } else {
+      y = b % 2 == 0 ? 25 * b : y + 20;
+    }
+    place(boxes.panel(static_cast<size_t>(b)), board, 5, y, 3 * u - 10, 25);
+  }
+  for (int b = kFirstPanelButton; b <= kLastPanelButton; ++b) {
+    ScreenBox& box = boxes.panel(static_cast<size_t>(b));
+    box.hBrush = &kit.brDark;
+    box.hPen = &kit.penFrame;
+    box.textColor = (b == 3 || b == 5 || b == 7 || b == 9) ? kit.clrValue : kit.clrText;
+    box.state = 1;
+  }
+
+  // The statistics panel: a header and one row per word length 3..boardWidth.
+  for (int r = 1; r <= boardWidth - 1; ++r) {
+    ScreenBox& box = boxes.stats(static_cast<size_t>(r));
+    // At y 345 + 20 (r - 1): 20 pixels clear below the down arrow.
+    place(box, board, boxes.wordList.x, boxes.downArrow.y + boxes.downArrow.h + 20 + 20 * (r - 1), 3 * u, 20);
+    box.hBrush = r == 1 ? &kit.brDark : &kit.brLight;
+    box.hPen = r == 1 ? &kit.penFrame : nullptr;
+    box.textColor = kit.clrText;
+  }
+
+  boxes.progress.hBrush = &kit.brLight;
+  boxes.progress.hPen = nullptr;
+  boxes.progress.textColor = QColor(0, 0, 0);
+
+  place(boxes.messageLine, board, roundHalfEven(3.5 * u), 3, 9 * u, 20);
+  boxes.messageLine.hBrush = &kit.brLight;
+  place(boxes.backButton, board, 5 * u, roundHalfEven(2.5 * u), 5 * u, 30);
+  boxes.backButton.hBrush = &kit.brDark;
+  boxes.backButton.hPen = &kit.penFrame;
+  boxes.backButton.textColor = kit.clrText;
+}
+
+void initMainMenuVar(MenuBoxes& boxes, Surface& menu, const DrawingKit& kit) {
+  place(boxes.title, menu, 8 * u - 92, roundHalfEven(0.75 * u), 200, 101);
+  for (int b = 1; b <= 7; ++b) {
+    ScreenBox& box = boxes.buttons(static_cast<size_t>(b));
+    place(box, menu, roundHalfEven(5.5 * u), roundHalfEven(1.1 * (b + 2) * u), 5 * u, 30);
+    box.hBrush = &kit.brDark;
+    box.hPen = &kit.penFrame;
+    box.textColor = kit.clrText;
+  }
+}
+
+}  // namespace vorpex

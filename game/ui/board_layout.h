@@ -1,0 +1,53 @@
+// Where every box of the game board lies, for a board of 5 to 8 tiles.
+#pragma once
+
+#include <QPoint>
+
+#include "drawing_kit.h"
+
+namespace vorpex {
+
+// Side-panel button numbers: 2..9 read-outs (label, value), 10..18 commands.
+constexpr int kFirstPanelButton = 2;
+constexpr int kFirstPanelCommand = 10;
+constexpr int kLastPanelButton = 18;
+
+struct BoardBoxes {
+  OneBased<ScreenBox> tiles = OneBased<ScreenBox>(kMaxRackLength);
+  ScreenBox answerSlots;  // w slot side, h tile inset
+  ScreenBox wordList;     // w indent and row height, h row pitch
+  ScreenBox upArrow, downArrow;
+  OneBased<ScreenBox> stats = OneBased<ScreenBox>(kMaxRackLength - 1);  // (1) the header
+  ScreenBox progress;
+  ScreenBox messageLine;
+  ScreenBox backButton;
+  ScreenBox sidePanelBackground;
+  OneBased<ScreenBox> panel = OneBased<ScreenBox>(kLastPanelButton);  // (2)..(18) used
+
+  // The arrows' hover flags (their boxes' own isHot is not used).
+  bool upHot = false;
+  bool downHot = false;
+};
+
+// Top-left corner of tile `tile` (1..boardWidth) on the wheel around
+// (308, 286): radius (boardWidth / 7 + 1) units, a step of 360 / boardWidth
+// rounded to whole degrees, pi taken as 22/7, offsets rounded half to even.
+QPoint tileCorner(int boardWidth, int tile);
+
+// Lay out the boxes for `boardWidth` tiles on `board`: initLPBtns the tile
+// wheel, answer slots, word list, arrows, progress box and the positions of
+// "Enter" and "Clear"; initRPBtns the side panel, the statistics panel, the
+// message line and the back button. Hover flags and the statistics header's
+// view are kept from earlier layouts.
+void initLPBtns(BoardBoxes& boxes, int boardWidth, Surface& board);
+void initRPBtns(BoardBoxes& boxes, int boardWidth, Surface& board, const DrawingKit& kit);
+
+struct MenuBoxes {
+  ScreenBox title;
+  OneBased<ScreenBox> buttons = OneBased<ScreenBox>(7);
+};
+
+// initMainMenuVar: the title and the seven menu buttons on `menu`.
+void initMainMenuVar(MenuBoxes& boxes, Surface& menu, const DrawingKit& kit);
+
+}  // namespace vorpex

@@ -1,0 +1,223 @@
+#include "drawing_kit.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cctype>
+
+#include "found_words.h"
+#include "rounding.h"
+#include "text_codec.h"
+
+namespace vorpex {
+
+bool isInBox(const ScreenBox& box, float px, float py) {
+  return box.x < px && px < box.x + box.w && box.y < py && py < box.y + box.h;
+}
+
+DrawingKit::DrawingKit(const std::string& spriteSheetPath) {
+  QImage loaded(QString::fromStdString(spriteSheetPath));
+  if (!loaded.isNull()) sheet_ = loaded.convertToFormat(QImage::Format_RGB32);
+}
+
+namespace {
+
+// The outline of the rectangle (left, top, right, bottom) as the platform
+// draws it: the pen inside, on columns left..right-1 and rows top..bottom-1.
+void outline(Surface& surface, const QPen& pen, int left, int top, int right, int bottom) {
+  if (right - left < 1 || bottom - top < 1) return;
+  QPainter p(&surface.image());
+  p.setPen(pen);
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(left, top, right - left - 1, bottom - top - 1);
+}
+
+void copyFromSheet(Surface& surface, const QImage& sheet, int dx, int dy, int sx, int sy, int w, int h,
+                   QPainter::CompositionMode mode = QPainter::CompositionMode_Source) {
+  if (sheet.isNull() || w <= 0 || h <= 0) return;
+  QPainter p(&surface.image());
+  p.setCompositionMode(mode);
+  p.drawImage(QPoint(dx, dy), sheet, QRect(sx, sy, w, h));
+}
+
+QString upper(char letter) {
+  return QString(QChar(static_cast<char16_t>(std::toupper(static_cast<unsigned char>(letter)))));
+}
+
+}  // namespace
+
+void DrawingKit::drawText(Surface& surface, const QRect& rect, const QString& text, const QColor& colour,
+                          int format) {
+  int flags = 0;
+  if (format & DT_CENTER) {
+    flags |= Qt::AlignHCenter;
+  } else if (format & 2) {
+    flags |= Qt::AlignRight;
+  } else {
+    flags |= Qt::AlignLeft;
+  }
+  if (format & DT_SINGLELINE) {
+    flags |= Qt::TextSingleLine;
+    if (format & DT_VCENTER) {
+      flags |= Qt::AlignVCenter;
+    } else if (format & DT_BOTTOM) {
+      flags |= Qt::AlignBottom;
+    } else {
+      flags |= Qt::AlignTop;
+    }
+  } else {
+    flags |= Qt::AlignTop;  // vertical alignment applies to single lines only
+  }
+  QPainter p(&surface.image());
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.setFont(surface.font());
+  p.setPen(colour);
+  p.setClipRect(rect);
+  p.drawText(rect, flags, text);
+}
+
+void DrawingKit::fillBox(const ScreenBox& box) const {
+  if (!box.surface || !box.hBrush) return;
+  QPainter p(&box.surface->image());
+  p.fillRect(QRect(box.x, box.y, box.w, box.h), *box.hBrush);
+}
+
+void DrawingKit::clearPicture(Surface& surface, const QBrush& brush) const {
+  QPainter p(&surface.image());
+  p.fillRect(QRect(0, 0, surface.width(), surface.height()), brush);
+}
+
+void DrawingKit::stretchBackdrop(Surface& surface, int width, int height) const {
+  if (sheet_.isNull()) return;
+  QPainter p(&surface.image());
+  p.drawImage(QRect(0, 0, width, height), sheet_, QRect(179, 0, 34, 34));
+}
+
+void DrawingKit::drawButton(const ScreenBox& box, int frameStyle, bool hot, int shadowShift,
+                            const QString& caption) const {
+  if (!box.surface) return;
+  Surface& s = *box.surface;
+  fillBox(box);
+  const int left = box.x, top = box.y, right = box.x + box.w, bottom = box.y + box.h;
+  if (frameStyle == 1 || frameStyle == 2) {
+    if (box.hPen) s.selectPen(*box.hPen);
+    outline(s, s.selectedPen(), left, top, right, bottom);
+    if (frameStyle == 2) {
+      s.selectPen(penFrame);
+      outline(s, penFrame, left + 1, top + 1, right - 1, bottom - 1);
+    }
+  }
+  const int flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+  drawText(s, QRect(left, top, right - left, bottom - top), caption, Qt::black, flags);
+  drawText(s, QRect(left, top, right + shadowShift - left, bottom - shadowShift - top), caption,
+           hot ? clrHot : box.textColor, flags);
+}
+
+void DrawingKit::drawShadowText(const ScreenBox& box, int shadowOffset, const QString& text, int format) const {
+  if (!box.surface) return;
+  const int flags = format == -1 ? DT_VCENTER : format;
+  const int left = box.x, top = box.y, right = box.x + box.w, bottom = box.y + box.h;
+  drawText(*box.surface, QRect(left, top, right - left, bottom - top), text, Qt::black, flags);
+  const int l2 = left + shadowOffset, t2 = top - shadowOffset;
+  drawText(*box.surface, QRect(l2, t2, right - l2, bottom - t2), text, box.textColor, flags);
+}
+
+void DrawingKit::drawSprite(const ScreenBox& box, int pictureId, bool hot) const {
+  if (!box.surface) return;
+  int sx = 0, sy = 0;
+  switch (pictureId) {
+    case 3: sx = hot ? 121 : 0; sy = 193; break;
+    case 4: sx = hot ? 121 : 0; sy = 215; break;
+    case 5: sx = 0; sy = 87; break;
+    default: return;
+  }
+  copyFromSheet(*box.surface, sheet_, box.x, box.y, sx, sy, box.w, box.h);
+}
+
+void DrawingKit::copyTile(Surface& surface, int x, int y, int size, int faceX) const {
+  copyFromSheet(surface, sheet_, x, y, 0, 0, size, size, QPainter::RasterOp_SourceOrDestination);
+  copyFromSheet(surface, sheet_, x, y, faceX, 0, size, size, QPainter::RasterOp_SourceAndDestination);
+}
+
+void DrawingKit::drawLetterTile(const ScreenBox& box, char letter, bool available) const {
+  if (!box.surface) return;
+  Surface& s = *box.surface;
+  {
+    QPainter p(&s.image());
+    p.fillRect(QRect(box.x, box.y, box.w, box.h), brLight);
+  }
+  copyTile(s, box.x, box.y, box.w, available ? 90 : 45);
+  const QString text = upper(letter);
+  const int flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+  drawText(s, QRect(box.x, box.y, box.w, box.h), text, Qt::black, flags);
+  const QColor face = available ? QColor(250, 250, 0) : QColor(240, 240, 100);
+  drawText(s, QRect(box.x + 2, box.y - 2, box.w - 2, box.h + 2), text, face, flags);
+}
+
+void DrawingKit::drawRack(const OneBased<ScreenBox>& tileBoxes, const GameState& state) const {
+  for (size_t i = 1; i <= static_cast<size_t>(state.rackLength); ++i)
+    drawLetterTile(tileBoxes(i), static_cast<char>(state.rack(i)), state.tileUsed(i) != 1);
+}
+
+void DrawingKit::drawSlots(const ScreenBox& box, int filled, const std::string& letters, int16_t width) const {
+  if (!box.surface) return;
+  Surface& s = *box.surface;
+  const int n = width, slot = box.w, inset = box.h;
+  {
+    QPainter p(&s.image());
+    p.fillRect(QRect(box.x, box.y, n * slot, slot + 2), brLight);
+  }
+  for (int i = 1; i <= n; ++i) {
+    const int left = box.x + (i - 1) * unitSize + inset, top = box.y + inset + 1;
+    const int right = box.x + i * unitSize - inset, bottom = box.y + slot + 2;
+    if (i <= filled) {
+      copyTile(s, left, top, slot - 2 * inset, 90);
+      drawText(s, QRect(left, top, right - left, bottom - top), upper(letters[static_cast<size_t>(i - 1)]),
+               QColor(240, 240, 100), DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+  }
+  s.selectPen(penFrame);
+  for (int i = 1; i <= n; ++i)
+    outline(s, penFrame, box.x + (i - 1) * unitSize, box.y, box.x + i * unitSize, box.y + slot + 2);
+}
+
+void DrawingKit::drawAnswerSlots(const ScreenBox& box, const GameState& state) const {
+  std::string letters;
+  for (int k = 1; k <= state.selCount; ++k)
+    letters += static_cast<char>(state.rack(static_cast<size_t>(state.selOrder(static_cast<size_t>(k)))));
+  drawSlots(box, state.selCount, letters, state.boardWidth);
+}
+
+void DrawingKit::drawWordInSlots(const ScreenBox& box, const std::string& word, const GameState& state) const {
+  drawSlots(box, std::min<int>(static_cast<int>(word.size()), state.boardWidth), word, state.boardWidth);
+}
+
+void DrawingKit::drawWordList(const ScreenBox& box, const OneBased<std::string>& words, int32_t count,
+                              int32_t first, int32_t selected, const GameState& state) const {
+  if (!box.surface) return;
+  Surface& s = *box.surface;
+  {
+    QPainter p(&s.image());
+    p.fillRect(QRect(box.x, box.y, 8 * box.w, 13 * box.h), brDark);
+  }
+  count = std::min<int32_t>(count, static_cast<int32_t>(words.size()));
+  if (count <= 0 || first < 1) return;
+  const int32_t last = std::min(count - first, 12);
+  for (int32_t j = 0; j <= last; ++j) {
+    const int32_t i = first + j;
+    const std::string& word = words(static_cast<size_t>(i));
+    const QColor colour = findFoundWord(state, word) != -1 ? clrHot : clrText;
+    const int top = box.y + j * box.h, bottom = top + box.w;
+    drawText(s, QRect(box.x + box.w, top, 7 * box.w, box.w), fromAnsi(word), colour, DT_VCENTER | DT_SINGLELINE);
+    if (selected == i) outline(s, s.selectedPen(), box.x, top, box.x + 8 * box.w, bottom);
+  }
+}
+
+void DrawingKit::drawProgressBar(const ScreenBox& box, double percent) const {
+  if (!box.surface) return;
+  const int filled = roundHalfEven(std::clamp(percent, 0.0, 100.0) * 292 / 100);
+  const int bx = box.x + roundHalfEven((7 * unitSize - 292) / 2.0);
+  copyFromSheet(*box.surface, sheet_, bx + filled, box.y, filled, 46, 292 - filled, 20);
+  copyFromSheet(*box.surface, sheet_, bx, box.y, 0, 67, filled, 20);
+}
+
+}  // namespace vorpex

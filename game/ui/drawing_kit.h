@@ -1,0 +1,95 @@
+// The drawing kit: the shared drawing resources (sprite sheet, palette, two
+// brushes, one pen), the ScreenBox that every drawable or clickable rectangle
+// is, and the fourteen operations every screen is drawn with. Nothing here
+// knows the rules of the game; callers pass what to show. No operation
+// refreshes a surface; the caller does.
+#pragma once
+
+#include <QBrush>
+#include <QColor>
+#include <QImage>
+#include <QPen>
+#include <QString>
+#include <cstdint>
+#include <string>
+
+#include "game_state.h"
+#include "surface.h"
+
+namespace vorpex {
+
+constexpr int16_t unitSize = 44;  // the layout unit, pixels
+
+// Text format flags, as the platform's text call numbers them.
+constexpr int DT_CENTER = 1;
+constexpr int DT_VCENTER = 4;
+constexpr int DT_BOTTOM = 8;
+constexpr int DT_SINGLELINE = 32;
+
+struct ScreenBox {
+  Surface* surface = nullptr;  // the surface the box lies on
+  int32_t x = 0, y = 0, w = 0, h = 0;
+  bool isHot = false;          // the pointer is over it; kept by the hover handlers
+  const QBrush* hBrush = nullptr;
+  const QPen* hPen = nullptr;  // null: outlines use the surface's selected pen
+  QColor textColor{0, 0, 0};
+  int32_t state = 0;           // 1 marks an active panel button; the stats header's view
+};
+
+// Strictly inside on all four sides: a point on an edge is outside.
+bool isInBox(const ScreenBox& box, float px, float py);
+
+class DrawingKit {
+ public:
+  // initGraphics: the palette, brushes and pen, and the sprite sheet loaded
+  // from `spriteSheetPath`. A missing or unreadable sheet is not an error:
+  // pictures then draw nothing.
+  explicit DrawingKit(const std::string& spriteSheetPath);
+
+  const QImage& sheet() const { return sheet_; }
+
+  const QBrush brLight{QColor(180, 240, 180)};
+  const QBrush brDark{QColor(120, 150, 120)};
+  const QPen penFrame{QColor(170, 200, 170), 1};
+  const QColor clrHot{180, 240, 180};
+  const QColor clrText{140, 220, 140};
+  const QColor clrValue{209, 255, 209};
+  const QColor clrDark{120, 150, 120};
+
+  void fillBox(const ScreenBox& box) const;
+  void clearPicture(Surface& surface, const QBrush& brush) const;
+  void stretchBackdrop(Surface& surface, int width, int height) const;
+  // frameStyle 1 one outline, 2 two, else none; the caption is drawn black,
+  // then again in its colour in the rectangle widened right and raised at the
+  // bottom by shadowShift.
+  void drawButton(const ScreenBox& box, int frameStyle, bool hot, int shadowShift, const QString& caption) const;
+  // format -1 means DT_VCENTER alone: multi-line text from the top left.
+  void drawShadowText(const ScreenBox& box, int shadowOffset, const QString& text, int format) const;
+  // pictureId 3 up arrow, 4 down arrow (normal or hot cell), 5 the title.
+  void drawSprite(const ScreenBox& box, int pictureId, bool hot) const;
+  void drawLetterTile(const ScreenBox& box, char letter, bool available) const;
+  void drawRack(const OneBased<ScreenBox>& tileBoxes, const GameState& state) const;
+  // box.w is the slot side, box.h the tile inset.
+  void drawAnswerSlots(const ScreenBox& box, const GameState& state) const;
+  void drawWordInSlots(const ScreenBox& box, const std::string& word, const GameState& state) const;
+  // box.w is the indent and row height, box.h the row pitch; up to 13 rows
+  // from `first`; found words in clrHot; row `selected` framed.
+  void drawWordList(const ScreenBox& box, const OneBased<std::string>& words, int32_t count, int32_t first,
+                    int32_t selected, const GameState& state) const;
+  void drawProgressBar(const ScreenBox& box, double percent) const;
+
+  // Draws `text` with the surface's font in `colour` and the platform text
+  // flags `format` (DT_*), transparent background, broken only at its own
+  // line breaks.
+  static void drawText(Surface& surface, const QRect& rect, const QString& text, const QColor& colour,
+                       int format);
+
+ private:
+  // The tile mask ORed in, then `faceX`'s face ANDed in: the transparent copy.
+  void copyTile(Surface& surface, int x, int y, int size, int faceX) const;
+  void drawSlots(const ScreenBox& box, int filled, const std::string& letters, int16_t width) const;
+
+  QImage sheet_;
+};
+
+}  // namespace vorpex

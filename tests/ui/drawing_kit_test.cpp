@@ -1,0 +1,187 @@
+// Pixel checks of the drawing kit on the real sprite sheet.
+#include <gtest/gtest.h>
+
+#include "drawing_kit.h"
+#include "found_words.h"
+
+namespace vorpex {
+namespace {
+
+const std::string kSheet = std::string(VORPEX_APP_DIR) + "/ALLPICDATA.BMP";
+
+class DrawingKitTest : public ::testing::Test {
+ protected:
+  DrawingKitTest() { surface.image().fill(kMarker); }
+  ScreenBox box(int x, int y, int w, int h) {
+    ScreenBox b;
+    b.surface = &surface;
+    b.x = x;
+    b.y = y;
+    b.w = w;
+    b.h = h;
+    return b;
+  }
+  QRgb at(int x, int y) const { return surface.image().pixel(x, y); }
+
+  static constexpr QRgb kMarker = 0xFF102030;
+  DrawingKit kit{kSheet};
+  Surface surface{704, 528};
+  GameState state;
+};
+
+TEST_F(DrawingKitTest, SpriteSheetHasEveryCell) {
+  ASSERT_FALSE(kit.sheet().isNull());
+  EXPECT_GE(kit.sheet().width(), 292);
+  EXPECT_GE(kit.sheet().height(), 235);
+  EXPECT_EQ(kit.sheet().pixel(22, 22), 0xFFFFFFFFu) << "mask white where the tile is";
+  EXPECT_EQ(kit.sheet().pixel(0, 0), 0xFF000000u) << "mask black around it";
+  EXPECT_EQ(kit.sheet().pixel(90, 0), 0xFFFFFFFFu) << "face white around the tile";
+}
+
+TEST_F(DrawingKitTest, ProgressBarSplitsAtItsRoundedPercentage) {
+  ScreenBox progress = box(176, 462, 330, 30);
+  const QImage& sheet = kit.sheet();
+  for (double percent : {0.0, 50.0, 100.0, 150.0, 33.3}) {
+    kit.drawProgressBar(progress, percent);
+    const int filled = percent >= 100 ? 292 : percent == 50 ? 146 : percent == 0 ? 0 : 97;  // 97.236 rounds to 97
+    for (int k = 0; k < 292; ++k) {
+      const QRgb expected = k < filled ? sheet.pixel(k, 67) : sheet.pixel(k, 46);
+      ASSERT_EQ(at(184 + k, 462), expected) << percent << "% at column " << k;
+    }
+    EXPECT_EQ(at(183, 462), kMarker) << "the bar is 8 pixels in from the box";
+    EXPECT_EQ(at(476, 462), kMarker);
+  }
+}
+
+TEST_F(DrawingKitTest, WordListShowsAtMostThirteenRowsFromItsFirst) {
+  ScreenBox list = box(550, 45, 15, 20);
+  OneBased<std::string> words;
+  for (int i = 1; i <= 20; ++i) words.resize(static_cast<size_t>(i), "WORD" + std::string(1, static_cast<char>('A' + i)));
+  const QRgb dark = kit.brDark.color().rgb();
+  auto rowHasText = [&](int j) {
+    for (int y = 45 + j * 20; y < 45 + j * 20 + 15; ++y)
+      for (int x = 565; x < 670; ++x)
+        if (at(x, y) != dark) return true;
+    return false;
+  };
+  kit.drawWordList(list, words, 0, 1, 0, state);
+  for (int j = 0; j < 13; ++j) EXPECT_FALSE(rowHasText(j)) << "an empty list is the dark panel";
+  EXPECT_EQ(at(550, 45), dark);
+  EXPECT_EQ(at(669, 304), dark);
+  EXPECT_EQ(at(670, 304), kMarker);
+
+  kit.drawWordList(list, words, 20, 8, 0, state);
+  for (int j = 0; j < 13; ++j) EXPECT_TRUE(rowHasText(j)) << "row " << j;
+  EXPECT_EQ(at(600, 305), kMarker) << "nothing below the thirteenth row";
+}
+
+TEST_F(DrawingKitTest, FoundWordsShowInTheHotColourAndTheSelectedRowIsFramed) {
+  ScreenBox list = box(550, 45, 15, 20);
+  const OneBased<std::string> words = {"ANT", "TAN"};
+  addFoundWord(state, "TAN");
+  surface.selectPen(kit.penFrame);
+  kit.drawWordList(list, words, 2, 1, 2, state);
+  auto holds = [&](int row, QRgb colour) {
+    for (int y = 45 + row * 20; y < 45 + row * 20 + 15; ++y)
+      for (int x = 565; x < 670; ++x)
+        if (at(x, y) == colour) return true;
+    return false;
+  };
+  EXPECT_TRUE(holds(1, kit.clrHot.rgb()));
+  EXPECT_FALSE(holds(0, kit.clrHot.rgb()));
+  EXPECT_TRUE(holds(0, kit.clrText.rgb()));
+  EXPECT_EQ(at(550, 65), kit.penFrame.color().rgb()) << "the frame of row 2";
+  EXPECT_EQ(at(550, 45), kit.brDark.color().rgb()) << "row 1 unframed";
+}
+
+TEST_F(DrawingKitTest, ButtonFramesFollowTheirStyle) {
+  ScreenBox button = box(100, 100, 120, 30);
+  button.hBrush = &kit.brDark;
+  button.hPen = &kit.penFrame;
+  kit.drawButton(button, 0, false, 4, "");
+  const QRgb fill = kit.brDark.color().rgb(), frame = kit.penFrame.color().rgb();
+  for (int x = 100; x < 220; ++x) {
+    EXPECT_EQ(at(x, 100), fill);
+    EXPECT_EQ(at(x, 129), fill);
+  }
+  EXPECT_EQ(at(220, 115), kMarker) << "the box ends at x + w";
+
+  kit.drawButton(button, 1, false, 4, "");
+  EXPECT_EQ(at(100, 100), frame);
+  EXPECT_EQ(at(219, 129), frame);
+  EXPECT_EQ(at(101, 101), fill);
+
+  kit.drawButton(button, 2, true, 8, "");
+  EXPECT_EQ(at(101, 101), frame) << "the second outline, one pixel in";
+  EXPECT_EQ(at(102, 102), fill);
+}
+
+TEST_F(DrawingKitTest, EmptyAnswerSlotsAreLightWithOneFrameEach) {
+  state.boardWidth = 6;
+  ScreenBox slotRow = box(176, 44, 44, 2);
+  kit.drawAnswerSlots(slotRow, state);
+  const QRgb light = kit.brLight.color().rgb(), frame = kit.penFrame.color().rgb();
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(at(176 + 44 * i, 60), frame) << "left edge of slot " << i + 1;
+    EXPECT_EQ(at(176 + 44 * i + 43, 60), frame) << "right edge of slot " << i + 1;
+    EXPECT_EQ(at(176 + 44 * i + 20, 60), light) << "inside slot " << i + 1;
+    EXPECT_EQ(at(176 + 44 * i + 20, 44), frame);
+    EXPECT_EQ(at(176 + 44 * i + 20, 89), frame) << "slotRow are 46 high";
+  }
+  EXPECT_EQ(at(176 + 44 * 6, 60), kMarker);
+}
+
+TEST_F(DrawingKitTest, TileCopyKeepsTheSurroundingsAndPaintsTheFace) {
+  state.boardWidth = 5;
+  state.selCount = 1;
+  state.rack = {'A', 'B', 'C', 'D', 'E'};
+  state.selOrder(1) = 2;
+  ScreenBox slotRow = box(176, 44, 44, 2);
+  kit.drawAnswerSlots(slotRow, state);
+  // The slot tile is the top-left 40 x 40 of the face cell, at (178, 47).
+  const QImage& sheet = kit.sheet();
+  EXPECT_EQ(at(178 + 5, 47 + 20), sheet.pixel(90 + 5, 20)) << "the face inside the tile, left of the letter";
+  EXPECT_EQ(at(178, 47), kit.brLight.color().rgb()) << "the corner outside the rounded tile keeps the light fill";
+}
+
+TEST_F(DrawingKitTest, HitTestIsStrictOnAllFourSides) {
+  const ScreenBox b = box(10, 20, 30, 40);
+  EXPECT_TRUE(isInBox(b, 11, 21));
+  EXPECT_TRUE(isInBox(b, 39.5f, 59.5f));
+  EXPECT_FALSE(isInBox(b, 10, 30));
+  EXPECT_FALSE(isInBox(b, 40, 30));
+  EXPECT_FALSE(isInBox(b, 20, 20));
+  EXPECT_FALSE(isInBox(b, 20, 60));
+}
+
+TEST_F(DrawingKitTest, ShadowTextAtMinusOneStartsTopLeftAndThirtySevenCentres) {
+  surface.setFont("Arial", 12, false);
+  ScreenBox area = box(0, 0, 300, 100);
+  area.textColor = QColor(255, 0, 0);
+  auto firstRowWith = [&](QRgb colour) {
+    for (int y = 0; y < 100; ++y)
+      for (int x = 0; x < 300; ++x)
+        if (at(x, y) == colour) return y;
+    return -1;
+  };
+  kit.drawShadowText(area, 1, "Line one\nLine two", -1);
+  const int topLeft = firstRowWith(0xFFFF0000);
+  EXPECT_GE(topLeft, 0);
+  EXPECT_LT(topLeft, 10);
+  surface.image().fill(kMarker);
+  kit.drawShadowText(area, 1, "Centred", DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  EXPECT_GT(firstRowWith(0xFFFF0000), 30);
+}
+
+TEST_F(DrawingKitTest, MissingSheetDrawsNoPicturesAndNothingFails) {
+  DrawingKit bare("/nonexistent/ALLPICDATA.BMP");
+  EXPECT_TRUE(bare.sheet().isNull());
+  ScreenBox progress = box(176, 462, 330, 30);
+  bare.drawProgressBar(progress, 50);
+  bare.drawSprite(box(0, 0, 200, 101), 5, true);
+  EXPECT_EQ(at(200, 470), kMarker);
+  EXPECT_EQ(at(10, 10), kMarker);
+}
+
+}  // namespace
+}  // namespace vorpex

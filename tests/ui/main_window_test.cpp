@@ -1,0 +1,116 @@
+// The main window on Qt's offscreen platform: size, surfaces and hover.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "main_window.h"
+
+namespace vorpex {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() {
+    state.boardWidth = state.rackLength = 6;
+    state.rack = {'A', 'E', 'N', 'S', 'T', 'T'};
+    state.tileUsed.assign(6, 0);
+    state.targetScore = 50;
+    window.show();
+    window.resizeWindow();
+    window.mainMenu(false);
+    window.layOutBoard();
+    window.drawBoard();
+  }
+  void move(MainWindow& w, double x, double y) { w.pbGrid_MouseMove(0, x, y); }
+
+  GameState state;
+  DrawingKit kit{std::string(VORPEX_APP_DIR) + "/ALLPICDATA.BMP"};
+  MainWindow window{state, kit};
+};
+
+TEST_F(MainWindowTest, WindowIsFixedAtSixteenByTwelveUnitsWhateverTheUserDoes) {
+  EXPECT_EQ(window.windowTitle(), "Arcade Vorpex");
+  EXPECT_EQ(window.size(), QSize(704, 528));
+  window.resize(900, 700);
+  EXPECT_EQ(window.size(), QSize(704, 528));
+  window.showMaximized();
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  EXPECT_EQ(window.size(), QSize(704, 528));
+  EXPECT_FALSE(window.isMaximized());
+  EXPECT_EQ(window.boardWidget().size(), QSize(704, 528));
+}
+
+TEST_F(MainWindowTest, ExactlyOneSurfaceIsVisible) {
+  EXPECT_TRUE(window.boardWidget().isVisible());
+  EXPECT_FALSE(window.menuWidget().isVisible());
+  window.mainMenu(true);
+  EXPECT_FALSE(window.boardWidget().isVisible());
+  EXPECT_TRUE(window.menuWidget().isVisible());
+}
+
+TEST_F(MainWindowTest, MinimisingCallsThePauseHook) {
+  int pauses = 0;
+  window.onMinimized = [&] { ++pauses; };
+  window.showMinimized();
+  QApplication::processEvents();
+  EXPECT_EQ(pauses, 1);
+}
+
+TEST_F(MainWindowTest, ArrowHoverRedrawsOnlyOnAChangeAndLeavingStopsTheRepeat) {
+  int stops = 0;
+  window.onLeftArrow = [&] { ++stops; };
+  const int before = window.board().refreshCount();
+  const QRgb normal = window.board().image().pixel(560, 315);
+  move(window, 600, 315);  // inside the down arrow
+  EXPECT_EQ(window.board().refreshCount(), before + 1);
+  EXPECT_TRUE(window.boxes().downHot);
+  EXPECT_NE(window.board().image().pixel(560, 315), normal) << "the lit cell is drawn";
+  move(window, 610, 316);
+  EXPECT_EQ(window.board().refreshCount(), before + 1) << "no change, no redraw";
+  move(window, 600, 305);  // on its top edge: outside
+  EXPECT_FALSE(window.boxes().downHot);
+  EXPECT_EQ(window.board().refreshCount(), before + 2);
+  EXPECT_EQ(stops, 1);
+  EXPECT_EQ(window.board().image().pixel(560, 315), normal);
+}
+
+TEST_F(MainWindowTest, PanelCommandsLightUpButSwitchedOffOnesStayDark) {
+  ScreenBox& hall = window.boxes().panel(10);
+  move(window, hall.x + 10, hall.y + 10);
+  EXPECT_TRUE(hall.isHot);
+  move(window, 300, 10);
+  EXPECT_FALSE(hall.isHot);
+
+  ScreenBox& solution = window.boxes().panel(13);
+  solution.state = 0;
+  const int before = window.board().refreshCount();
+  move(window, solution.x + 10, solution.y + 10);
+  EXPECT_FALSE(solution.isHot);
+  EXPECT_EQ(window.board().refreshCount(), before);
+}
+
+TEST_F(MainWindowTest, ProgressBoxLightsOnlyOnceTheTargetIsReached) {
+  ScreenBox& progress = window.boxes().progress;
+  state.gameActive = true;
+  state.curLevelScore = 10;
+  const int before = window.board().refreshCount();
+  move(window, progress.x + 20, progress.y + 10);
+  EXPECT_FALSE(progress.isHot);
+  EXPECT_EQ(window.board().refreshCount(), before);
+  state.curLevelScore = 50;
+  move(window, progress.x + 21, progress.y + 10);
+  EXPECT_TRUE(progress.isHot);
+}
+
+TEST_F(MainWindowTest, MenuHoverLightsExactlyTheButtonUnderThePointer) {
+  window.mainMenu(true);
+  auto& buttons = window.menuBoxes().buttons;
+  window.pbMainMenu_MouseMove(0, buttons(3).x + 30, buttons(3).y + 15);
+  for (size_t b = 1; b <= 7; ++b) EXPECT_EQ(buttons(b).isHot, b == 3) << b;
+  window.pbMainMenu_MouseMove(0, buttons(4).x + 30, buttons(4).y);  // on the edge: nothing
+  for (size_t b = 1; b <= 7; ++b) EXPECT_FALSE(buttons(b).isHot) << b;
+}
+
+}  // namespace
+}  // namespace vorpex

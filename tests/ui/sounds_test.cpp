@@ -1,0 +1,68 @@
+// The sound switches and the help document, with recorders in place of the desktop.
+#include <gtest/gtest.h>
+
+#include "help.h"
+#include "sounds.h"
+#include "text_codec.h"
+
+namespace vorpex {
+namespace {
+
+class RecordingOutput : public SoundOutput {
+ public:
+  void play(const std::string& path) override { played.push_back(path.substr(path.rfind('/') + 1)); }
+  void stop() override { ++stops; }
+  std::vector<std::string> played;
+  int stops = 0;
+};
+
+std::vector<std::string> playAll(const std::array<int16_t, 7>& switches) {
+  GameState state;
+  state.soundOptions = switches;
+  RecordingOutput output;
+  Sounds sounds(state, output);
+  sounds.initSoundFiles("/opt/arcade-vorpex/");
+  for (int id = -1; id <= 6; ++id) sounds.playSound(id);
+  return output.played;
+}
+
+TEST(Sounds, SwitchZeroSilencesEverySound) {
+  EXPECT_TRUE(playAll({0, 1, 1, 1, 1, 1, 1}).empty());
+}
+
+TEST(Sounds, EachSoundFollowsItsOwnSwitch) {
+  EXPECT_EQ(playAll({1, 1, 1, 1, 0, 1, 1}),
+            (std::vector<std::string>{"CLICK.wav", "UNCLICK.wav", "BEEP.wav", "RIGHT.wav", "CLAP.wav"}));
+  // A negative switch is off, except for the new-word sound, which plays when nonzero.
+  EXPECT_EQ(playAll({1, -1, -1, -1, -1, -1, -1}), (std::vector<std::string>{"RIGHT.wav"}));
+}
+
+TEST(Sounds, FilesLieInTheProgramFolderAndStopReachesThePlayer) {
+  GameState state;
+  RecordingOutput output;
+  Sounds sounds(state, output);
+  sounds.initSoundFiles("/opt/arcade-vorpex/");
+  EXPECT_EQ(sounds.soundFiles()[5], "/opt/arcade-vorpex/CLAP.wav");
+  sounds.stopSound();
+  EXPECT_EQ(output.stops, 1);
+}
+
+TEST(Help, OpensTheInstructionsOfTheProgramFolder) {
+  struct Recorder : DocumentOpener {
+    void open(const std::string& path) override { opened = path; }
+    std::string opened;
+  } recorder;
+  openHelp(recorder, "/opt/arcade-vorpex/");
+  EXPECT_EQ(recorder.opened, "/opt/arcade-vorpex/TOLMIN.HTM");
+}
+
+TEST(TextCodec, Windows1252RoundTripsOneByteACharacter) {
+  const std::string bytes = "Zo\xeb \x80 \x9f \xff";
+  const QString text = fromAnsi(bytes);
+  EXPECT_EQ(text, QString::fromUtf8("Zoë € Ÿ ÿ"));
+  EXPECT_EQ(toAnsi(text), bytes);
+  EXPECT_EQ(toAnsi(QString::fromUtf8("日本")), "??");
+}
+
+}  // namespace
+}  // namespace vorpex
