@@ -25,12 +25,7 @@ GameState levelInPlay() {
 class SavedGameTest : public testing::StoreTest {
  protected:
   void overwrite(const std::string& name, const std::vector<uint8_t>& data, ValueType type = ValueType::binary) {
-    KeyHandle software = 0, key = 0;
-    ASSERT_TRUE(store.openSoftware(software));
-    ASSERT_TRUE(store.createKey(software, kSavedGameKeyPath, kSavedGameKeyClass, key));
-    store.setValue(key, name, type, data.data(), static_cast<uint32_t>(data.size()));
-    store.closeKey(key);
-    ASSERT_TRUE(store.closeKey(software));
+    writeValue(kSavedGameKeyPath, name, type, data);
   }
   void overwriteInt(const std::string& name, int32_t value) { overwrite(name, toLE32(&value, 1)); }
   void overwriteMode(const SolvingData& data) {

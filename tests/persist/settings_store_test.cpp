@@ -11,15 +11,8 @@ namespace {
 
 class SettingsTest : public testing::StoreTest {
  protected:
-  // Writes raw values into the settings key, as another program or an older
-  // version might have left them.
   void storeValue(const std::string& name, ValueType type, const std::vector<uint8_t>& data) {
-    KeyHandle software = 0, key = 0;
-    ASSERT_TRUE(store.openSoftware(software));
-    ASSERT_TRUE(store.createKey(software, kSettingsKeyPath, kSettingsKeyClass, key));
-    store.setValue(key, name, type, data.data(), static_cast<uint32_t>(data.size()));
-    store.closeKey(key);
-    ASSERT_TRUE(store.closeKey(software));
+    writeValue(kSettingsKeyPath, name, type, data);
   }
   void storeName(int table, int row, const std::string& name) {
     std::vector<uint8_t> bytes(name.begin(), name.end());

@@ -37,6 +37,17 @@ class StoreTest : public ::testing::Test {
     const auto bytes = readBytes(storePath());
     return {bytes.begin(), bytes.end()};
   }
+  // Writes one value straight into the key `keyPath` below Software, as
+  // another program or an older version might have left it.
+  void writeValue(const std::string& keyPath, const std::string& name, ValueType type,
+                  const std::vector<uint8_t>& data) {
+    KeyHandle software = 0, key = 0;
+    ASSERT_TRUE(store.openSoftware(software));
+    ASSERT_TRUE(store.createKey(software, keyPath, "", key));
+    store.setValue(key, name, type, data.data(), static_cast<uint32_t>(data.size()));
+    store.closeKey(key);
+    ASSERT_TRUE(store.closeKey(software));
+  }
   void writeFileText(const std::string& text) {
     std::filesystem::create_directories(dir.path() / "arcade-vorpex");
     dir.write("arcade-vorpex/registry.reg", text);
