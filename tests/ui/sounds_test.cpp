@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "help.h"
+#include "qt_sound_output.h"
 #include "sounds.h"
 #include "text_codec.h"
 
@@ -45,6 +46,15 @@ TEST(Sounds, FilesLieInTheProgramFolderAndStopReachesThePlayer) {
   EXPECT_EQ(sounds.soundFiles()[5], "/opt/arcade-vorpex/CLAP.wav");
   sounds.stopSound();
   EXPECT_EQ(output.stops, 1);
+}
+
+TEST(QtSoundOutput, MissingFilesAndNoAudioDevicePlayNothingAndFailNothing) {
+  QtSoundOutput output;
+  output.play("/nonexistent/CLICK.wav");
+  output.play(std::string(VORPEX_APP_DIR) + "/RIGHT.wav");  // cuts the one before
+  output.stop();
+  output.stop();
+  SUCCEED();
 }
 
 TEST(Help, OpensTheInstructionsOfTheProgramFolder) {
