@@ -6,10 +6,10 @@
 #include <string>
 
 #include "game_state.h"
+#include "sound_ids.h"
 
 namespace vorpex {
 
-enum SoundId { SOUND_CLICK = 0, SOUND_UNCLICK, SOUND_BEEP, SOUND_BEEPS, SOUND_RIGHT, SOUND_CLAP };
 
 class SoundOutput {
  public:

@@ -1,0 +1,68 @@
+#include "game_rules.h"
+
+#include "rounding.h"
+#include "text_resources.h"
+
+namespace vorpex {
+
+int32_t countdownFor(int32_t totalPoints, int32_t timeOption) {
+  return roundHalfEven(totalPoints * ((4 - timeOption) / 8.0 + 0.2) * 10 + (5 - timeOption) * 10);
+}
+
+std::string formatTime(int32_t tenths, int style) {
+  if (tenths < 0) tenths = 0;
+  const int32_t minutes = tenths / 600, seconds = (tenths % 600) / 10, tenth = tenths % 10;
+  std::string text = std::to_string(minutes) + ":";
+  if (style == 1) return text;
+  text += (seconds < 10 ? "0" : "") + std::to_string(seconds);
+  if (style == 2) return text;
+  return text + "." + std::to_string(tenth);
+}
+
+int findScoreRank(const GameState& state, int table, int32_t score) {
+  const ScoreTable& t = state.bestScores[static_cast<size_t>(table)];
+  for (int r = 1; r <= kScoreRows; ++r)
+    if (t.scores(static_cast<size_t>(r)) < score) return r;
+  return kScoreRows + 1;
+}
+
+void insertBestScore(GameState& state, int table, int32_t score, const std::string& name) {
+  ScoreTable& t = state.bestScores[static_cast<size_t>(table)];
+  int row = findScoreRank(state, table, score);
+  if (row > kScoreRows) row = kScoreRows;
+  for (int k = kScoreRows; k > row; --k) {
+    t.scores(static_cast<size_t>(k)) = t.scores(static_cast<size_t>(k - 1));
+    t.names(static_cast<size_t>(k)) = t.names(static_cast<size_t>(k - 1));
+  }
+  t.scores(static_cast<size_t>(row)) = score;
+  t.names(static_cast<size_t>(row)) = name;
+}
+
+std::string storedPlayerName(const std::string& typed) {
+  if (typed.empty()) return "-";
+  return typed.size() >= 20 ? typed.substr(0, 19) : typed;
+}
+
+LevelSummary levelSummary(const GameState& state) {
+  const SolvingData& d = state.solvingData;
+  if (state.curLevelScore < state.targetScore)
+    return {formatResString(115, {"|1", state.nWordsFound, "|2", d.curLevel, "|3", state.score}), false};
+  if (d.curLevel >= MAX_LEVEL) return {formatResString(113, {"|1", 4}), false};
+  const bool everyWord = state.curLevelScore == state.totalPoints;
+  return {formatResString(112, {"|1", d.curLevel, "|2", state.nWordsFound, "|3", state.totalWords, "|4",
+                                state.score, "|5", everyWord ? state.curLevelScore : 0}),
+          everyWord};
+}
+
+void collectAllWords(GameState& state) {
+  state.allWords.clear();
+  for (int len = 2; len <= state.boardWidth && len < static_cast<int>(state.wordsBySize.size()); ++len) {
+    const SizeList& list = state.wordsBySize[static_cast<size_t>(len)];
+    for (int32_t i = 1; i <= list.count && static_cast<size_t>(i) <= list.words.size(); ++i) {
+      state.allWords.resize(state.allWords.size() + 1);
+      state.allWords(state.allWords.size()) = list.words(static_cast<size_t>(i));
+    }
+  }
+}
+
+}  // namespace vorpex

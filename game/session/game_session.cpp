@@ -1,0 +1,348 @@
+#include "game_session.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "found_words.h"
+#include "game_rules.h"
+#include "sound_ids.h"
+
+namespace vorpex {
+
+namespace {
+constexpr int kRepeatedWordMilliseconds = 300;
+}  // namespace
+
+void GameSession::newGame(int16_t mode) {
+  state_.solvingData.gameMode = mode;
+  state_.solvingData.curLevel = static_cast<int16_t>(state_.solvingData.levelOption - 1);
+  state_.score = 0;
+  if (mode == MODE_TIMED) state_.curLevelScore = 0;
+  startGame();
+}
+
+void GameSession::startGame() {
+  SolvingData& d = state_.solvingData;
+  if (d.curLevel >= MAX_LEVEL) {  // no level beyond the last is ever built
+    gameOver();
+    return;
+  }
+  enablePause(false);
+  state_.listMode = LIST_FOUND;
+  state_.showingResults = false;
+  d.curLevel += 1;
+  state_.boardWidth = state_.rackLength = state_.levelLength(static_cast<size_t>(d.curLevel));
+  state_.curLevelScore = 0;
+  state_.nWordsFound = 0;
+  state_.foundWords.clear();
+  state_.listTop = 1;
+  puzzles_.buildPuzzle(-1);
+  state_.bestScoreText = std::to_string(state_.bestScores[static_cast<size_t>(d.gameMode)].scores(1));
+  if (d.gameMode == MODE_TIMED) {
+    state_.timeRem = countdownFor(state_.totalPoints, d.timeOption);
+    state_.timeText = formatTime(state_.timeRem, 3);
+  }
+  view_.drawBoard();
+  view_.drawReadOuts();
+  view_.setCountdownRunning(d.gameMode == MODE_TIMED);
+  state_.gameActive = true;
+  view_.refresh();
+}
+
+void GameSession::restartStoredGame() {
+  enablePause(false);
+  state_.listTop = 1;
+  state_.listMode = LIST_FOUND;
+  state_.showingResults = false;
+  const SolvingData& d = state_.solvingData;
+  state_.bestScoreText = std::to_string(state_.bestScores[static_cast<size_t>(d.gameMode)].scores(1));
+  if (d.gameMode == MODE_TIMED) state_.timeText = formatTime(state_.timeRem, 3);
+  state_.gameActive = true;  // before drawing, so that the progress area reads right
+  view_.drawBoard();
+  view_.drawReadOuts();
+  view_.setCountdownRunning(d.gameMode == MODE_TIMED);
+  view_.refresh();
+}
+
+void GameSession::enablePause(bool paused) {
+  paused_ = paused;
+  view_.showPaused(paused);
+  if (state_.solvingData.gameMode == MODE_TIMED && state_.gameActive) view_.setCountdownRunning(!paused);
+}
+
+void GameSession::minimized() {
+  if (state_.gameActive) enablePause(true);
+}
+
+void GameSession::stopCountdown() { view_.setCountdownRunning(false); }
+
+void GameSession::countdownTick() {
+  if (!state_.gameActive || paused_) return;
+  state_.timeRem -= 1;
+  state_.timeText = formatTime(state_.timeRem, 2);
+  view_.drawReadOuts();
+  view_.refresh();
+  if (state_.timeRem > 0) return;
+  stopCountdown();
+  openLevelSummary();
+  if (state_.curLevelScore >= state_.targetScore && state_.solvingData.curLevel < MAX_LEVEL) {
+    startGame();
+  } else if (state_.curLevelScore >= state_.targetScore) {
+    lastLevelDone();
+  } else {
+    gameOver();
+  }
+}
+
+void GameSession::lastLevelDone() {
+  checkIfBest();
+  view_.showMainMenu();
+}
+
+void GameSession::openLevelSummary() {
+  const LevelSummary summary = levelSummary(state_);
+  if (summary.addsAllWordsBonus) state_.score += state_.curLevelScore;
+  view_.showLevelSummary(summary.text);
+}
+
+void GameSession::boardClicked() {
+  if (!state_.showingResults) view_.showMessage(0, "");
+}
+
+void GameSession::tileClicked(int tile, int button) {
+  if (!state_.gameActive || tile < 1 || tile > state_.rackLength) return;
+  const auto t = static_cast<size_t>(tile);
+  if (state_.selCount == 0) {
+    state_.selOrder(1) = static_cast<int16_t>(tile);
+    state_.tileUsed(t) = 1;
+    state_.selCount = 1;
+    view_.drawTile(tile);
+    view_.drawAnswerSlots();
+    view_.playSound(SOUND_CLICK);
+  } else if (tile == state_.selOrder(static_cast<size_t>(state_.selCount))) {
+    if (button == BUTTON_RIGHT) {
+      enterClicked();
+      return;
+    }
+    state_.selCount -= 1;
+    state_.tileUsed(t) = 0;
+    view_.drawRack();
+    view_.drawAnswerSlots();
+    view_.playSound(SOUND_UNCLICK);
+  } else if (state_.tileUsed(t) == 1 || state_.selCount >= state_.boardWidth) {
+    return;
+  } else {
+    state_.tileUsed(t) = 1;
+    state_.selCount += 1;
+    state_.selOrder(static_cast<size_t>(state_.selCount)) = static_cast<int16_t>(tile);
+    view_.drawRack();
+    view_.drawAnswerSlots();
+    view_.playSound(SOUND_CLICK);
+  }
+  view_.refresh();
+}
+
+void GameSession::keyPressed(int key) {
+  switch (key) {
+    case KEY_ESCAPE:
+      if (state_.gameActive) enablePause(true);
+      view_.minimize();
+      break;
+    case KEY_ENTER:
+      if (state_.gameActive && state_.selCount >= 2) enterClicked();
+      break;
+    case KEY_BACKSPACE:
+      if (state_.gameActive && state_.selCount >= 2) clrClicked();
+      break;
+    case KEY_SKIP_LEVEL:
+      if (!state_.gameActive) break;
+      if (state_.solvingData.curLevel < MAX_LEVEL) {
+        startGame();
+      } else {
+        gameOver();
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+bool GameSession::isSolutionWord(const std::string& word) const {
+  const SizeList& list = state_.wordsBySize[static_cast<size_t>(state_.selCount)];
+  for (int32_t i = 1; i <= list.count && static_cast<size_t>(i) <= list.words.size(); ++i)
+    if (list.words(static_cast<size_t>(i)) == word) return true;
+  return false;
+}
+
+void GameSession::scrollTo(int32_t position) {
+  if (position <= kVisibleListRows) {
+    state_.listTop = 1;
+  } else {
+    state_.listTop = static_cast<int16_t>(std::min(position, state_.nWordsFound - (kVisibleListRows - 1)));
+  }
+}
+
+void GameSession::enterClicked() {
+  if (!state_.gameActive || state_.selCount < 3 || state_.selCount > state_.boardWidth) return;
+  std::string word;
+  for (int k = 1; k <= state_.selCount; ++k) {
+    const auto letter = state_.rack(static_cast<size_t>(state_.selOrder(static_cast<size_t>(k))));
+    word += static_cast<char>(std::toupper(letter));
+  }
+  if (!isSolutionWord(word)) {
+    view_.showMessage(2, "");
+    view_.playSound(SOUND_BEEPS);
+    view_.refresh();
+    return;
+  }
+  const int32_t before = state_.nWordsFound;
+  const int32_t position = addFoundWord(state_, word);
+  if (state_.nWordsFound == before) {
+    view_.playSound(SOUND_BEEP);
+    scrollTo(position);
+    view_.drawWordList(position);
+    view_.showMessage(1, "");
+    view_.refresh();
+    view_.pauseInput(kRepeatedWordMilliseconds);
+    view_.drawWordList(0);
+    view_.refresh();
+    return;
+  }
+  view_.playSound(SOUND_RIGHT);
+  const int32_t points = wordPoints(state_.selCount);
+  state_.score += points;
+  state_.curLevelScore += points;
+  view_.showMessage(3, std::to_string(points));
+  view_.drawReadOuts();
+  scrollTo(position);
+  view_.drawWordList(0);
+  clrClicked();
+  view_.drawProgressArea();
+  view_.drawFoundStats();
+  view_.refresh();
+  if (state_.curLevelScore >= state_.totalPoints) allWordsFound();
+}
+
+void GameSession::clrClicked() {
+  if (state_.selCount < 1) return;
+  for (int k = 1; k <= state_.selCount; ++k)
+    state_.tileUsed(static_cast<size_t>(state_.selOrder(static_cast<size_t>(k)))) = 0;
+  state_.selCount = 0;
+  view_.drawRack();
+  view_.drawAnswerSlots();
+  view_.refresh();
+}
+
+void GameSession::allWordsFound() {
+  stopCountdown();
+  openLevelSummary();
+  if (state_.solvingData.curLevel < MAX_LEVEL) {
+    // Whole seconds left count as points, in timed games only: a classic
+    // level has no clock, and timeRem may still hold an earlier timed game's.
+    if (state_.solvingData.gameMode == MODE_TIMED) state_.score += state_.timeRem / 10;
+    view_.drawReadOuts();
+    view_.refresh();
+    startGame();
+  } else {
+    lastLevelDone();
+  }
+}
+
+void GameSession::toggleStats() { view_.drawFoundStats(); }
+
+bool GameSession::advanceOffered() const {
+  return (state_.gameActive || state_.showingResults) && state_.curLevelScore >= state_.targetScore;
+}
+
+void GameSession::advanceByClick() {
+  if (!advanceOffered()) return;
+  stopCountdown();
+  openLevelSummary();
+  if (state_.solvingData.curLevel < MAX_LEVEL) {
+    startGame();
+  } else {
+    lastLevelDone();
+  }
+}
+
+int32_t GameSession::listCount() const {
+  return state_.listMode == LIST_ALL ? state_.totalWords : state_.nWordsFound;
+}
+
+void GameSession::scrollDown() {
+  if (state_.listTop > listCount() - kVisibleListRows) return;
+  state_.listTop += 1;
+  view_.drawWordList(0);
+  view_.refresh();
+}
+
+void GameSession::scrollUp() {
+  if (state_.listTop < 2) return;
+  state_.listTop -= 1;
+  view_.drawWordList(0);
+  view_.refresh();
+}
+
+void GameSession::showSolution() {
+  if (!state_.gameActive) return;
+  stopCountdown();
+  gameOver();
+}
+
+void GameSession::leaveToMenu() {
+  if (state_.gameActive) {
+    state_.gameActive = false;
+    stopCountdown();
+    openLevelSummary();
+    checkIfBest();
+  }
+  view_.showMainMenu();
+}
+
+void GameSession::gameOver() {
+  stopCountdown();
+  state_.gameActive = false;
+  checkIfBest();
+  state_.showingResults = true;
+  initiateResultsShow();
+}
+
+void GameSession::checkIfBest() {
+  const int16_t mode = state_.solvingData.gameMode;
+  if (mode == MODE_CLASSIC || mode == MODE_TIMED) {
+    if (findScoreRank(state_, mode, state_.score) <= kScoreRows) {
+      view_.playSound(SOUND_CLAP);
+      const std::string name = storedPlayerName(view_.askPlayerName());
+      insertBestScore(state_, mode, state_.score, name);
+      view_.showBestScores(mode);
+      view_.stopSound();
+    }
+  }
+  state_.gameActive = false;
+}
+
+void GameSession::initiateResultsShow() {
+  view_.showResultsControls();
+  collectAllWords(state_);
+  state_.listMode = LIST_ALL;
+  state_.listTop = 1;
+  view_.drawWordList(0);
+  view_.showMessage(4, "");
+  view_.refresh();
+  resHoverRow_ = -1;
+}
+
+void GameSession::resultsRowPointed(int row) {
+  if (!state_.showingResults || row < 0) return;
+  const int32_t i = state_.listTop + row;
+  if (i > state_.totalWords || i == resHoverRow_ || static_cast<size_t>(i) > state_.allWords.size()) return;
+  resHoverRow_ = i;
+  view_.drawWordInSlots(state_.allWords(static_cast<size_t>(i)));
+  view_.refresh();
+}
+
+void GameSession::unload() {
+  if (state_.gameActive) checkIfBest();
+}
+
+}  // namespace vorpex

@@ -1,0 +1,100 @@
+// The rules of play over the one game state: picking tiles, checking and
+// scoring words, levels, the count-down, pause, level ends with their
+// bonuses, the end of the game, best scores and the results view. Plain
+// C++: every effect on the screen, the speakers and the timers goes through
+// GameView, in the order the rules give.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "game_state.h"
+#include "game_view.h"
+
+namespace vorpex {
+
+// Key codes the board reacts to; every other key is ignored.
+constexpr int KEY_ESCAPE = 27;
+constexpr int KEY_ENTER = 13;
+constexpr int KEY_BACKSPACE = 8;
+constexpr int KEY_SKIP_LEVEL = 61;  // "="
+
+// Mouse buttons as the board passes them.
+constexpr int BUTTON_LEFT = 1;
+constexpr int BUTTON_RIGHT = 2;
+
+class GameSession {
+ public:
+  GameSession(GameState& state, GameView& view, PuzzleMaker& puzzles)
+      : state_(state), view_(view), puzzles_(puzzles) {}
+
+  // A new game from the main menu in `mode` (MODE_CLASSIC or MODE_TIMED),
+  // starting at levelOption.
+  void newGame(int16_t mode);
+  // The next level: a new puzzle of levelLength(curLevel + 1) letters.
+  void startGame();
+  // Play resumes on a stored game whose state and puzzle were restored.
+  void restartStoredGame();
+
+  void enablePause(bool paused);
+  bool paused() const { return paused_; }
+  // The window was minimised: a game in play pauses.
+  void minimized();
+
+  // One 100 ms tick of the count-down.
+  void countdownTick();
+
+  // The board's input, in the order the board routes a click: first
+  // boardClicked, then the list arrows, the side panel, the statistics
+  // header, the progress area, and last the tiles.
+  void boardClicked();
+  void tileClicked(int tile, int button);
+  void keyPressed(int key);
+  void enterClicked();
+  void clrClicked();
+  void toggleStats();
+  // True while the progress area offers to advance (target reached, in play
+  // or in the results view).
+  bool advanceOffered() const;
+  void advanceByClick();
+
+  // The word list's arrows: one row down or up, when the list can move.
+  void scrollDown();
+  void scrollUp();
+  // The number of words in the list shown (found words, or every word).
+  int32_t listCount() const;
+
+  // Side-panel commands that are rules of play.
+  void showSolution();   // "Show Solution"
+  void leaveToMenu();    // "Main Menu"
+  void enteredSaveAndExit() { state_.gameActive = false; }
+
+  // In the results view: the pointer is over list row `row` (0 the first shown).
+  void resultsRowPointed(int row);
+  int32_t resultsHoverRow() const { return resHoverRow_; }
+
+  void gameOver();
+  // Offers the game's score to its mode's table: the clap, the name, the
+  // insertion and the table shown; the game is no longer in play either way.
+  void checkIfBest();
+  // The main window closes: a game still in play is offered to the table.
+  void unload();
+
+ private:
+  bool isSolutionWord(const std::string& word) const;
+  void scrollTo(int32_t position);
+  // The level summary, with the all-words bonus added as it opens.
+  void openLevelSummary();
+  void allWordsFound();
+  void initiateResultsShow();
+  void stopCountdown();
+  void lastLevelDone();
+
+  GameState& state_;
+  GameView& view_;
+  PuzzleMaker& puzzles_;
+  bool paused_ = false;
+  int32_t resHoverRow_ = -1;
+};
+
+}  // namespace vorpex

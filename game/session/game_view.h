@@ -1,0 +1,62 @@
+// What the rules of play ask of the screen, the speakers and the clock. The
+// session defines it; the main window implements it, and tests implement it
+// with a recorder, so that the rules and the order of their effects are
+// tested without a window. Every draw goes to the off-screen board; nothing
+// shows before refresh().
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vorpex {
+
+class GameView {
+ public:
+  virtual ~GameView() = default;
+
+  // The whole board of a level as it starts or resumes (rack, empty slots,
+  // arrows, word list, statistics, side panel, progress area).
+  virtual void drawBoard() = 0;
+  virtual void drawRack() = 0;
+  virtual void drawTile(int tile) = 0;
+  virtual void drawAnswerSlots() = 0;
+  virtual void drawWordInSlots(const std::string& word) = 0;
+  // The word list from row listTop; `framedRow` (0 for none) is outlined.
+  virtual void drawWordList(int32_t framedRow) = 0;
+  virtual void drawFoundStats() = 0;
+  // The progress bar, or the advance button once the target is reached.
+  virtual void drawProgressArea() = 0;
+  // The side panel's read-outs: score, best score, time and level.
+  virtual void drawReadOuts() = 0;
+  // 0 clears the message line; 1 to 4 the game's messages (3 with `points`).
+  virtual void showMessage(int messageId, const std::string& points) = 0;
+  // The results view: five commands switched off, the back button drawn.
+  virtual void showResultsControls() = 0;
+  virtual void refresh() = 0;
+
+  virtual void playSound(int soundId) = 0;
+  virtual void stopSound() = 0;
+
+  // Blocks for `milliseconds`, handling no input meanwhile.
+  virtual void pauseInput(int milliseconds) = 0;
+  // The 100 ms count-down timer.
+  virtual void setCountdownRunning(bool running) = 0;
+  // The pause notice shown and the board hidden, or the reverse.
+  virtual void showPaused(bool paused) = 0;
+  virtual void minimize() = 0;
+  virtual void showMainMenu() = 0;
+
+  // Modal dialogs; each returns when the player has closed it.
+  virtual void showLevelSummary(const std::string& text) = 0;
+  virtual std::string askPlayerName() = 0;  // the name as typed
+  virtual void showBestScores(int table) = 0;
+};
+
+// Builds a level's puzzle into the game state (puzzleNum -1 for a fresh one).
+class PuzzleMaker {
+ public:
+  virtual ~PuzzleMaker() = default;
+  virtual void buildPuzzle(int32_t puzzleNum) = 0;
+};
+
+}  // namespace vorpex
