@@ -87,6 +87,24 @@ void setStoredFlag(KeyedStore& store, KeyHandle key, uint8_t flag) {
   setBinary(store, key, "ISSTORED", &flag, 1);
 }
 
+// Opens Software and the saved-game key (creating it when missing), runs
+// `use` on the key, and closes both. When Software cannot be opened, shows
+// `failure` and runs nothing.
+template <class Use>
+void withSavedGameKey(KeyedStore& store, MessageSink& messages, const char* failure, Use use) {
+  KeyHandle software = 0;
+  if (!store.openSoftware(software)) {
+    messages.showMessage(failure);
+    return;
+  }
+  KeyHandle key = 0;
+  if (store.createKey(software, kSavedGameKeyPath, kSavedGameKeyClass, key)) {
+    use(key);
+    store.closeKey(key);
+  }
+  store.closeKey(software);
+}
+
 }  // namespace
 
 void saveGame(const GameState& state, KeyedStore& store, MessageSink& messages) {
@@ -122,14 +140,8 @@ void saveGame(const GameState& state, KeyedStore& store, MessageSink& messages) 
 }
 
 bool isGameStored(KeyedStore& store, MessageSink& messages) {
-  KeyHandle software = 0;
-  if (!store.openSoftware(software)) {
-    messages.showMessage(kSavedGameStoreFailedMessage);
-    return false;
-  }
   bool stored = false;
-  KeyHandle key = 0;
-  if (store.createKey(software, kSavedGameKeyPath, kSavedGameKeyClass, key)) {
+  withSavedGameKey(store, messages, kSavedGameStoreFailedMessage, [&](KeyHandle key) {
     uint8_t flag = 0;
     uint32_t size = 1;
     store.queryValue(key, "ISSTORED", &flag, size);
@@ -138,40 +150,21 @@ bool isGameStored(KeyedStore& store, MessageSink& messages) {
       setStoredFlag(store, key, 0);
       stored = false;
     }
-    store.closeKey(key);
-  }
-  store.closeKey(software);
+  });
   return stored;
 }
 
 void clearStoredGame(KeyedStore& store, MessageSink& messages) {
-  KeyHandle software = 0;
-  if (!store.openSoftware(software)) {
-    messages.showMessage(kSavedGameStoreFailedMessage);
-    return;
-  }
-  KeyHandle key = 0;
-  if (store.createKey(software, kSavedGameKeyPath, kSavedGameKeyClass, key)) {
-    setStoredFlag(store, key, 0);
-    store.closeKey(key);
-  }
-  store.closeKey(software);
+  withSavedGameKey(store, messages, kSavedGameStoreFailedMessage,
+                   [&](KeyHandle key) { setStoredFlag(store, key, 0); });
 }
 
 bool loadSavedGame(GameState& state, KeyedStore& store, MessageSink& messages) {
-  KeyHandle software = 0;
-  if (!store.openSoftware(software)) {
-    messages.showMessage(kLoadSavedGameFailedMessage);
-    return false;
-  }
   std::optional<StoredGame> game;
-  KeyHandle key = 0;
-  if (store.createKey(software, kSavedGameKeyPath, kSavedGameKeyClass, key)) {
+  withSavedGameKey(store, messages, kLoadSavedGameFailedMessage, [&](KeyHandle key) {
     setStoredFlag(store, key, 0);  // offered once, whatever happens next
     game = readStoredGame(store, key);
-    store.closeKey(key);
-  }
-  store.closeKey(software);
+  });
   if (!game) return false;
 
   state.rackLength = game->rackLength;
