@@ -62,7 +62,6 @@ TEST_F(SettingsTest, OptionsOutsideTheirRangesAreBroughtIntoThem) {
 }
 
 TEST_F(SettingsTest, NameTooLongForItsBufferOrMissingLosesItsRowsScore) {
-  SolvingData none;
   const int32_t scores[8] = {900, 800, 700, 600, 500, 400, 300, 200};
   const auto bytes = toLE32(scores, 8);
   storeValue("1STATS", ValueType::binary, bytes);
