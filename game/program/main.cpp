@@ -6,11 +6,13 @@
 #include <QMessageBox>
 
 #include "app_dir.h"
+#include "board_controller.h"
 #include "board_layout.h"
 #include "clock_random.h"
 #include "dictionary_check.h"
 #include "drawing_kit.h"
 #include "engine_binding.h"
+#include "game_session.h"
 #include "game_state.h"
 #include "help.h"
 #include "main_window.h"
@@ -18,8 +20,10 @@
 #include "puzzle_bridge.h"
 #include "qt_sound_output.h"
 #include "reg_file_store.h"
+#include "saved_game.h"
 #include "settings_store.h"
 #include "sounds.h"
+#include "window_view.h"
 
 namespace {
 
@@ -74,26 +78,33 @@ int main(int argc, char** argv) {
   window.mainMenu(true);
 
   DesktopOpener opener;
+  WindowView view(window, state, sounds);
+  EnginePuzzleMaker puzzles(state, engine, random);
+  GameSession session(state, view, puzzles);
+  view.onCountdownTick = [&] { session.countdownTick(); };
+
+  struct Commands : ProgramCommands {
+    std::function<void()> help, options, saveAndExit_;
+    void openHelp() override { help(); }
+    void openOptions() override { options(); }
+    void saveAndExit() override { saveAndExit_(); }
+  } commands;
+  commands.help = [&] { openHelp(opener, appDir); };
+  commands.options = [] {};
+  commands.saveAndExit_ = [&] {
+    saveGame(state, store, messages);
+    session.enteredSaveAndExit();
+    window.close();
+  };
+  BoardController controller(window, state, session, view, commands);
+
   window.menuWidget().onMouseDown = [&](int, double x, double y) {
     for (int b = 1; b <= 7; ++b) {
       if (!isInBox(window.menuBoxes().buttons(static_cast<size_t>(b)), static_cast<float>(x), static_cast<float>(y)))
         continue;
       if (b == 1 || b == 2) {
-        // Until the level rules land: the first level's board of a new puzzle.
-        state.solvingData.gameMode = static_cast<int16_t>(b);
-        state.solvingData.curLevel = static_cast<int16_t>(state.solvingData.levelOption);
-        state.score = 0;
-        state.boardWidth = state.levelLength(static_cast<size_t>(state.solvingData.curLevel));
-        try {
-          buildPuzzle(state, engine, random, -1);
-        } catch (const std::exception& error) {
-          failStart(QString::fromStdString(error.what()));
-          return;
-        }
-        state.gameActive = true;
         window.mainMenu(false);
-        window.layOutBoard();
-        window.drawBoard();
+        session.newGame(static_cast<int16_t>(b));
       } else if (b == 6) {
         openHelp(opener, appDir);
       } else if (b == 7) {
@@ -103,6 +114,7 @@ int main(int argc, char** argv) {
   };
 
   const int status = app.exec();
+  session.unload();
   saveSettings(state, store, messages);
   return status;
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "game_state.h"
+#include "game_view.h"
 #include "random_source.h"
 #include "word_engine.h"
 
@@ -26,5 +27,18 @@ int32_t drawPuzzleNumber(RandomSource& random);
 // std::runtime_error when the engine gives no full-length word (a dictionary
 // that start-up's check would have refused).
 void buildPuzzle(GameState& state, WordEngine& engine, RandomSource& random, int32_t puzzleNum);
+
+// The session's puzzles, built by the bound engine into one game state.
+class EnginePuzzleMaker : public PuzzleMaker {
+ public:
+  EnginePuzzleMaker(GameState& state, WordEngine& engine, RandomSource& random)
+      : state_(state), engine_(engine), random_(random) {}
+  void buildPuzzle(int32_t puzzleNum) override { vorpex::buildPuzzle(state_, engine_, random_, puzzleNum); }
+
+ private:
+  GameState& state_;
+  WordEngine& engine_;
+  RandomSource& random_;
+};
 
 }  // namespace vorpex

@@ -1,10 +1,15 @@
 #include "main_window.h"
 
 #include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QResizeEvent>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
+#include <cmath>
 
+#include "drawn_dialog.h"
 #include "found_words.h"
 #include "text_codec.h"
 #include "text_resources.h"
@@ -45,6 +50,19 @@ MainWindow::MainWindow(GameState& state, const DrawingKit& kit) : state_(state),
   menuWidget_->onMouseMove = [this](int b, double x, double y) { pbMainMenu_MouseMove(b, x, y); };
   boardWidget_->hide();
   initMainMenuVar(menuBoxes_, menu_, kit_);
+  setFocusPolicy(Qt::StrongFocus);
+
+  // The notice covers the whole window, so a click anywhere reaches the
+  // window itself and resumes.
+  pauseNotice_ = new QLabel(this);
+  pauseNotice_->setGeometry(0, 0, kWindowWidth, kWindowHeight);
+  pauseNotice_->setAlignment(Qt::AlignCenter);
+  pauseNotice_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  pauseNotice_->setStyleSheet(
+      "background: rgb(120, 150, 120); color: rgb(209, 255, 209);"
+      "font-family: 'Arial Narrow'; font-weight: bold; font-size: 19px;");
+  pauseNotice_->setText("<p style='font-size: 48px'>PAUSED</p><p>Click anywhere to go on playing</p>");
+  pauseNotice_->hide();
 }
 
 void MainWindow::resizeWindow() {
@@ -94,10 +112,36 @@ void MainWindow::drawSidePanel() {
     if (boxes_.panel(static_cast<size_t>(b)).state <= 0) continue;
     drawPanelButton(b, boxes_.panel(static_cast<size_t>(b)).isHot && b >= kFirstPanelCommand);
   }
+  drawReadOuts();
+}
+
+void MainWindow::drawReadOuts() {
   drawReadOut(3, QString::number(state_.score));
   drawReadOut(5, fromAnsi(state_.bestScoreText));
   drawReadOut(7, state_.solvingData.gameMode == MODE_TIMED ? fromAnsi(state_.timeText) : text(67));
   drawReadOut(9, QString::number(state_.solvingData.curLevel));
+}
+
+void MainWindow::drawTile(int tile) {
+  if (tile < 1 || tile > state_.rackLength) return;
+  const auto t = static_cast<size_t>(tile);
+  FontSize size(board_, kTilePoints);
+  kit_.drawLetterTile(boxes_.tiles(t), static_cast<char>(state_.rack(t)), state_.tileUsed(t) == 0);
+}
+
+void MainWindow::drawRack() {
+  FontSize size(board_, kTilePoints);
+  kit_.drawRack(boxes_.tiles, state_);
+}
+
+void MainWindow::drawAnswerSlots() {
+  FontSize size(board_, kTilePoints);
+  kit_.drawAnswerSlots(boxes_.answerSlots, state_);
+}
+
+void MainWindow::drawWordInSlots(const std::string& word) {
+  FontSize size(board_, kTilePoints);
+  kit_.drawWordInSlots(boxes_.answerSlots, word, state_);
 }
 
 void MainWindow::drawWordList(int32_t selected) {
@@ -107,15 +151,15 @@ void MainWindow::drawWordList(int32_t selected) {
                     all ? state_.totalWords : state_.nWordsFound, state_.listTop, selected, state_);
 }
 
-void MainWindow::drawProgressArea() {
+void MainWindow::drawProgressArea(const QString& advanceText) {
   ScreenBox& box = boxes_.progress;
   kit_.fillBox(box);
   if (state_.curLevelScore >= state_.targetScore) {
     FontSize size(board_, kTilePoints);
     if (box.isHot) {
-      kit_.drawButton(box, 1, false, 4, "Advance to Next Level");
+      kit_.drawButton(box, 1, false, 4, advanceText);
     } else {
-      kit_.drawButton(box, 2, false, 2, "Advance to Next Level");
+      kit_.drawButton(box, 2, false, 2, advanceText);
     }
     return;
   }
@@ -168,11 +212,8 @@ void MainWindow::showMessage(int messageId, const QString& points) {
 void MainWindow::drawBoard() {
   kit_.clearPicture(board_, kit_.brLight);
   drawSidePanel();
-  {
-    FontSize size(board_, kTilePoints);
-    kit_.drawRack(boxes_.tiles, state_);
-    kit_.drawAnswerSlots(boxes_.answerSlots, state_);
-  }
+  drawRack();
+  drawAnswerSlots();
   kit_.drawSprite(boxes_.upArrow, 3, boxes_.upHot);
   kit_.drawSprite(boxes_.downArrow, 4, boxes_.downHot);
   drawWordList();
@@ -180,6 +221,67 @@ void MainWindow::drawBoard() {
   kit_.fillBox(boxes_.messageLine);
   drawProgressArea();
   board_.refresh();
+}
+
+void MainWindow::drawBackButton(bool hot) {
+  FontSize size(board_, kPanelPoints);
+  if (hot) {
+    kit_.drawButton(boxes_.backButton, 1, true, 6, text(200));
+  } else {
+    kit_.drawButton(boxes_.backButton, 0, false, 4, text(200));
+  }
+}
+
+void MainWindow::showResultsControls() {
+  for (const int b : {13, 14, 16, 17, 18}) {
+    ScreenBox& box = boxes_.panel(static_cast<size_t>(b));
+    box.state = 0;
+    box.isHot = false;
+    // Erased to what lies under it: the side panel, or the light board
+    // under the answer slots for "Enter" and "Clear".
+    ScreenBox erased = box;
+    erased.hBrush = b >= 17 ? &kit_.brLight : boxes_.sidePanelBackground.hBrush;
+    kit_.fillBox(erased);
+  }
+  boxes_.backButton.isHot = false;
+  drawBackButton(false);
+}
+
+bool MainWindow::hoverBackButton(double x, double y) {
+  ScreenBox& box = boxes_.backButton;
+  const bool inside = isInBox(box, static_cast<float>(x), static_cast<float>(y));
+  if (inside != box.isHot) {
+    drawBackButton(inside);
+    box.isHot = inside;
+    board_.refresh();
+  }
+  return inside;
+}
+
+int MainWindow::resultsRowAt(double x, double y) const {
+  const ScreenBox& list = boxes_.wordList;
+  if (!(list.x < x && x <= list.x + 8 * list.w && list.y < y && y <= list.y + kVisibleListRows * list.h)) return -1;
+  return static_cast<int>(std::lround(y - list.y)) / list.h;
+}
+
+void MainWindow::showPaused(bool paused) {
+  pauseNotice_->setVisible(paused);
+  if (paused) {
+    pauseNotice_->raise();
+    boardWidget_->hide();
+  } else if (!menuWidget_->isVisible()) {
+    boardWidget_->show();
+  }
+}
+
+bool MainWindow::pauseShown() const { return pauseNotice_->isVisible(); }
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (onKey) onKey(characterCode(*event));
+}
+
+void MainWindow::mousePressEvent(QMouseEvent*) {
+  if (onWindowClicked) onWindowClicked();
 }
 
 void MainWindow::pbGrid_MouseMove(int, double x, double y) {

@@ -7,11 +7,14 @@
 
 #include <QWidget>
 #include <functional>
+#include <string>
 
 #include "board_layout.h"
 #include "drawing_kit.h"
 #include "game_state.h"
 #include "surface.h"
+
+class QLabel;
 
 namespace vorpex {
 
@@ -47,11 +50,35 @@ class MainWindow : public QWidget {
   void drawSidePanel();
   // Read-out b (3, 5, 7 or 9) with `value`.
   void drawReadOut(int button, const QString& value);
+  // The four read-outs: score, best score, time (or "0" in Classic Arcade), level.
+  void drawReadOuts();
+  void drawTile(int tile);
+  void drawRack();
+  void drawAnswerSlots();
+  void drawWordInSlots(const std::string& word);
+  // The list shown (found words, or every word in the results view) from
+  // row listTop, row `selected` (0 for none) framed.
   void drawWordList(int32_t selected = 0);
-  void drawProgressArea();
+  // The progress bar, or once the target is reached the advance button with
+  // `advanceText` (a new word writes it differently from a resumed board).
+  void drawProgressArea(const QString& advanceText = QStringLiteral("Advance to Next Level"));
+  // The statistics panel in the view its header's state holds; refreshes.
   void drawFoundStats();
   // The message line: 0 clears it, 1 to 4 the game's messages (3 with `points`).
   void showMessage(int messageId, const QString& points = QString());
+
+  // The results view: the five play commands switched off and erased, the
+  // back button drawn.
+  void showResultsControls();
+  // The back button lit or not as the pointer is over it; true when over it.
+  bool hoverBackButton(double x, double y);
+  // The visible word-list row (0 the first) the point is over, or -1.
+  int resultsRowAt(double x, double y) const;
+
+  // The pause notice over the whole window with the board hidden, or the
+  // board back (unless the menu is showing).
+  void showPaused(bool paused);
+  bool pauseShown() const;
 
   // Hover on the board and on the menu; each change is drawn and refreshed
   // on its own, and a move that changes nothing draws nothing.
@@ -64,13 +91,20 @@ class MainWindow : public QWidget {
   std::function<void()> onLeftArrow;
   // Pointer moves while the results are shown.
   std::function<void(double x, double y)> onResultsMove;
+  // A key typed in the window, as its character code (see characterCode).
+  std::function<void(int code)> onKey;
+  // A click on the window itself, which only the pause notice leaves bare.
+  std::function<void()> onWindowClicked;
 
  protected:
   void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   void drawPanelButton(int b, bool hot);
+  void drawBackButton(bool hot);
 
   GameState& state_;
   const DrawingKit& kit_;
@@ -80,6 +114,7 @@ class MainWindow : public QWidget {
   SurfaceWidget* menuWidget_;
   BoardBoxes boxes_;
   MenuBoxes menuBoxes_;
+  QLabel* pauseNotice_;
 };
 
 }  // namespace vorpex

@@ -1,5 +1,4 @@
-// A GameView that records what the rules asked of it, and a PuzzleMaker that
-// builds a fixed puzzle for every rack length, for testing the rules.
+// A GameView that records what the rules asked of it, for testing the rules.
 #pragma once
 
 #include <algorithm>
@@ -64,17 +63,5 @@ class RecordingView : public GameView {
   void log(std::string event) { events.push_back(std::move(event)); }
 };
 
-class FixedPuzzles : public PuzzleMaker {
- public:
-  explicit FixedPuzzles(GameState& state) : state_(state) {}
-  void buildPuzzle(int32_t) override {
-    ++built;
-    fillPuzzle(state_, state_.boardWidth);
-  }
-  int built = 0;
-
- private:
-  GameState& state_;
-};
 
 }  // namespace vorpex::testing

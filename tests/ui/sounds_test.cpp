@@ -3,19 +3,14 @@
 
 #include "help.h"
 #include "qt_sound_output.h"
+#include "recording_output.h"
 #include "sounds.h"
 #include "text_codec.h"
 
 namespace vorpex {
 namespace {
 
-class RecordingOutput : public SoundOutput {
- public:
-  void play(const std::string& path) override { played.push_back(path.substr(path.rfind('/') + 1)); }
-  void stop() override { ++stops; }
-  std::vector<std::string> played;
-  int stops = 0;
-};
+using testing::RecordingOutput;
 
 std::vector<std::string> playAll(const std::array<int16_t, 7>& switches) {
   GameState state;

@@ -1,6 +1,7 @@
 // A fixed puzzle for any rack length 5 to 8: the rack is the first letters of
 // "AENSTRIL", sorted; the words are ANT, TAN, TEN, NET (3), NEST, ANTS (4),
 // NEATS (5), and for longer racks the rack itself as one full-length word.
+// Shared by the rules tests and the window tests.
 #pragma once
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "game_state.h"
+#include "game_view.h"
 #include "rounding.h"
 
 namespace vorpex::testing {
@@ -45,5 +47,19 @@ inline int tileOf(const GameState& state, char letter) {
     if (state.rack(i) == static_cast<uint8_t>(letter) && state.tileUsed(i) == 0) return static_cast<int>(i);
   return 0;
 }
+
+// Builds the fixed puzzle for the board width the caller set.
+class FixedPuzzles : public PuzzleMaker {
+ public:
+  explicit FixedPuzzles(GameState& state) : state_(state) {}
+  void buildPuzzle(int32_t) override {
+    ++built;
+    fillPuzzle(state_, state_.boardWidth);
+  }
+  int built = 0;
+
+ private:
+  GameState& state_;
+};
 
 }  // namespace vorpex::testing

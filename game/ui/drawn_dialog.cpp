@@ -1,0 +1,35 @@
+#include "drawn_dialog.h"
+
+#include <QKeyEvent>
+
+namespace vorpex {
+
+int characterCode(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Backspace: return 8;
+    default: break;
+  }
+  const QString text = event.text();
+  return text.isEmpty() ? 0 : text.at(0).unicode();
+}
+
+DrawnDialog::DrawnDialog(int width, int height, const QString& caption, QWidget* parent)
+    : QDialog(parent), surface_(width, height) {
+  setWindowTitle(caption);
+  setFixedSize(width, height);
+  if (parent) setWindowIcon(parent->windowIcon());
+  widget_ = new SurfaceWidget(surface_, this);
+  widget_->move(0, 0);
+  widget_->onMouseMove = [this](int, double x, double y) { pointerMoved(x, y); };
+  widget_->onMouseDown = [this](int button, double x, double y) { pointerPressed(button, x, y); };
+}
+
+void DrawnDialog::keyPressEvent(QKeyEvent* event) {
+  // QDialog would close on Esc by itself; these windows decide for themselves.
+  characterTyped(characterCode(*event));
+}
+
+}  // namespace vorpex

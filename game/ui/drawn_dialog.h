@@ -1,0 +1,39 @@
+// A dialog window whose whole client area is one Surface drawn with the
+// drawing kit (no controls), fixed at its client size. Subclasses draw on
+// surface() and react to the pointer and the keyboard; closing it by the
+// window's own means is an ordinary close.
+#pragma once
+
+#include <QDialog>
+
+#include "surface.h"
+
+namespace vorpex {
+
+class DrawnDialog : public QDialog {
+ public:
+  DrawnDialog(int width, int height, const QString& caption, QWidget* parent);
+
+  Surface& surface() { return surface_; }
+  SurfaceWidget& surfaceWidget() { return *widget_; }
+
+ protected:
+  // The pointer, in client pixels; button 1 left, 2 right, 4 middle.
+  virtual void pointerMoved(double x, double y) = 0;
+  virtual void pointerPressed(int button, double x, double y) = 0;
+  // A character code (13 Enter, 27 Esc, otherwise the key's text).
+  virtual void characterTyped(int code) = 0;
+
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  Surface surface_;
+  SurfaceWidget* widget_;
+};
+
+// The character code the keyboard handlers of the game's windows expect for
+// `event`: 13 for either Enter key, 27 for Esc, 8 for Backspace, else the
+// first character typed (0 for none).
+int characterCode(const QKeyEvent& event);
+
+}  // namespace vorpex

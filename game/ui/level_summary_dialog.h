@@ -1,0 +1,28 @@
+// diagWow, "Game Statistics": the level summary shown at every level end,
+// drawn with the drawing kit. It shows the text it is given (the session
+// builds it) and closes on its OK button, Enter or Esc.
+#pragma once
+
+#include "drawing_kit.h"
+#include "drawn_dialog.h"
+
+namespace vorpex {
+
+class LevelSummaryDialog : public DrawnDialog {
+ public:
+  // `text` may hold line breaks; each starts a centred line.
+  LevelSummaryDialog(const DrawingKit& kit, const QString& text, QWidget* parent);
+
+  const ScreenBox& okButton() const { return ok_; }
+
+ protected:
+  void pointerMoved(double x, double y) override;
+  void pointerPressed(int button, double x, double y) override;
+  void characterTyped(int code) override;
+
+ private:
+  const DrawingKit& kit_;
+  ScreenBox background_, message_, ok_;
+};
+
+}  // namespace vorpex

@@ -1,0 +1,62 @@
+// The screen side of the rules of play: GameView carried out on the main
+// window with the drawing kit, the speakers through Sounds, the count-down
+// as a 100 ms QTimer, and the level summary, name entry and Hall of Fame as
+// modal windows.
+#pragma once
+
+#include <QTimer>
+#include <functional>
+
+#include "game_view.h"
+#include "main_window.h"
+#include "sounds.h"
+
+namespace vorpex {
+
+class WindowView : public GameView {
+ public:
+  WindowView(MainWindow& window, GameState& state, Sounds& sounds);
+
+  // Each tick of the running count-down (the session's countdownTick).
+  // Ticks that fall inside pauseInput are dropped, as a blocked thread
+  // would drop them.
+  std::function<void()> onCountdownTick;
+  const QTimer& countdown() const { return countdown_; }
+
+  void drawBoard() override;
+  void drawRack() override { window_.drawRack(); }
+  void drawTile(int tile) override { window_.drawTile(tile); }
+  void drawAnswerSlots() override { window_.drawAnswerSlots(); }
+  void drawWordInSlots(const std::string& word) override { window_.drawWordInSlots(word); }
+  void drawWordList(int32_t framedRow) override { window_.drawWordList(framedRow); }
+  void drawFoundStats() override { window_.drawFoundStats(); }
+  void drawProgressArea() override;
+  void drawReadOuts() override { window_.drawReadOuts(); }
+  void showMessage(int messageId, const std::string& points) override;
+  void showResultsControls() override { window_.showResultsControls(); }
+  void refresh() override { window_.board().refresh(); }
+
+  void playSound(int soundId) override { sounds_.playSound(soundId); }
+  void stopSound() override { sounds_.stopSound(); }
+
+  // Waits with the window's input held back (delivered afterwards), while
+  // the board still repaints.
+  void pauseInput(int milliseconds) override;
+  void setCountdownRunning(bool running) override;
+  void showPaused(bool paused) override { window_.showPaused(paused); }
+  void minimize() override { window_.showMinimized(); }
+  void showMainMenu() override { window_.mainMenu(true); }
+
+  void showLevelSummary(const std::string& text) override;
+  std::string askPlayerName() override;
+  void showBestScores(int table) override;
+
+ private:
+  MainWindow& window_;
+  GameState& state_;
+  Sounds& sounds_;
+  QTimer countdown_;
+  bool waiting_ = false;
+};
+
+}  // namespace vorpex

@@ -1,0 +1,386 @@
+// A game played on the real main window on Qt's offscreen platform: clicks
+// and keys go through the board's routing into the rules, and the modal
+// windows are answered by a ModalCloser.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <random>
+
+#include "best_scores_window.h"
+#include "board_controller.h"
+#include "found_words.h"
+#include "level_summary_dialog.h"
+#include "modal_closer.h"
+#include "name_dialog.h"
+#include "puzzle_fixture.h"
+#include "recording_output.h"
+#include "window_view.h"
+
+namespace vorpex {
+namespace {
+
+using testing::FixedPuzzles;
+using testing::ModalCloser;
+using testing::RecordingOutput;
+using testing::tileOf;
+
+class FakeCommands : public ProgramCommands {
+ public:
+  void openHelp() override { ++helps; }
+  void openOptions() override { ++options; }
+  void saveAndExit() override { ++saves; }
+  int helps = 0, options = 0, saves = 0;
+};
+
+// Types `name` into a name dialog and accepts every modal window.
+void answerWithName(QWidget& modal, const QString& name) {
+  if (auto* names = dynamic_cast<NameDialog*>(&modal)) names->nameEdit().setText(name);
+  if (auto* dialog = dynamic_cast<QDialog*>(&modal)) dialog->accept();
+}
+
+QPoint centre(const ScreenBox& box) { return {box.x + box.w / 2, box.y + box.h / 2}; }
+
+class GameWindowTest : public ::testing::Test {
+ protected:
+  GameWindowTest() {
+    for (int level = 1; level <= MAX_LEVEL; ++level) state.levelLength(static_cast<size_t>(level)) = level + 4;
+    state.solvingData.levelOption = 1;
+    state.solvingData.timeOption = 2;
+    view.onCountdownTick = [this] { session.countdownTick(); };
+    window.show();
+    window.resizeWindow();
+    window.mainMenu(true);
+  }
+
+  void click(QPoint point, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(&window.boardWidget(), button, {}, point);
+  }
+  void clickPanel(int b) { click(centre(window.boxes().panel(static_cast<size_t>(b)))); }
+  void clickTile(char letter, Qt::MouseButton button = Qt::LeftButton) {
+    const int tile = tileOf(state, letter);
+    ASSERT_GT(tile, 0) << letter;
+    click(centre(window.boxes().tiles(static_cast<size_t>(tile))), button);
+  }
+  void spell(const std::string& word) {
+    for (const char c : word) clickTile(c);
+  }
+  void key(Qt::Key k) { QTest::keyClick(&window, k); }
+  int refreshes() { return window.board().refreshCount(); }
+
+  GameState state;
+  DrawingKit kit{std::string(VORPEX_APP_DIR) + "/ALLPICDATA.BMP"};
+  MainWindow window{state, kit};
+  RecordingOutput output;
+  Sounds sounds{state, output};
+  WindowView view{window, state, sounds};
+  FixedPuzzles puzzles{state};
+  GameSession session{state, view, puzzles};
+  FakeCommands commands;
+  BoardController controller{window, state, session, view, commands};
+};
+
+TEST_F(GameWindowTest, ClickedTilesSpellAWordThatTheEnterKeyScores) {
+  state.soundOptions.fill(1);
+  sounds.initSoundFiles("/app/");
+  session.newGame(MODE_CLASSIC);
+  ASSERT_TRUE(window.boardWidget().isVisible());
+  spell("ANT");
+  EXPECT_EQ(state.selCount, 3);
+  key(Qt::Key_Return);
+  EXPECT_EQ(state.score, 6);
+  EXPECT_EQ(state.selCount, 0);
+  ASSERT_EQ(state.nWordsFound, 1);
+  EXPECT_EQ(state.foundWords(1), "ANT");
+  const std::vector<std::string> expected{"CLICK.wav", "CLICK.wav", "CLICK.wav", "RIGHT.wav"};
+  EXPECT_EQ(output.played, expected);
+}
+
+TEST_F(GameWindowTest, LastTileGoesBackOnALeftClickAndSubmitsOnARightClick) {
+  session.newGame(MODE_CLASSIC);
+  spell("TEN");
+  const int n = state.selOrder(3);
+  click(centre(window.boxes().tiles(static_cast<size_t>(n))));
+  EXPECT_EQ(state.selCount, 2);
+  EXPECT_EQ(state.tileUsed(static_cast<size_t>(n)), 0);
+  click(centre(window.boxes().tiles(static_cast<size_t>(state.selOrder(1)))));  // picked, not last: ignored
+  EXPECT_EQ(state.selCount, 2);
+  clickTile('N');
+  click(centre(window.boxes().tiles(static_cast<size_t>(n))), Qt::RightButton);
+  ASSERT_EQ(state.nWordsFound, 1);
+  EXPECT_EQ(state.foundWords(1), "TEN");
+}
+
+TEST_F(GameWindowTest, SidePanelEnterAndClearActOnTheSelection) {
+  session.newGame(MODE_CLASSIC);
+  spell("NE");
+  clickPanel(18);
+  EXPECT_EQ(state.selCount, 0);
+  spell("NET");
+  clickPanel(17);
+  EXPECT_EQ(state.score, 6);
+  spell("NET");
+  clickPanel(17);  // found before: no score, the selection stays
+  EXPECT_EQ(state.score, 6);
+  EXPECT_EQ(state.selCount, 3);
+  key(Qt::Key_Backspace);
+  EXPECT_EQ(state.selCount, 0);
+}
+
+TEST_F(GameWindowTest, PauseHidesTheBoardStopsTheClockAndAClickOnTheWindowResumes) {
+  session.newGame(MODE_TIMED);
+  EXPECT_TRUE(view.countdown().isActive());
+  clickPanel(11);
+  EXPECT_TRUE(window.pauseShown());
+  EXPECT_FALSE(window.boardWidget().isVisible());
+  EXPECT_FALSE(view.countdown().isActive());
+  QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(350, 250));
+  EXPECT_FALSE(window.pauseShown());
+  EXPECT_TRUE(window.boardWidget().isVisible());
+  EXPECT_TRUE(view.countdown().isActive());
+}
+
+TEST_F(GameWindowTest, EscapePausesAGameAndMinimisesOnlyMinimisesTheMenu) {
+  key(Qt::Key_Escape);
+  EXPECT_FALSE(window.pauseShown());
+  window.showNormal();
+  session.newGame(MODE_TIMED);
+  key(Qt::Key_Escape);
+  EXPECT_TRUE(window.pauseShown());
+  EXPECT_FALSE(view.countdown().isActive());
+}
+
+TEST_F(GameWindowTest, ClassicLevelsRunNoClock) {
+  session.newGame(MODE_CLASSIC);
+  EXPECT_FALSE(view.countdown().isActive());
+}
+
+TEST_F(GameWindowTest, StatisticsHeaderClickFlipsItsViewAndLetsTheClickGoOn) {
+  session.newGame(MODE_CLASSIC);
+  ScreenBox& header = window.boxes().stats(1);
+  const int before = refreshes();
+  click(centre(header));
+  EXPECT_EQ(header.state, 1);
+  EXPECT_GT(refreshes(), before);
+  click(centre(header));
+  EXPECT_EQ(header.state, 0);
+  EXPECT_EQ(state.selCount, 0);
+}
+
+TEST_F(GameWindowTest, ResultsViewListsEveryWordSpellsPointedRowsOnceAndLeadsBack) {
+  ModalCloser closer([](QWidget& modal) { answerWithName(modal, "Ada"); });
+  session.newGame(MODE_CLASSIC);
+  spell("ANT");
+  key(Qt::Key_Return);
+  clickPanel(13);  // "Show Solution"
+  ASSERT_TRUE(state.showingResults);
+  EXPECT_EQ(state.bestScores[1].names(1), "Ada");
+  EXPECT_EQ(state.bestScores[1].scores(1), 6);
+  for (const int b : {13, 14, 16, 17, 18}) EXPECT_EQ(window.boxes().panel(static_cast<size_t>(b)).state, 0) << b;
+  EXPECT_EQ(state.totalWords, 7);
+
+  spell("NET");  // the tiles no longer react
+  EXPECT_EQ(state.selCount, 0);
+  clickPanel(17);
+  EXPECT_EQ(state.score, 6);
+
+  const ScreenBox& list = window.boxes().wordList;
+  const QPoint row2(list.x + list.w * 2, list.y + list.h * 2 - list.h / 2);
+  const int before = refreshes();
+  QTest::mouseMove(&window.boardWidget(), row2);
+  window.pbGrid_MouseMove(0, row2.x(), row2.y());
+  const int after = refreshes();
+  EXPECT_GT(after, before);
+  window.pbGrid_MouseMove(0, row2.x() + 1, row2.y());
+  EXPECT_EQ(refreshes(), after);  // the same row spells nothing again
+  window.pbGrid_MouseMove(0, list.x + list.w, list.y + list.h * 12);  // below the last word
+  EXPECT_EQ(refreshes(), after);
+
+  click(centre(window.boxes().backButton));
+  EXPECT_TRUE(window.menuShown());
+}
+
+TEST_F(GameWindowTest, ArrowRepeatStartsAt300MsThenAt600MsAndStopsAtTheLastPage) {
+  session.newGame(MODE_CLASSIC);
+  state.foundWords = OneBased<std::string>(20);
+  for (size_t i = 1; i <= 20; ++i) state.foundWords(i) = "W" + std::to_string(100 + i);
+  state.nWordsFound = 20;
+  QTimer& timer = controller.navigateTimer();
+  const QPoint down = centre(window.boxes().downArrow);
+
+  QTest::mousePress(&window.boardWidget(), Qt::LeftButton, {}, down);
+  EXPECT_EQ(state.listTop, 2);
+  EXPECT_EQ(controller.navDir(), 2);
+  std::vector<int> intervals{timer.interval()};
+  for (int i = 0; i < 3; ++i) {
+    controller.navigateTimer_Timer();
+    intervals.push_back(timer.interval());
+  }
+  EXPECT_EQ(intervals, (std::vector<int>{300, 200, 100, 100}));
+  QTest::mouseRelease(&window.boardWidget(), Qt::LeftButton, {}, down);
+  EXPECT_FALSE(timer.isActive());
+  EXPECT_EQ(timer.interval(), 600);
+
+  QTest::mousePress(&window.boardWidget(), Qt::LeftButton, {}, down);
+  controller.navigateTimer_Timer();
+  EXPECT_EQ(timer.interval(), 500);
+  for (int i = 0; i < 10; ++i) controller.navigateTimer_Timer();
+  EXPECT_EQ(state.listTop, 8);  // rows 8..20 shown
+
+  window.pbGrid_MouseMove(1, down.x(), down.y());  // lights the arrow
+  window.pbGrid_MouseMove(1, 300, 300);             // and slides off it
+  EXPECT_FALSE(timer.isActive());
+  EXPECT_EQ(controller.navDir(), 2);  // until the release
+  QTest::mouseRelease(&window.boardWidget(), Qt::LeftButton, {}, QPoint(300, 300));
+  EXPECT_EQ(controller.navDir(), 0);
+
+  const QPoint up = centre(window.boxes().upArrow);
+  for (int i = 0; i < 10; ++i) QTest::mouseClick(&window.boardWidget(), Qt::LeftButton, {}, up);
+  EXPECT_EQ(state.listTop, 1);
+}
+
+TEST_F(GameWindowTest, SidePanelHandsProgramCommandsOn) {
+  session.newGame(MODE_CLASSIC);
+  clickPanel(12);
+  clickPanel(14);
+  clickPanel(16);
+  EXPECT_EQ(commands.helps, 1);
+  EXPECT_EQ(commands.options, 1);
+  EXPECT_EQ(commands.saves, 1);
+}
+
+TEST_F(GameWindowTest, MainMenuDuringAGameShowsTheSummaryAndOffersTheScore) {
+  std::vector<std::string> opened;
+  ModalCloser closer([&](QWidget& modal) {
+    opened.push_back(modal.windowTitle().toStdString());
+    answerWithName(modal, "");
+  });
+  session.newGame(MODE_TIMED);
+  spell("NEST");
+  key(Qt::Key_Return);
+  clickPanel(15);
+  EXPECT_EQ(opened, (std::vector<std::string>{"Game Statistics", "Best Score", "Best Scores - Arcade Vorpex"}));
+  EXPECT_EQ(state.bestScores[2].names(1), "-");  // an empty name
+  EXPECT_TRUE(window.menuShown());
+  EXPECT_FALSE(view.countdown().isActive());
+}
+
+TEST_F(GameWindowTest, ReachingTheTargetOffersTheAdvanceButtonWhichStartsTheNextLevel) {
+  ModalCloser closer([](QWidget& modal) { answerWithName(modal, "x"); });
+  session.newGame(MODE_CLASSIC);
+  state.targetScore = 20;  // reachable without finding every word
+  for (const char* word : {"ANT", "TAN", "NEST"}) {
+    spell(word);
+    key(Qt::Key_Return);
+  }
+  ASSERT_GE(state.curLevelScore, state.targetScore);
+  ASSERT_EQ(state.solvingData.curLevel, 1);
+  click(centre(window.boxes().progress));
+  EXPECT_EQ(state.solvingData.curLevel, 2);
+  EXPECT_EQ(state.rackLength, 6);
+  EXPECT_EQ(closer.answered, 1);  // the level summary
+}
+
+// Random clicks and keys on the real board, every modal window answered:
+// whatever the order, the game state stays consistent and nothing crashes.
+TEST_F(GameWindowTest, RandomPlayKeepsTheGameConsistent) {
+  ModalCloser closer([](QWidget& modal) { answerWithName(modal, "Random"); });
+  std::mt19937 random(20261207);
+  const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Equal, Qt::Key_A, Qt::Key_Escape};
+  session.newGame(MODE_TIMED);
+  for (int step = 0; step < 1500; ++step) {
+    if (window.menuShown() && !window.pauseShown()) session.newGame(static_cast<int16_t>(1 + random() % 2));
+    if (window.pauseShown()) {
+      window.showNormal();
+      QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(10, 10));
+    }
+    const unsigned action = random() % 10;
+    if (action < 6 && state.rackLength > 0) {
+      const int tile = 1 + static_cast<int>(random() % static_cast<unsigned>(state.rackLength));
+      click(centre(window.boxes().tiles(static_cast<size_t>(tile))), random() % 4 ? Qt::LeftButton : Qt::RightButton);
+    } else if (action < 8) {
+      click(QPoint(static_cast<int>(random() % kWindowWidth), static_cast<int>(random() % kWindowHeight)));
+    } else {
+      key(keys[random() % (step % 50 == 0 ? 5 : 4)]);
+    }
+    ASSERT_GE(state.selCount, 0);
+    ASSERT_LE(state.selCount, state.boardWidth);
+    int used = 0;
+    for (size_t t = 1; t <= state.tileUsed.size(); ++t) used += state.tileUsed(t);
+    ASSERT_EQ(used, state.selCount) << step;
+    ASSERT_LE(state.nWordsFound, state.totalWords);
+    for (int32_t i = 1; i < state.nWordsFound; ++i)
+      ASSERT_LT(compareWords(state.foundWords(static_cast<size_t>(i)), state.foundWords(static_cast<size_t>(i) + 1)), 0);
+    ASSERT_GE(state.solvingData.curLevel, 1);
+    ASSERT_LE(state.solvingData.curLevel, MAX_LEVEL);
+    if (window.pauseShown()) {
+      ASSERT_FALSE(window.boardWidget().isVisible());
+    } else {
+      ASSERT_NE(window.menuWidget().isVisible(), window.boardWidget().isVisible());
+    }
+  }
+}
+
+TEST(LevelSummaryDialogTest, ClosesOnEnterEscOrItsButtonAndIgnoresOtherKeys) {
+  const DrawingKit kit(std::string(VORPEX_APP_DIR) + "/ALLPICDATA.BMP");
+  for (const Qt::Key closing : {Qt::Key_Return, Qt::Key_Escape}) {
+    LevelSummaryDialog dialog(kit, "You completed level 1", nullptr);
+    dialog.show();
+    QTest::keyClick(&dialog, Qt::Key_A);
+    EXPECT_TRUE(dialog.isVisible());
+    QTest::keyClick(&dialog, closing);
+    EXPECT_FALSE(dialog.isVisible());
+  }
+  LevelSummaryDialog dialog(kit, "Game Over", nullptr);
+  EXPECT_EQ(dialog.size(), QSize(419, 220));
+  dialog.show();
+  const QPoint ok = centre(dialog.okButton());
+  const int before = dialog.surface().refreshCount();
+  dialog.surfaceWidget().onMouseMove(0, ok.x(), ok.y());
+  dialog.surfaceWidget().onMouseMove(0, ok.x() + 1, ok.y());
+  EXPECT_EQ(dialog.surface().refreshCount(), before + 1);  // redrawn only on the change
+  QTest::mouseClick(&dialog.surfaceWidget(), Qt::LeftButton, {}, QPoint(ok.x(), dialog.okButton().y));
+  EXPECT_TRUE(dialog.isVisible());  // on the edge: outside
+  QTest::mouseClick(&dialog.surfaceWidget(), Qt::LeftButton, {}, ok);
+  EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(BestScoresWindowTest, ClearScoresWritesAnonoymousRowsAndEnterCloses) {
+  const DrawingKit kit(std::string(VORPEX_APP_DIR) + "/ALLPICDATA.BMP");
+  GameState state;
+  state.bestScores[2].scores(1) = 500;
+  state.bestScores[2].names(1) = "Ada";
+  state.bestScores[1].names(1) = "Kept";
+  BestScoresWindow scores(state, 2, kit, nullptr);
+  EXPECT_EQ(scores.size(), QSize(466, 454));
+  EXPECT_EQ(scores.windowTitle(), "Best Scores - Arcade Vorpex");
+  scores.show();
+  QTest::mouseClick(&scores.surfaceWidget(), Qt::LeftButton, {}, centre(scores.button(2)));
+  for (size_t r = 1; r <= 8; ++r) {
+    EXPECT_EQ(state.bestScores[2].names(r), "Anonoymous");
+    EXPECT_EQ(state.bestScores[2].scores(r), 0);
+  }
+  EXPECT_EQ(state.bestScores[1].names(1), "Kept");
+  EXPECT_TRUE(scores.isVisible());
+  QTest::keyClick(&scores, Qt::Key_Return);
+  EXPECT_FALSE(scores.isVisible());
+}
+
+TEST(NameDialogTest, CongratulatesInTheModesTableAndReturnsTheNameAsTyped) {
+  const DrawingKit kit(std::string(VORPEX_APP_DIR) + "/ALLPICDATA.BMP");
+  NameDialog dialog(kit, MODE_TIMED, nullptr);
+  EXPECT_EQ(dialog.windowTitle(), "Best Score");
+  EXPECT_EQ(dialog.size(), QSize(329, 207));
+  EXPECT_EQ(dialog.congratulation().text(),
+            " Congratulations ! \r\n You have the best Score In \r\nTimed Arcade");
+  dialog.show();
+  QTest::keyClicks(&dialog.nameEdit(), "Grace Hopper");
+  QTest::keyClick(&dialog.nameEdit(), Qt::Key_Return);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.playerName(), "Grace Hopper");
+}
+
+}  // namespace
+}  // namespace vorpex
