@@ -18,8 +18,10 @@ LevelSummaryDialog::LevelSummaryDialog(const DrawingKit& kit, const QString& tex
   s.setFont("Arial", 12, false);
   const int w = s.width(), h = s.height();
   background_ = {&s, 0, 0, w, h, false, &kit.brDark, nullptr, {}, 0};
-  message_ = {&s, u, u, w - 2 * u, h - 4 * u, false, &kit.brDark, nullptr, kit.clrText, 0};
   ok_ = {&s, roundHalfEven((w - 2 * u) / 2.0), h - 2 * u, 2 * u, 30, false, &kit.brDark, &kit.penFrame, kit.clrText, 0};
+  // The message reaches down to just above the button: a box of H - 4U
+  // (44 pixels) would cut the four-line summaries after their second line.
+  message_ = {&s, u, u, w - 2 * u, ok_.y - 8 - u, false, &kit.brDark, nullptr, kit.clrText, 0};
 
   kit_.fillBox(background_);
   kit_.drawShadowText(message_, 2, text, DT_CENTER);

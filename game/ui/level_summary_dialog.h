@@ -14,6 +14,7 @@ class LevelSummaryDialog : public DrawnDialog {
   LevelSummaryDialog(const DrawingKit& kit, const QString& text, QWidget* parent);
 
   const ScreenBox& okButton() const { return ok_; }
+  const ScreenBox& messageBox() const { return message_; }
 
  protected:
   void pointerMoved(double x, double y) override;

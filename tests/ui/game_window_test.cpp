@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -335,6 +336,9 @@ TEST(LevelSummaryDialogTest, ClosesOnEnterEscOrItsButtonAndIgnoresOtherKeys) {
   }
   LevelSummaryDialog dialog(kit, "Game Over", nullptr);
   EXPECT_EQ(dialog.size(), QSize(419, 220));
+  // The summaries run to four lines; a 44-pixel box cut them after two.
+  EXPECT_GE(dialog.messageBox().h, 4 * QFontMetrics(dialog.surface().font()).lineSpacing());
+  EXPECT_LT(dialog.messageBox().y + dialog.messageBox().h, dialog.okButton().y);
   dialog.show();
   const QPoint ok = centre(dialog.okButton());
   const int before = dialog.surface().refreshCount();
