@@ -6,6 +6,8 @@ namespace vorpex::files {
 constexpr const char* kDictionary = "VORPEX.DICT";
 constexpr const char* kSpriteSheet = "ALLPICDATA.BMP";
 constexpr const char* kHelp = "TOLMIN.HTM";
+// The window frame's icon; the installed desktop entry uses the same picture.
+constexpr const char* kIcon = "arcade-vorpex.png";
 
 // The sounds, in the order of their sound ids 0 to 5.
 constexpr const char* kSounds[6] = {"CLICK.wav", "UNCLICK.wav", "BEEP.wav",

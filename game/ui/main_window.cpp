@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -282,6 +283,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 void MainWindow::mousePressEvent(QMouseEvent*) {
   if (onWindowClicked) onWindowClicked();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (onClose) onClose();
+  QWidget::closeEvent(event);
 }
 
 void MainWindow::pbGrid_MouseMove(int, double x, double y) {

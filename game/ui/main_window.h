@@ -93,6 +93,8 @@ class MainWindow : public QWidget {
   std::function<void(double x, double y)> onResultsMove;
   // A key typed in the window, as its character code (see characterCode).
   std::function<void(int code)> onKey;
+  // The window is closing, by the program or by the desktop.
+  std::function<void()> onClose;
   // A click on the window itself, which only the pause notice leaves bare.
   std::function<void()> onWindowClicked;
 
@@ -101,6 +103,7 @@ class MainWindow : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void drawPanelButton(int b, bool hot);

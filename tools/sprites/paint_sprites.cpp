@@ -1,6 +1,8 @@
-// vorpex-sprites: paints the sprite sheet ALLPICDATA.BMP.
+// vorpex-sprites: paints the sprite sheet ALLPICDATA.BMP, or the program's
+// icon for the desktop's menus and the window frame.
 //
 //   vorpex-sprites OUT.BMP
+//   vorpex-sprites --icon OUT.PNG   (256 x 256, a lettered tile on transparency)
 //
 // A 292 x 235 sheet. Cells (x, y, size): tile mask (0, 0, 44x44), dimmed tile face (45, 0),
 // normal tile face (90, 0), backdrop texture (179, 0, 34x34), empty and full
@@ -17,6 +19,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <string>
 #include <vector>
 
 namespace {
@@ -181,9 +184,52 @@ void paintArrow(QPainter& p, int x, int y, bool up, bool hot) {
 
 }  // namespace
 
+// The game's tile, seen larger: the glossy face of the board with a gold V,
+// drawn in the 44-unit tile's own coordinates scaled up.
+QImage paintIcon() {
+  constexpr int kSize = 256;
+  QImage icon(kSize, kSize, QImage::Format_ARGB32);
+  icon.fill(Qt::transparent);
+  QPainter p(&icon);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(kSize / 44.0, kSize / 44.0);
+  const QColor top(70, 110, 235), bottom(22, 34, 128);
+  QLinearGradient body(0, 2, 0, 42);
+  body.setColorAt(0, top);
+  body.setColorAt(1, bottom);
+  p.setPen(QPen(top.lighter(150), 1.2));
+  p.setBrush(body);
+  p.drawRoundedRect(QRectF(2.5, 2.5, 39, 39), 8, 8);
+  QRadialGradient shine(22, 6, 26, 22, 0);
+  shine.setColorAt(0, QColor(255, 255, 255, 180));
+  shine.setColorAt(0.6, QColor(255, 255, 255, 40));
+  shine.setColorAt(1, QColor(255, 255, 255, 0));
+  QPainterPath upper;
+  upper.addRoundedRect(QRectF(5, 4, 34, 18), 7, 7);
+  p.fillPath(upper, shine);
+  const QPainterPath letter = wordPath("V", 22 - 2 * 4.2, 9.5, 4.2, 0);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(0, 0, 0, 200), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPath(letter.translated(0.8, 0.8));
+  QLinearGradient gold(0, 9.5, 0, 34.7);
+  gold.setColorAt(0, QColor(255, 250, 170));
+  gold.setColorAt(0.5, QColor(250, 220, 40));
+  gold.setColorAt(1, QColor(210, 140, 20));
+  p.setPen(QPen(QBrush(gold), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPath(letter);
+  return icon;
+}
+
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--icon") {
+    if (!paintIcon().save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+      std::fprintf(stderr, "vorpex-sprites: cannot write %s\n", argv[2]);
+      return 1;
+    }
+    return 0;
+  }
   if (argc != 2) {
-    std::fputs("usage: vorpex-sprites OUT.BMP\n", stderr);
+    std::fputs("usage: vorpex-sprites OUT.BMP | vorpex-sprites --icon OUT.PNG\n", stderr);
     return 2;
   }
   QImage sheet(kSheetWidth, kSheetHeight, QImage::Format_RGB32);

@@ -1,0 +1,126 @@
+#include "program.h"
+
+#include "best_scores_window.h"
+#include "dictionary_check.h"
+#include "options_dialog.h"
+#include "program_files.h"
+#include "question_dialog.h"
+#include "saved_game.h"
+#include "settings_store.h"
+
+namespace vorpex {
+
+Program::Program(const ProgramEnvironment& environment)
+    : env_(environment),
+      engine_(env_.appDir + files::kEngineLibrary),
+      store_(env_.storePath, files_),
+      sounds_(state_, *env_.soundOutput) {}
+
+Program::~Program() = default;
+
+std::string Program::start() {
+  try {
+    const std::string problem = loadAndCheckDictionary(engine_, env_.appDir + files::kDictionary);
+    if (!problem.empty()) return problem;
+  } catch (const EngineBindingError& error) {
+    return error.what();
+  }
+
+  for (int16_t level = 1; level <= MAX_LEVEL; ++level) state_.levelLength(static_cast<size_t>(level)) = level + 4;
+  loadSettings(state_, store_, *env_.messages);
+  // A size index the level table does not hold starts at the first level's width.
+  if (state_.solvingData.sizeIndex < 0 || state_.solvingData.sizeIndex >= MAX_LEVEL) state_.solvingData.sizeIndex = 0;
+  state_.boardWidth = state_.levelLength(static_cast<size_t>(state_.solvingData.sizeIndex) + 1);
+  sounds_.initSoundFiles(env_.appDir);
+  kit_ = std::make_unique<DrawingKit>(env_.appDir + files::kSpriteSheet);
+
+  window_ = std::make_unique<MainWindow>(state_, *kit_);
+  window_->boxes().stats(1).state = state_.solvingData.statsView;
+  view_ = std::make_unique<WindowView>(*window_, state_, sounds_);
+  puzzles_ = std::make_unique<EnginePuzzleMaker>(state_, engine_, *env_.random);
+  session_ = std::make_unique<GameSession>(state_, *view_, *puzzles_);
+  view_->onCountdownTick = [this] { session_->countdownTick(); };
+  controller_ = std::make_unique<BoardController>(*window_, state_, *session_, *view_, static_cast<ProgramCommands&>(*this));
+  window_->menuWidget().onMouseDown = [this](int, double x, double y) {
+    for (int b = 1; b <= 7; ++b)
+      if (isInBox(window_->menuBoxes().buttons(static_cast<size_t>(b)), static_cast<float>(x), static_cast<float>(y)))
+        divertClick(b);
+  };
+  window_->onClose = [this] { unload(); };
+
+  window_->show();
+  window_->resizeWindow();
+  resumeAtStartUp();
+  return {};
+}
+
+void Program::resumeAtStartUp() {
+  window_->mainMenu(true);
+  if (!isGameStored(store_, *env_.messages)) return;
+  QuestionDialog question(*kit_, window_.get());
+  question.exec();
+  if (question.answer() == 1) {
+    if (!loadStoredPuzzle()) return;
+    window_->mainMenu(false);
+    session_->restartStoredGame();
+  } else {
+    clearStoredGame(store_, *env_.messages);
+  }
+}
+
+bool Program::loadStoredPuzzle() {
+  state_.nWordsFound = 0;
+  state_.totalWords = 0;
+  state_.selCount = 0;
+  // A game that cannot be read after all stays on the menu; the store has
+  // told the player, and the game is marked as taken.
+  if (!loadSavedGame(state_, store_, *env_.messages)) return false;
+  state_.totalPoints = 0;
+  puzzles_->buildPuzzle(state_.solvingData.puzzleNumber);
+  return true;
+}
+
+void Program::divertClick(int b) {
+  switch (b) {
+    case 1:
+    case 2:
+      window_->mainMenu(false);
+      session_->newGame(static_cast<int16_t>(b));
+      break;
+    case 3: openOptions(); break;
+    case 4:
+    case 5: {
+      // Not modal: the menu stays usable while the table is open.
+      auto* scores = new BestScoresWindow(state_, static_cast<int16_t>(b - 3), *kit_, window_.get());
+      scores->setAttribute(Qt::WA_DeleteOnClose);
+      scores->show();
+      break;
+    }
+    case 6: openHelp(); break;
+    case 7: window_->close(); break;
+    default: break;
+  }
+}
+
+void Program::openHelp() { vorpex::openHelp(*env_.opener, env_.appDir); }
+
+void Program::openOptions() {
+  OptionsDialog options(state_, window_.get());
+  options.exec();
+}
+
+void Program::saveAndExit() {
+  saveGame(state_, store_, *env_.messages);
+  session_->enteredSaveAndExit();
+  window_->close();
+}
+
+void Program::unload() {
+  if (unloaded_ || !session_) return;
+  unloaded_ = true;
+  view_->setCountdownRunning(false);
+  session_->unload();
+  saveSettings(state_, store_, *env_.messages);
+}
+
+}  // namespace vorpex

@@ -1,0 +1,84 @@
+// The game program over its parts: start-up (Main) in its order, the main
+// menu's seven actions, the side panel's commands that reach beyond the
+// game, resuming a stored game at start-up, and the unload that writes the
+// settings. main() makes one; tests make their own with their own folders.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "board_controller.h"
+#include "drawing_kit.h"
+#include "engine_binding.h"
+#include "file_system.h"
+#include "game_session.h"
+#include "game_state.h"
+#include "help.h"
+#include "main_window.h"
+#include "message_sink.h"
+#include "puzzle_bridge.h"
+#include "random_source.h"
+#include "reg_file_store.h"
+#include "sounds.h"
+#include "window_view.h"
+
+namespace vorpex {
+
+// What the program runs on; each pointer outlives the Program.
+struct ProgramEnvironment {
+  std::string appDir;     // the program folder, with its trailing separator
+  std::string storePath;  // the REGEDIT4 file of the settings and the saved game
+  RandomSource* random = nullptr;
+  SoundOutput* soundOutput = nullptr;
+  DocumentOpener* opener = nullptr;
+  MessageSink* messages = nullptr;  // the store's failure messages
+};
+
+class Program : private ProgramCommands {
+ public:
+  explicit Program(const ProgramEnvironment& environment);
+  ~Program() override;
+
+  // Main: binds the engine and checks the dictionary, reads the settings,
+  // prepares sounds and pictures, shows the main window on the main menu and
+  // offers a stored game. Returns an empty text, or why the program cannot
+  // start (naming the file and its folder); nothing is shown then.
+  std::string start();
+
+  // The main-menu button b (1..7).
+  void divertClick(int b);
+  // Form_Unload, run once however the program ends: a game still in play is
+  // offered to the Hall of Fame, then the settings and scores are written.
+  void unload();
+
+  GameState& state() { return state_; }
+  MainWindow& window() { return *window_; }
+  GameSession& session() { return *session_; }
+  WindowView& view() { return *view_; }
+  BoardController& controller() { return *controller_; }
+
+ private:
+  void resumeAtStartUp();
+  // Reads the stored game and rebuilds its puzzle from its number; false
+  // when the stored game cannot be read after all.
+  bool loadStoredPuzzle();
+  void openHelp() override;
+  void openOptions() override;
+  void saveAndExit() override;
+
+  ProgramEnvironment env_;
+  GameState state_;
+  EngineBinding engine_;
+  LocalFileSystem files_;
+  RegFileStore store_;
+  Sounds sounds_;
+  std::unique_ptr<DrawingKit> kit_;
+  std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<WindowView> view_;
+  std::unique_ptr<EnginePuzzleMaker> puzzles_;
+  std::unique_ptr<GameSession> session_;
+  std::unique_ptr<BoardController> controller_;
+  bool unloaded_ = false;
+};
+
+}  // namespace vorpex

@@ -1,0 +1,329 @@
+// The whole program on Qt's offscreen platform, over the real engine and the
+// shipped data of this build, with its store in a temporary folder: start-up
+// and its failures, the menu's actions, saving, resuming and the unload.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "best_scores_window.h"
+#include "fixed_random.h"
+#include "modal_closer.h"
+#include "name_dialog.h"
+#include "options_dialog.h"
+#include "program.h"
+#include "question_dialog.h"
+#include "recording_output.h"
+#include "test_dictionaries.h"
+
+namespace vorpex {
+namespace {
+
+using testing::FixedRandom;
+using testing::ModalCloser;
+using testing::RecordingOutput;
+using testing::TempDir;
+
+class NoOpener : public DocumentOpener {
+ public:
+  void open(const std::string& path) override { opened.push_back(path); }
+  std::vector<std::string> opened;
+};
+
+class RecordingMessages : public MessageSink {
+ public:
+  void showMessage(const std::string& text) override { shown.push_back(text); }
+  std::vector<std::string> shown;
+};
+
+// Accepts every modal window; a question is answered with `answer`'s key, or
+// closed from its frame when `answer` is Qt::Key_unknown. A name is typed in.
+ModalCloser answering(Qt::Key answer, std::vector<std::string>* titles = nullptr) {
+  return ModalCloser([answer, titles](QWidget& modal) {
+    if (titles) titles->push_back(modal.windowTitle().toStdString());
+    if (dynamic_cast<QuestionDialog*>(&modal)) {
+      if (answer == Qt::Key_unknown) {
+        modal.close();
+      } else {
+        QTest::keyClick(&modal, answer);
+      }
+    } else if (auto* names = dynamic_cast<NameDialog*>(&modal)) {
+      QTest::keyClicks(&names->nameEdit(), "Tester");
+      QTest::keyClick(&names->nameEdit(), Qt::Key_Return);
+    } else if (auto* dialog = dynamic_cast<QDialog*>(&modal)) {
+      dialog->accept();
+    }
+  });
+}
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  ProgramEnvironment environment(const std::string& appDir = std::string(VORPEX_APP_DIR) + "/") {
+    ProgramEnvironment e;
+    e.appDir = appDir;
+    e.storePath = (store.path() / "registry.reg").string();
+    e.random = &random;
+    e.soundOutput = &output;
+    e.opener = &opener;
+    e.messages = &messages;
+    return e;
+  }
+  std::string storeText() const {
+    const auto bytes = testing::readBytes((store.path() / "registry.reg").string());
+    return {bytes.begin(), bytes.end()};
+  }
+  // Spells the first solution word of `length` letters with the tiles and enters it.
+  static void findAWord(Program& program, int length) {
+    GameState& state = program.state();
+    const std::string word = state.wordsBySize[static_cast<size_t>(length)].words(1);
+    for (const char letter : word) {
+      for (int t = 1; t <= state.rackLength; ++t) {
+        if (state.rack(static_cast<size_t>(t)) == static_cast<uint8_t>(letter) &&
+            state.tileUsed(static_cast<size_t>(t)) == 0) {
+          program.session().tileClicked(t, BUTTON_LEFT);
+          break;
+        }
+      }
+    }
+    program.session().enterClicked();
+  }
+
+  TempDir store;
+  FixedRandom random;
+  RecordingOutput output;
+  NoOpener opener;
+  RecordingMessages messages;
+};
+
+TEST_F(ProgramTest, StartsOnTheMenuWithoutAQuestionWhenNoGameIsStored) {
+  auto closer = answering(Qt::Key_Return);
+  Program program(environment());
+  ASSERT_EQ(program.start(), "");
+  EXPECT_TRUE(program.window().isVisible());
+  EXPECT_TRUE(program.window().menuShown());
+  EXPECT_EQ(closer.answered, 0);
+  EXPECT_EQ(program.state().boardWidth, 5);
+}
+
+TEST_F(ProgramTest, AMissingEngineLibraryIsReportedWithItsFileAndFolder) {
+  TempDir empty;
+  Program program(environment(empty.path().string() + "/"));
+  const std::string problem = program.start();
+  EXPECT_NE(problem.find("libwordcore.so"), std::string::npos) << problem;
+  EXPECT_NE(problem.find(empty.path().string()), std::string::npos) << problem;
+}
+
+TEST_F(ProgramTest, ADictionaryThatCannotMakeEveryLevelIsReported) {
+  TempDir app;
+  std::filesystem::create_symlink(std::string(VORPEX_APP_DIR) + "/libwordcore.so", app.path() / "libwordcore.so");
+  testing::writeDictionary(app, {"stone", "notes", "tones", "one", "ten"}, "VORPEX.DICT");
+  Program program(environment(app.path().string() + "/"));
+  const std::string problem = program.start();
+  EXPECT_NE(problem.find("VORPEX.DICT"), std::string::npos) << problem;
+}
+
+TEST_F(ProgramTest, ExitWritesTheSettingsAndAClosedGameOffersItsScore) {
+  std::vector<std::string> titles;
+  auto closer = answering(Qt::Key_Return, &titles);
+  {
+    Program program(environment());
+    ASSERT_EQ(program.start(), "");
+    program.divertClick(1);
+    findAWord(program, 5);
+    ASSERT_GT(program.state().score, 0);
+    program.window().close();  // as the desktop would
+  }
+  EXPECT_EQ(titles, (std::vector<std::string>{"Best Score", "Best Scores - Arcade Vorpex"}));
+  EXPECT_NE(storeText().find("\"1STATS1\"=\"Tester\""), std::string::npos);
+  EXPECT_NE(storeText().find("\"SOLVINGDATA\"="), std::string::npos);
+}
+
+TEST_F(ProgramTest, SaveAndExitThenYesResumesTheSameLevelWordsScoreAndTime) {
+  std::string rack;
+  int32_t score = 0, timeRem = 0;
+  std::string firstWord;
+  {
+    auto closer = answering(Qt::Key_Return);
+    Program program(environment());
+    ASSERT_EQ(program.start(), "");
+    program.divertClick(2);
+    findAWord(program, 5);
+    GameState& s = program.state();
+    rack.assign(s.rack.begin(), s.rack.end());
+    score = s.score;
+    timeRem = s.timeRem;
+    firstWord = s.foundWords(1);
+    program.controller().rightPanEvents(16);  // "Save and Exit"
+    EXPECT_FALSE(program.window().isVisible());
+  }
+  {
+    auto closer = answering(Qt::Key_Return);  // "Yes"
+    Program program(environment());
+    ASSERT_EQ(program.start(), "");
+    EXPECT_EQ(closer.answered, 1);
+    const GameState& s = program.state();
+    EXPECT_FALSE(program.window().menuShown());
+    EXPECT_TRUE(s.gameActive);
+    EXPECT_EQ(std::string(s.rack.begin(), s.rack.end()), rack);
+    EXPECT_EQ(s.score, score);
+    EXPECT_EQ(s.timeRem, timeRem);
+    ASSERT_EQ(s.nWordsFound, 1);
+    EXPECT_EQ(s.foundWords(1), firstWord);
+    EXPECT_TRUE(program.view().countdown().isActive());
+    program.controller().rightPanEvents(15);  // leave without saving again
+  }
+  auto closer = answering(Qt::Key_Return);
+  Program program(environment());
+  ASSERT_EQ(program.start(), "");
+  EXPECT_EQ(closer.answered, 0);  // offered once only
+}
+
+TEST_F(ProgramTest, NoThanksDiscardsTheStoredGame) {
+  {
+    auto closer = answering(Qt::Key_Return);
+    Program program(environment());
+    ASSERT_EQ(program.start(), "");
+    program.divertClick(1);
+    program.controller().rightPanEvents(16);
+  }
+  {
+    auto closer = answering(Qt::Key_Escape);
+    Program program(environment());
+    ASSERT_EQ(program.start(), "");
+    EXPECT_EQ(closer.answered, 1);
+    EXPECT_TRUE(program.window().menuShown());
+  }
+  auto closer = answering(Qt::Key_Return);
+  Program program(environment());
+  ASSERT_EQ(program.start(), "");
+  EXPECT_EQ(closer.answered, 0);
+}
+
+TEST_F(ProgramTest, AQuestionClosedFromItsFrameAlsoDiscardsTheStoredGame) {
+  {
+    auto closer = answering(Qt::Key_Return);
+    Program program(environment());
+    ASSERT_EQ(program.start(), "");
+    program.divertClick(2);
+    program.controller().rightPanEvents(16);
+  }
+  {
+    auto closer = answering(Qt::Key_unknown);
+    Program program(environment());
+    ASSERT_EQ(program.start(), "");
+    EXPECT_EQ(closer.answered, 1);
+    EXPECT_TRUE(program.window().menuShown());
+    EXPECT_FALSE(program.state().gameActive);
+  }
+  auto closer = answering(Qt::Key_Return);
+  Program program(environment());
+  ASSERT_EQ(program.start(), "");
+  EXPECT_EQ(closer.answered, 0);
+}
+
+TEST_F(ProgramTest, ATimedGameRunningOutEndsItAndTheTypedNameEntersTheHallOfFame) {
+  std::vector<std::string> titles;
+  auto closer = answering(Qt::Key_Return, &titles);
+  Program program(environment());
+  ASSERT_EQ(program.start(), "");
+  program.divertClick(2);
+  findAWord(program, 3);
+  ASSERT_LT(program.state().curLevelScore, program.state().targetScore);
+  program.state().timeRem = 3;  // three tenths of a second left on the real count-down
+  ASSERT_TRUE(program.view().countdown().isActive());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !program.state().gameActive; }, 10000));
+  EXPECT_TRUE(program.state().showingResults);  // the lost game ends on its solutions
+  EXPECT_EQ(titles, (std::vector<std::string>{"Game Statistics", "Best Score", "Best Scores - Arcade Vorpex"}));
+  program.window().close();
+  EXPECT_NE(storeText().find("\"2STATS1\"=\"Tester\""), std::string::npos) << storeText();
+}
+
+TEST_F(ProgramTest, OptionsTakeEffectOnOkOnlyAndTheNextGameStartsAtTheChosenLevel) {
+  Program program(environment());
+  ASSERT_EQ(program.start(), "");
+  {
+    OptionsDialog options(program.state(), &program.window());
+    EXPECT_TRUE(options.levelButton(0).isChecked());  // no stored settings: Level 1, Easy
+    EXPECT_TRUE(options.timeButton(0).isChecked());
+    options.show();
+    QTest::mouseClick(&options.levelButton(2), Qt::LeftButton);
+    QTest::mouseClick(&options.timeButton(2), Qt::LeftButton);
+    EXPECT_EQ(options.selLevel(), 3);
+    EXPECT_EQ(options.selTime(), 3);
+    QTest::mouseClick(&options.cancelButton(), Qt::LeftButton);
+  }
+  EXPECT_EQ(program.state().solvingData.levelOption, 1);
+  {
+    OptionsDialog options(program.state(), &program.window());
+    options.show();
+    QTest::mouseClick(&options.levelButton(2), Qt::LeftButton);
+    QTest::mouseClick(&options.timeButton(2), Qt::LeftButton);
+    QTest::mouseClick(&options.okButton(), Qt::LeftButton);
+  }
+  EXPECT_EQ(program.state().solvingData.levelOption, 3);
+  EXPECT_EQ(program.state().solvingData.timeOption, 3);
+  program.divertClick(2);
+  EXPECT_EQ(program.state().solvingData.curLevel, 3);
+  EXPECT_EQ(program.state().rackLength, 7);
+  EXPECT_EQ(program.state().timeRem,
+            static_cast<int32_t>(std::lround(program.state().totalPoints * 3.25 + 20)));
+}
+
+TEST_F(ProgramTest, HallOfFameFromTheMenuLeavesTheMenuUsable) {
+  Program program(environment());
+  ASSERT_EQ(program.start(), "");
+  program.divertClick(5);
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  const auto windows = program.window().findChildren<BestScoresWindow*>();
+  ASSERT_EQ(windows.size(), 1);
+  EXPECT_TRUE(windows[0]->isVisible());
+  windows[0]->close();
+  program.divertClick(6);
+  EXPECT_EQ(opener.opened, (std::vector<std::string>{std::string(VORPEX_APP_DIR) + "/TOLMIN.HTM"}));
+}
+
+TEST(QuestionDialogTest, EnterAnswersYesEscNoThanksAndOtherKeysNothing) {
+  const DrawingKit kit(std::string(VORPEX_APP_DIR) + "/ALLPICDATA.BMP");
+  for (const auto& [key, answer] : {std::pair{Qt::Key_Return, 1}, std::pair{Qt::Key_Escape, 2}}) {
+    QuestionDialog question(kit, nullptr);
+    question.show();
+    QTest::keyClick(&question, Qt::Key_Y);
+    EXPECT_TRUE(question.isVisible());
+    EXPECT_EQ(question.answer(), -1);
+    QTest::keyClick(&question, key);
+    EXPECT_FALSE(question.isVisible());
+    EXPECT_EQ(question.answer(), answer);
+  }
+  QuestionDialog closed(kit, nullptr);
+  closed.show();
+  closed.close();
+  EXPECT_EQ(closed.answer(), -1);
+}
+
+TEST(QuestionDialogTest, ClicksOnAButtonsEdgeDoNothingAndHoverMovesStraightAcross) {
+  const DrawingKit kit(std::string(VORPEX_APP_DIR) + "/ALLPICDATA.BMP");
+  QuestionDialog question(kit, nullptr);
+  EXPECT_EQ(question.windowTitle(), "Do you want to exit");
+  question.show();
+  const ScreenBox& yes = question.button(1);
+  const ScreenBox& no = question.button(2);
+  QTest::mouseClick(&question.surfaceWidget(), Qt::LeftButton, {}, QPoint(yes.x, yes.y + 10));
+  EXPECT_TRUE(question.isVisible());
+  const int before = question.surface().refreshCount();
+  question.surfaceWidget().onMouseMove(0, yes.x + 5, yes.y + 5);
+  EXPECT_TRUE(yes.isHot);
+  question.surfaceWidget().onMouseMove(0, no.x + 5, no.y + 5);
+  EXPECT_FALSE(yes.isHot);
+  EXPECT_TRUE(no.isHot);
+  EXPECT_EQ(question.surface().refreshCount(), before + 3);
+  QTest::mouseClick(&question.surfaceWidget(), Qt::RightButton, {}, QPoint(no.x + 5, no.y + 5));
+  EXPECT_EQ(question.answer(), 2);
+}
+
+}  // namespace
+}  // namespace vorpex
