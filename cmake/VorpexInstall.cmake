@@ -1,0 +1,33 @@
+# `cmake --install` lays the game out as a desktop expects it:
+#   <prefix>/lib/arcade-vorpex/   the program folder: the program, the engine
+#                                 and every data file, side by side as in build/app
+#   <prefix>/bin/arcade-vorpex    a launcher that starts the program there
+#   <prefix>/share/applications/arcade-vorpex.desktop   the menu entry
+#   <prefix>/share/icons/hicolor/256x256/apps/arcade-vorpex.png
+include(GNUInstallDirs)
+
+set(VORPEX_INSTALL_APP_DIR ${CMAKE_INSTALL_LIBDIR}/arcade-vorpex)
+install(TARGETS arcade-vorpex wordcore
+  RUNTIME DESTINATION ${VORPEX_INSTALL_APP_DIR}
+  LIBRARY DESTINATION ${VORPEX_INSTALL_APP_DIR})
+set(data_files VORPEX.DICT ALLPICDATA.BMP TOLMIN.HTM arcade-vorpex.png
+    CLICK.wav UNCLICK.wav BEEP.wav BEEPS.wav RIGHT.wav CLAP.wav)
+list(TRANSFORM data_files PREPEND ${VORPEX_APP_DIR}/)
+install(FILES ${data_files} DESTINATION ${VORPEX_INSTALL_APP_DIR})
+
+file(RELATIVE_PATH VORPEX_APP_FROM_BIN
+  ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${VORPEX_INSTALL_APP_DIR})
+configure_file(${CMAKE_SOURCE_DIR}/resources/desktop/launcher.sh.in
+  ${CMAKE_BINARY_DIR}/install/arcade-vorpex @ONLY)
+install(PROGRAMS ${CMAKE_BINARY_DIR}/install/arcade-vorpex DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The menu entry names the launcher by its full path, since a desktop
+# session's PATH often lacks ~/.local/bin. The path is filled in at install
+# time, so that `cmake --install build --prefix ~/.local` points at itself.
+install(CODE "
+  set(VORPEX_LAUNCHER \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/arcade-vorpex\")
+  configure_file(\"${CMAKE_SOURCE_DIR}/resources/desktop/arcade-vorpex.desktop.in\"
+    \"${CMAKE_BINARY_DIR}/install/arcade-vorpex.desktop\" @ONLY)")
+install(FILES ${CMAKE_BINARY_DIR}/install/arcade-vorpex.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${VORPEX_APP_DIR}/arcade-vorpex.png
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and checks the layout a desktop
+# needs: the program folder, a launcher that starts the game from anywhere,
+# a menu entry naming that launcher, and the icon. The installed game is then
+# started and ended by SIGTERM like the built one.
+set -u
+build=$1 termination_test=$2
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install failed"; exit 1; }
+fail() { echo "FAIL: $*"; exit 1; }
+app=$prefix/lib/arcade-vorpex
+for f in arcade-vorpex libwordcore.so VORPEX.DICT ALLPICDATA.BMP TOLMIN.HTM arcade-vorpex.png \
+         CLICK.wav UNCLICK.wav BEEP.wav BEEPS.wav RIGHT.wav CLAP.wav; do
+  [ -f "$app/$f" ] || fail "$f is missing from the program folder"
+done
+[ -x "$prefix/bin/arcade-vorpex" ] || fail "no launcher in bin/"
+entry=$prefix/share/applications/arcade-vorpex.desktop
+grep -qx "Exec=$prefix/bin/arcade-vorpex" "$entry" || fail "the menu entry does not name the launcher: $(grep Exec "$entry")"
+grep -qx "Icon=arcade-vorpex" "$entry" || fail "the menu entry names no icon"
+[ -f "$prefix/share/icons/hicolor/256x256/apps/arcade-vorpex.png" ] || fail "no icon"
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$entry" || fail "the menu entry is not valid"
+fi
+# Moved away from its prefix, the tree still runs: nothing points into the build.
+moved=$(mktemp -d)
+trap 'rm -rf "$prefix" "$moved"' EXIT
+cp -a "$prefix/." "$moved/"
+"$termination_test" "$moved/bin/arcade-vorpex" || fail "the installed game did not run"
+echo "the installed tree is complete and runs"
