@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Two figures of the whole program on a real X server (Xvfb):
+#  - the time from starting the program to its main window mapped on screen
+#    with the menu drawn, over RUNS cold-store starts (median, min, max);
+#  - the memory it holds in play: resident set (VmRSS), its peak (VmHWM) and
+#    the proportional share (Pss) at the menu, then after starting a Classic
+#    game, clicking its tiles and opening the solutions.
+# Reports the figures; never fails on them.
+#
+#   bench/startup_and_memory.sh [RUNS]     (after a build in build/)
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+runs=${1:-15}
+"$top/tools/setup/ensure-packages.sh" "$top/tools/setup/bench-packages.txt"
+program=$top/build/app/arcade-vorpex
+[ -x "$program" ] || { echo "build first: cmake --build build" >&2; exit 1; }
+
+display=:$((90 + RANDOM % 9))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+scratch=$(mktemp -d)
+trap 'kill "$xvfb" 2>/dev/null; rm -rf "$scratch"' EXIT
+export DISPLAY=$display
+for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
+
+window_up() { xdotool search --onlyvisible --name '^Arcade Vorpex$' 2>/dev/null | head -1; }
+memory() {  # pid label
+  local rss hwm pss
+  rss=$(awk '/^VmRSS/ {print $2}' "/proc/$1/status")
+  hwm=$(awk '/^VmHWM/ {print $2}' "/proc/$1/status")
+  pss=$(awk '/^Pss:/ {print $2}' "/proc/$1/smaps_rollup")
+  printf '%-28s VmRSS %6.1f MiB  VmHWM %6.1f MiB  Pss %6.1f MiB\n' "$2" \
+    "$(echo "$rss / 1024" | bc -l)" "$(echo "$hwm / 1024" | bc -l)" "$(echo "$pss / 1024" | bc -l)"
+}
+
+times=()
+for ((i = 0; i < runs; i++)); do
+  rm -rf "$scratch/config"
+  t0=${EPOCHREALTIME/./}
+  XDG_CONFIG_HOME=$scratch/config "$program" >/dev/null 2>&1 &
+  pid=$!
+  until [ -n "$(window_up)" ]; do sleep 0.002; done
+  t1=${EPOCHREALTIME/./}
+  times+=($(( (t1 - t0) / 1000 )))
+  if ((i < runs - 1)); then kill "$pid"; wait "$pid" || true; fi
+done
+sorted=$(printf '%s\n' "${times[@]}" | sort -n)
+echo "start to main menu on screen, $runs cold starts: median $(echo "$sorted" | sed -n "$(( (runs + 1) / 2 ))p") ms," \
+     "min $(echo "$sorted" | head -1) ms, max $(echo "$sorted" | tail -1) ms"
+
+# The last run stays up for the memory figures.
+sleep 0.5
+win=$(window_up)
+xdotool windowmove "$win" 0 0
+memory "$pid" "at the main menu:"
+xdotool mousemove 350 160 click 1       # CLASSIC ARCADE
+sleep 0.5
+for y in 200 240 280 320 360 400; do for x in 250 300 350 400; do xdotool mousemove $x $y click 1; done; done
+xdotool key Return
+memory "$pid" "in a Classic game:"
+xdotool mousemove 66 381 click 1        # Show Solution
+sleep 0.5
+memory "$pid" "showing the solutions:"
+kill "$pid"; wait "$pid" || true
