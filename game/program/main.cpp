@@ -7,8 +7,10 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QSocketNotifier>
+#if !defined(_WIN32)
 #include <csignal>
 #include <unistd.h>
+#endif
 
 #include "app_dir.h"
 #include "clock_random.h"
@@ -18,6 +20,7 @@
 
 namespace {
 
+#if !defined(_WIN32)
 int signalPipe[2] = {-1, -1};
 
 // Only writes a byte: the event loop reads it and ends the program there.
@@ -35,6 +38,10 @@ void catchTerminationSignals() {
   sigaction(SIGTERM, &action, nullptr);
   sigaction(SIGINT, &action, nullptr);
 }
+#else
+// Windows ends a desktop program by closing its window, which unloads it.
+void catchTerminationSignals() {}
+#endif
 
 class MessageBoxSink : public vorpex::MessageSink {
  public:
@@ -56,7 +63,9 @@ int main(int argc, char** argv) {
   MessageBoxSink messages;
   ProgramEnvironment environment;
   environment.appDir = withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString());
-  environment.storePath = defaultStorePath();
+#if !defined(_WIN32)
+  environment.storePath = defaultStorePath();  // Windows: empty, the registry
+#endif
   environment.random = &random;
   environment.soundOutput = &soundOutput;
   environment.opener = &opener;
@@ -66,6 +75,7 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName("arcade-vorpex");
   Program program(environment);
 
+#if !defined(_WIN32)
   if (signalPipe[0] >= 0) {
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
     QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
@@ -75,6 +85,7 @@ int main(int argc, char** argv) {
       QCoreApplication::exit(0);
     });
   }
+#endif
 
   const std::string problem = program.start();
   if (!problem.empty()) {

@@ -7,13 +7,24 @@
 #include "question_dialog.h"
 #include "saved_game.h"
 #include "settings_store.h"
+#include "win_registry_store.h"
 
 namespace vorpex {
+
+namespace {
+std::unique_ptr<KeyedStore> storeAt(const std::string& path, FileSystem& files) {
+#if defined(_WIN32)
+  if (path.empty()) return std::make_unique<WinRegistryStore>();
+#endif
+  return std::make_unique<RegFileStore>(path, files);
+}
+}  // namespace
 
 Program::Program(const ProgramEnvironment& environment)
     : env_(environment),
       engine_(env_.appDir + files::kEngineLibrary),
-      store_(env_.storePath, files_),
+      ownStore_(storeAt(env_.storePath, files_)),
+      store_(*ownStore_),
       sounds_(state_, *env_.soundOutput) {}
 
 Program::~Program() = default;

@@ -27,7 +27,9 @@ namespace vorpex {
 // What the program runs on; each pointer outlives the Program.
 struct ProgramEnvironment {
   std::string appDir;     // the program folder, with its trailing separator
-  std::string storePath;  // the REGEDIT4 file of the settings and the saved game
+  // The REGEDIT4 file of the settings and the saved game. Empty on Windows:
+  // the registry itself is the store there.
+  std::string storePath;
   RandomSource* random = nullptr;
   SoundOutput* soundOutput = nullptr;
   DocumentOpener* opener = nullptr;
@@ -70,7 +72,8 @@ class Program : private ProgramCommands {
   GameState state_;
   EngineBinding engine_;
   LocalFileSystem files_;
-  RegFileStore store_;
+  std::unique_ptr<KeyedStore> ownStore_;
+  KeyedStore& store_;
   Sounds sounds_;
   std::unique_ptr<DrawingKit> kit_;
   std::unique_ptr<MainWindow> window_;
