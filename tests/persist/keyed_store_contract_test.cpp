@@ -23,7 +23,9 @@
 namespace vorpex {
 namespace {
 
+using testing::levelInPlay;
 using testing::RecordingMessages;
+using testing::settingsWorthKeeping;
 using testing::TempDir;
 
 // A backend under test, fresh and empty, with whatever it needs kept alive.
@@ -62,30 +64,6 @@ const BackendKind kBackends[] = {
     {"WindowsRegistry", [] { return std::unique_ptr<Backend>(new RegistryBackend); }},
 #endif
 };
-
-GameState settingsWorthKeeping() {
-  GameState state;
-  state.solvingData = {1234, 1, 2, MODE_TIMED, 3, 2, 3};
-  state.soundOptions = {1, 0, 1, 1, 0, 1, 1};
-  state.bestScores[2].names(1) = "Zo\xeb with 19 chars!";  // one byte a character
-  state.bestScores[2].scores(1) = 40000;
-  state.bestScores[1].names(8) = "Anonoymous";
-  state.bestScores[1].scores(8) = 6;
-  return state;
-}
-
-GameState levelInPlay() {
-  GameState state;
-  state.solvingData = {4242, 0, 0, MODE_TIMED, 2, 1, 2};
-  state.rackLength = state.boardWidth = 6;
-  state.rack = {'A', 'E', 'N', 'S', 'T', 'T'};
-  state.foundWords = {"ANT", "TAN", "NEST"};
-  state.nWordsFound = 3;
-  state.score = 350;
-  state.curLevelScore = 41;
-  state.timeRem = 487;
-  return state;
-}
 
 void expectSameSettings(const GameState& back, const GameState& state) {
   EXPECT_EQ(back.solvingData, state.solvingData);

@@ -9,18 +9,7 @@
 namespace vorpex {
 namespace {
 
-GameState levelInPlay() {
-  GameState state;
-  state.solvingData = {4242, 0, 0, MODE_TIMED, 2, 1, 2};
-  state.rackLength = state.boardWidth = 6;
-  state.rack = {'A', 'E', 'N', 'S', 'T', 'T'};
-  state.foundWords = {"ANT", "TAN", "NEST"};
-  state.nWordsFound = 3;
-  state.score = 350;
-  state.curLevelScore = 41;
-  state.timeRem = 487;
-  return state;
-}
+using testing::levelInPlay;
 
 class SavedGameTest : public testing::StoreTest {
  protected:

@@ -98,12 +98,7 @@ TEST_F(SettingsTest, UnreadableSoundOptionsTurnEverySoundOn) {
 }
 
 TEST_F(SettingsTest, SavedSettingsLoadBackWhole) {
-  GameState state;
-  state.solvingData = {1234, 1, 2, MODE_TIMED, 3, 2, 3};
-  state.soundOptions = {1, 0, 1, 1, 0, 1, 1};
-  state.bestScores[2].names(1) = "Zo\xeb with 19 chars!";  // one byte a character
-  state.bestScores[2].scores(1) = 40000;
-  state.bestScores[1].names(8) = "Anonoymous";
+  const GameState state = testing::settingsWorthKeeping();
   saveSettings(state, store, messages);
 
   GameState back;

@@ -7,11 +7,39 @@
 #include <vector>
 
 #include "file_system.h"
+#include "game_state.h"
 #include "message_sink.h"
 #include "reg_file_store.h"
 #include "temp_files.h"
 
 namespace vorpex::testing {
+
+// Settings with something in every kind of field: options, sound switches, a
+// name of 18 characters with a Windows-1252 letter, scores at both ends of a table.
+inline GameState settingsWorthKeeping() {
+  GameState state;
+  state.solvingData = {1234, 1, 2, MODE_TIMED, 3, 2, 3};
+  state.soundOptions = {1, 0, 1, 1, 0, 1, 1};
+  state.bestScores[2].names(1) = "Zo\xeb with 19 chars!";  // one byte a character
+  state.bestScores[2].scores(1) = 40000;
+  state.bestScores[1].names(8) = "Anonoymous";
+  state.bestScores[1].scores(8) = 6;
+  return state;
+}
+
+// A timed game on level 2 with three words found.
+inline GameState levelInPlay() {
+  GameState state;
+  state.solvingData = {4242, 0, 0, MODE_TIMED, 2, 1, 2};
+  state.rackLength = state.boardWidth = 6;
+  state.rack = {'A', 'E', 'N', 'S', 'T', 'T'};
+  state.foundWords = {"ANT", "TAN", "NEST"};
+  state.nWordsFound = 3;
+  state.score = 350;
+  state.curLevelScore = 41;
+  state.timeRem = 487;
+  return state;
+}
 
 class RecordingMessages : public MessageSink {
  public:

@@ -18,6 +18,7 @@
 #include "program.h"
 #include "question_dialog.h"
 #include "recording_output.h"
+#include "store_fixture.h"
 #include "test_dictionaries.h"
 
 namespace vorpex {
@@ -25,6 +26,7 @@ namespace {
 
 using testing::FixedRandom;
 using testing::ModalCloser;
+using testing::RecordingMessages;
 using testing::RecordingOutput;
 using testing::TempDir;
 
@@ -32,12 +34,6 @@ class NoOpener : public DocumentOpener {
  public:
   void open(const std::string& path) override { opened.push_back(path); }
   std::vector<std::string> opened;
-};
-
-class RecordingMessages : public MessageSink {
- public:
-  void showMessage(const std::string& text) override { shown.push_back(text); }
-  std::vector<std::string> shown;
 };
 
 // Accepts every modal window; a question is answered with `answer`'s key, or
