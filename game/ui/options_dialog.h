@@ -33,7 +33,6 @@ class OptionsDialog : public QDialog {
   GameState& state_;
   int16_t selLevel_ = 1;
   int16_t selTime_ = 1;
-  bool isLoading_ = false;
   QRadioButton* opSL_[4];
   QRadioButton* opTime_[3];
   QPushButton* command1_;

@@ -88,6 +88,22 @@ class ProgramTest : public ::testing::Test {
     program.session().enterClicked();
   }
 
+  // Starts a game of `mode` in a program run and leaves it by "Save and Exit".
+  void saveAGameAndExit(int mode) {
+    auto closer = answering(Qt::Key_Return);
+    Program program(environment());
+    ASSERT_EQ(program.start(), "");
+    program.divertClick(mode);
+    program.controller().rightPanEvents(16);
+  }
+  // How many questions a fresh program run asks at start.
+  int questionsAtStart() {
+    auto closer = answering(Qt::Key_Return);
+    Program program(environment());
+    EXPECT_EQ(program.start(), "");
+    return closer.answered;
+  }
+
   TempDir store;
   FixedRandom random;
   RecordingOutput output;
@@ -172,20 +188,11 @@ TEST_F(ProgramTest, SaveAndExitThenYesResumesTheSameLevelWordsScoreAndTime) {
     EXPECT_TRUE(program.view().countdown().isActive());
     program.controller().rightPanEvents(15);  // leave without saving again
   }
-  auto closer = answering(Qt::Key_Return);
-  Program program(environment());
-  ASSERT_EQ(program.start(), "");
-  EXPECT_EQ(closer.answered, 0);  // offered once only
+  EXPECT_EQ(questionsAtStart(), 0);  // offered once only
 }
 
 TEST_F(ProgramTest, NoThanksDiscardsTheStoredGame) {
-  {
-    auto closer = answering(Qt::Key_Return);
-    Program program(environment());
-    ASSERT_EQ(program.start(), "");
-    program.divertClick(1);
-    program.controller().rightPanEvents(16);
-  }
+  saveAGameAndExit(1);
   {
     auto closer = answering(Qt::Key_Escape);
     Program program(environment());
@@ -193,20 +200,11 @@ TEST_F(ProgramTest, NoThanksDiscardsTheStoredGame) {
     EXPECT_EQ(closer.answered, 1);
     EXPECT_TRUE(program.window().menuShown());
   }
-  auto closer = answering(Qt::Key_Return);
-  Program program(environment());
-  ASSERT_EQ(program.start(), "");
-  EXPECT_EQ(closer.answered, 0);
+  EXPECT_EQ(questionsAtStart(), 0);
 }
 
 TEST_F(ProgramTest, AQuestionClosedFromItsFrameAlsoDiscardsTheStoredGame) {
-  {
-    auto closer = answering(Qt::Key_Return);
-    Program program(environment());
-    ASSERT_EQ(program.start(), "");
-    program.divertClick(2);
-    program.controller().rightPanEvents(16);
-  }
+  saveAGameAndExit(2);
   {
     auto closer = answering(Qt::Key_unknown);
     Program program(environment());
@@ -215,10 +213,7 @@ TEST_F(ProgramTest, AQuestionClosedFromItsFrameAlsoDiscardsTheStoredGame) {
     EXPECT_TRUE(program.window().menuShown());
     EXPECT_FALSE(program.state().gameActive);
   }
-  auto closer = answering(Qt::Key_Return);
-  Program program(environment());
-  ASSERT_EQ(program.start(), "");
-  EXPECT_EQ(closer.answered, 0);
+  EXPECT_EQ(questionsAtStart(), 0);
 }
 
 TEST_F(ProgramTest, ATimedGameRunningOutEndsItAndTheTypedNameEntersTheHallOfFame) {
