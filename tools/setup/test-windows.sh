@@ -4,11 +4,19 @@
 # and runs the test programs under Wine against Wine's registry. Needs the
 # native build's dictionary (it builds the native tree when that is missing).
 # 32-bit programs run only where the kernel can start 32-bit Wine; otherwise
-# that part is said to be skipped. Exits non-zero on any failure.
-set -euo pipefail
+# that part is said to be skipped.
+#
+# Every stage runs even when one before it failed, so one run reports all of
+# them; the script exits non-zero when any failed.
+#
+# One Wine server runs for the whole script, started with its output on
+# /dev/null: a Wine program whose output goes to a pipe otherwise returns
+# only when the server and its helper processes, which inherit that pipe,
+# have exited, seconds later on a busy machine.
+set -uo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
-"$top/tools/setup/ensure-packages.sh" "$top/tools/setup/windows-packages.txt"
-[ -f "$top/build/app/VORPEX.DICT" ] || "$top/tools/setup/configure.sh"
+"$top/tools/setup/ensure-packages.sh" "$top/tools/setup/windows-packages.txt" || exit 1
+[ -f "$top/build/app/VORPEX.DICT" ] || "$top/tools/setup/configure.sh" || exit 1
 
 werror=OFF
 [ -n "${CI:-}" ] && werror=ON
@@ -17,36 +25,63 @@ export WINEPREFIX=$top/build/wine-prefix
 # No Mono or Gecko prompts: the tests need neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-configure() {  # arch
+failed=()
+# stage NAME COMMAND...: runs one stage and records it when it fails.
+stage() {
+  local name=$1; shift
+  echo "== Windows $name"
+  "$@" || { failed+=("$name"); echo "== Windows $name: FAILED"; }
+}
+
+configure_and_build() {  # arch
   cmake -S "$top" -B "$top/build/windows-$1" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchains/$1-w64-mingw32.cmake" \
     -DVORPEX_QT=OFF -DVORPEX_BENCH=OFF -DVORPEX_WERROR=$werror \
-    -DVORPEX_HOST_APP_DIR="$top/build/app" >/dev/null
+    -DVORPEX_HOST_APP_DIR="$top/build/app" >/dev/null &&
+    cmake --build "$top/build/windows-$1"
 }
-run_tests() {  # arch [ctest arguments]
-  local arch=$1; shift
+run_tests() {  # arch
   # Test programs find wordcore.dll in the program folder through WINEPATH.
-  WINEPATH="Z:$(echo "$top/build/windows-$arch/app" | tr / '\\')" \
-    ctest --test-dir "$top/build/windows-$arch" --output-on-failure -j2 "$@"
+  WINEPATH="Z:$(echo "$top/build/windows-$1/app" | tr / '\\')" \
+    ctest --test-dir "$top/build/windows-$1" --output-on-failure -j2
+}
+check_i686_exports() {
+  # Directly, not through CTest: CTest would ask Wine to list every test program.
+  cmake -DLIBRARY="$top/build/windows-i686/app/wordcore.dll" -DOBJDUMP=i686-w64-mingw32-objdump \
+    -P "$top/tests/engine/check_dll_exports.cmake"
 }
 
-echo "== Windows x86_64: build, then every test under Wine"
-configure x86_64
-cmake --build "$top/build/windows-x86_64"
-[ -d "$WINEPREFIX" ] || /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1 || true
-run_tests x86_64
+# The server stays up (-p) until the end of the script; wineboot makes or
+# updates the prefix and starts Wine's helper processes, all with their
+# output away from any pipe.
+start_wine() {
+  mkdir -p "$WINEPREFIX" && wineserver -p >/dev/null 2>&1 < /dev/null &&
+    /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1 < /dev/null
+}
+stop_wine() { wineserver -k >/dev/null 2>&1 || true; }
+trap stop_wine EXIT
 
-echo "== Windows i686: build and the export table"
-configure i686
-cmake --build "$top/build/windows-i686"
-# Directly, not through CTest: CTest would ask Wine to list every test program.
-cmake -DLIBRARY="$top/build/windows-i686/app/wordcore.dll" -DOBJDUMP=i686-w64-mingw32-objdump \
-  -P "$top/tests/engine/check_dll_exports.cmake"
-probe=$top/build/windows-i686/tests/engine/wordcore_unloaded_test.exe
-if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine "$probe" >/dev/null 2>&1; then
-  run_tests i686
-else
-  echo "== Windows i686: tests under Wine skipped: this machine cannot start 32-bit Wine" \
-       "(wine32 missing, or a kernel without 32-bit program support)"
+stage "x86_64: build" configure_and_build x86_64
+if [[ ! " ${failed[*]} " == *" x86_64: build "* ]]; then
+  stage "x86_64: Wine server and prefix" start_wine
+  stage "x86_64: every test under Wine" run_tests x86_64
+fi
+
+stage "i686: build" configure_and_build i686
+if [[ ! " ${failed[*]} " == *" i686: build "* ]]; then
+  stage "i686: the export table" check_i686_exports
+  probe=$top/build/windows-i686/tests/engine/wordcore_unloaded_test.exe
+  if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine "$probe" >/dev/null 2>&1 < /dev/null; then
+    stage "i686: every test under Wine" run_tests i686
+  else
+    echo "== Windows i686: tests under Wine skipped: this machine cannot start 32-bit Wine" \
+         "(wine32 missing, or a kernel without 32-bit program support)"
+  fi
+fi
+
+if [ ${#failed[@]} -gt 0 ]; then
+  printf 'Windows stages that failed:\n'
+  printf '  %s\n' "${failed[@]}"
+  exit 1
 fi
 echo "Windows builds and tests passed"
