@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 
 #include "saved_game.h"
 #include "settings_store.h"
@@ -57,6 +58,9 @@ struct BackendKind {
   const char* name;
   std::function<std::unique_ptr<Backend>()> make;
 };
+
+// Test listings name the backend instead of dumping the struct's bytes.
+void PrintTo(const BackendKind& kind, std::ostream* out) { *out << kind.name; }
 
 const BackendKind kBackends[] = {
     {"RegeditFile", [] { return std::unique_ptr<Backend>(new FileBackend); }},

@@ -16,9 +16,20 @@ cmp -s "$dir/again.dict" "$shipped" || fail "the same list gave different bytes"
 
 out=$("$tool" puzzle "$shipped" 6 42) || fail "puzzle failed"
 grep -q '^rack [A-Z]\{6\} (puzzle 42)$' <<<"$out" || fail "no rack line: $out"
-grep -q '^6 letters, [1-9][0-9]* words:' <<<"$out" || fail "no 6-letter solutions: $out"
+grep -q '^6 letters, [1-9][0-9]* words\?:' <<<"$out" || fail "no 6-letter solutions: $out"
 
-"$tool" puzzle "$shipped" 11 0 >/dev/null 2>&1 && fail "an 11-letter rack was accepted"
+out=$("$tool" puzzle "$shipped" 11 0 2>&1) && fail "an 11-letter rack was accepted"
+grep -q 'a rack has 3 to 10 letters, not 11' <<<"$out" || fail "the refusal of 11 letters: $out"
+
+# A list with no word of the asked length says so, and counts read as English.
+printf 'ant
+' > "$dir/one.txt"
+out=$("$tool" build "$dir/one.txt" "$dir/one.dict") || fail "a one-word list did not build"
+grep -q ': 1 word, ' <<<"$out" || fail "the count of one word: $out"
+out=$("$tool" puzzle "$dir/one.dict" 8 0 2>&1) && fail "a rack of 8 letters from a 3-letter list"
+grep -q 'has no word of 8 letters' <<<"$out" || fail "the refusal does not say why: $out"
+out=$("$tool" puzzle "$dir/one.dict" 3 0) || fail "the one-word puzzle failed"
+grep -q '^3 letters, 1 word: ant$' <<<"$out" || fail "the one-word puzzle: $out"
 "$tool" puzzle "$dir/none.dict" 5 0 >/dev/null 2>&1 && fail "a missing dictionary was accepted"
 "$tool" list "$dir/bad.txt" >/dev/null 2>&1 && fail "a word list was listed as a dictionary"
 [ "$("$tool" list "$shipped" | wc -l)" -eq "$(wc -l < "$list")" ] || fail "list lost words"

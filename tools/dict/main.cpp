@@ -29,6 +29,11 @@ int usage() {
   return 2;
 }
 
+// "1 word", "2 words".
+std::string count(long long n, const char* noun) {
+  return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
+}
+
 bool parseInt(std::string_view text, int32_t& value) {
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   return ec == std::errc() && end == text.data() + text.size();
@@ -51,7 +56,8 @@ int build(const std::string& wordListPath, const std::string& outPath) {
     std::fprintf(stderr, "vorpex-dict: %s\n", error.c_str());
     return 1;
   }
-  std::printf("%s: %u words, %zu nodes\n", outPath.c_str(), words, graph.nodes.size());
+  std::printf("%s: %s, %s\n", outPath.c_str(), count(words, "word").c_str(),
+              count(static_cast<long long>(graph.nodes.size()), "node").c_str());
   return 0;
 }
 
@@ -81,13 +87,20 @@ int puzzle(const std::string& dictPath, const std::string& lengthText,
     std::fputs("vorpex-dict: LENGTH and NUMBER must be whole numbers\n", stderr);
     return 2;
   }
+  if (length < wordcore::kMinWordLength || length > wordcore::kMaxWordLength) {
+    std::fprintf(stderr, "vorpex-dict: a rack has %d to %d letters, not %d\n", wordcore::kMinWordLength,
+                 wordcore::kMaxWordLength, length);
+    return 2;
+  }
   if (loadLangDict(dictPath.c_str()) != 1) {
     std::fprintf(stderr, "vorpex-dict: %s: the dictionary did not load\n", dictPath.c_str());
     return 1;
   }
+  // With the length in range and the dictionary loaded, the one way left to
+  // fail is a list without a word of that length to take the rack from.
   if (makeLLPuzzleA(length, number, -1) != 0) {
-    std::fprintf(stderr, "vorpex-dict: no puzzle of %d letters in %s (lengths are 3 to 10)\n",
-                 length, dictPath.c_str());
+    std::fprintf(stderr, "vorpex-dict: %s has no word of %d letters, so no rack of that length\n",
+                 dictPath.c_str(), length);
     return 1;
   }
   char word[16];
@@ -95,9 +108,9 @@ int puzzle(const std::string& dictPath, const std::string& lengthText,
   for (char& ch : rack) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
   std::printf("rack %s (puzzle %d)\n", rack.c_str(), number);
   for (int len = 3; len <= length; ++len) {
-    const int32_t count = llpGetNumWordsInSize(len);
-    std::printf("%d letters, %d words:", len, count);
-    for (int32_t i = 1; i <= count; ++i)
+    const int32_t found = llpGetNumWordsInSize(len);
+    std::printf("%d letters, %s:", len, count(found, "word").c_str());
+    for (int32_t i = 1; i <= found; ++i)
       if (llpGetWord(len, i, word)) std::printf(" %s", word);
     std::printf("\n");
   }

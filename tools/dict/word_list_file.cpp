@@ -7,15 +7,25 @@
 namespace vorpex::dict {
 
 namespace {
+// A character as a person reads it in a message: 'T', a space, a tab, or the
+// byte's value when it is not printable ASCII (a UTF-8 letter, a control code).
+std::string describeCharacter(char ch) {
+  const auto byte = static_cast<unsigned char>(ch);
+  if (ch == ' ') return "a space";
+  if (ch == '\t') return "a tab";
+  if (byte > 32 && byte < 127) return std::string("the character '") + ch + "'";
+  static const char kHex[] = "0123456789ABCDEF";
+  const std::string hex = {kHex[byte >> 4], kHex[byte & 15]};
+  return (byte < 128 ? "the control byte 0x" : "the non-ASCII byte 0x") + hex;
+}
+
 std::string checkWord(const std::string& word) {
   if (word.size() < 3 || word.size() > 10)
     return "has " + std::to_string(word.size()) + " letters; words have 3 to 10";
-  for (char ch : word) {
-    if (ch < 'a' || ch > 'z') {
-      const auto code = static_cast<unsigned>(static_cast<unsigned char>(ch));
-      return "holds the character code " + std::to_string(code) +
+  for (size_t i = 0; i < word.size(); ++i) {
+    if (word[i] < 'a' || word[i] > 'z')
+      return "holds " + describeCharacter(word[i]) + " at position " + std::to_string(i + 1) +
              "; words are lower-case a to z only";
-    }
   }
   return {};
 }
