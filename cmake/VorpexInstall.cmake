@@ -7,6 +7,11 @@
 include(GNUInstallDirs)
 
 set(VORPEX_INSTALL_APP_DIR ${CMAKE_INSTALL_LIBDIR}/arcade-vorpex)
+# Installed binaries carry no debug information (the program is ten times its
+# size with it): `cmake --install` strips them as `--strip` would.
+install(CODE "if(NOT DEFINED CMAKE_INSTALL_DO_STRIP)
+  set(CMAKE_INSTALL_DO_STRIP TRUE)
+endif()")
 install(TARGETS arcade-vorpex wordcore
   RUNTIME DESTINATION ${VORPEX_INSTALL_APP_DIR}
   LIBRARY DESTINATION ${VORPEX_INSTALL_APP_DIR})

@@ -7,6 +7,9 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QSocketNotifier>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #if !defined(_WIN32)
 #include <csignal>
 #include <unistd.h>
@@ -43,6 +46,25 @@ void catchTerminationSignals() {
 void catchTerminationSignals() {}
 #endif
 
+#if !defined(_WIN32) && !defined(__APPLE__)
+bool isSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0';
+}
+
+// Whether a window can be shown at all: an X or Wayland display, or a
+// platform the user chose (QT_QPA_PLATFORM, -platform). Without one Qt
+// aborts with a message that blames the installation.
+bool hasGraphicalSession(int argc, char** argv) {
+  if (isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM")) return true;
+  for (int i = 1; i < argc; ++i)
+    if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) return true;
+  return false;
+}
+#else
+bool hasGraphicalSession(int, char**) { return true; }
+#endif
+
 class MessageBoxSink : public vorpex::MessageSink {
  public:
   void showMessage(const std::string& text) override {
@@ -53,6 +75,11 @@ class MessageBoxSink : public vorpex::MessageSink {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (!hasGraphicalSession(argc, argv)) {
+    std::fputs("Arcade Vorpex needs a graphical session, and neither DISPLAY nor WAYLAND_DISPLAY is set.\n",
+               stderr);
+    return 1;
+  }
   catchTerminationSignals();  // first, so that no signal can end the program unsaved
   QApplication app(argc, argv);
   using namespace vorpex;

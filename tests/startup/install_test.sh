@@ -14,6 +14,9 @@ for f in arcade-vorpex libwordcore.so VORPEX.DICT ALLPICDATA.BMP TOLMIN.HTM arca
          CLICK.wav UNCLICK.wav BEEP.wav BEEPS.wav RIGHT.wav CLAP.wav; do
   [ -f "$app/$f" ] || fail "$f is missing from the program folder"
 done
+for f in arcade-vorpex libwordcore.so; do
+  readelf -S "$app/$f" | grep -q '\.debug_' && fail "$f is installed with its debug information"
+done
 [ -x "$prefix/bin/arcade-vorpex" ] || fail "no launcher in bin/"
 entry=$prefix/share/applications/arcade-vorpex.desktop
 grep -qx "Exec=$prefix/bin/arcade-vorpex" "$entry" || fail "the menu entry does not name the launcher: $(grep Exec "$entry")"
