@@ -1,50 +1,24 @@
 // Arcade Vorpex. Starts the program on the main menu and runs it until the
 // main window closes. A failure to start is shown in a message box that
-// names the file and the folder, and the program exits with status 1.
-// SIGTERM and SIGINT end it like closing the window: the settings and the
-// best scores are written first.
-#include <QApplication>
+// names the file and the folder, and the program exits with status 1; so
+// does an unexpected failure in play, after writing the settings and scores.
+// SIGTERM and SIGINT end it promptly from any window: the settings and the
+// best scores are written, and a game in play is kept for the next start.
 #include <QIcon>
 #include <QMessageBox>
-#include <QSocketNotifier>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#if !defined(_WIN32)
-#include <csignal>
-#include <unistd.h>
-#endif
 
 #include "app_dir.h"
 #include "clock_random.h"
+#include "guarded_application.h"
 #include "program.h"
 #include "program_files.h"
 #include "qt_sound_output.h"
+#include "termination_signals.h"
 
 namespace {
-
-#if !defined(_WIN32)
-int signalPipe[2] = {-1, -1};
-
-// Only writes a byte: the event loop reads it and ends the program there.
-void onTerminationSignal(int) {
-  const char byte = 1;
-  [[maybe_unused]] const ssize_t written = write(signalPipe[1], &byte, 1);
-}
-
-void catchTerminationSignals() {
-  if (pipe(signalPipe) != 0) return;
-  struct sigaction action {};
-  action.sa_handler = onTerminationSignal;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
-  sigaction(SIGTERM, &action, nullptr);
-  sigaction(SIGINT, &action, nullptr);
-}
-#else
-// Windows ends a desktop program by closing its window, which unloads it.
-void catchTerminationSignals() {}
-#endif
 
 #if !defined(_WIN32) && !defined(__APPLE__)
 bool isSet(const char* name) {
@@ -72,6 +46,12 @@ class MessageBoxSink : public vorpex::MessageSink {
   }
 };
 
+// For failures while the program ends without anyone to answer a box.
+class StandardErrorSink : public vorpex::MessageSink {
+ public:
+  void showMessage(const std::string& text) override { std::fprintf(stderr, "arcade-vorpex: %s\n", text.c_str()); }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -80,14 +60,20 @@ int main(int argc, char** argv) {
                stderr);
     return 1;
   }
-  catchTerminationSignals();  // first, so that no signal can end the program unsaved
-  QApplication app(argc, argv);
   using namespace vorpex;
+  GuardedApplication app(argc, argv);
+  Program* running = nullptr;
+  // Before anything worth saving exists. A signal is acted on at the first
+  // turn of an event loop, and none runs before the program exists.
+  TerminationSignals terminationSignals([&running] {
+    if (running) running->requestTermination();
+  });
 
   ClockSeededRandom random;
   QtSoundOutput soundOutput;
   DesktopOpener opener;
   MessageBoxSink messages;
+  StandardErrorSink quietMessages;
   ProgramEnvironment environment;
   environment.appDir = withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString());
 #if !defined(_WIN32)
@@ -97,29 +83,34 @@ int main(int argc, char** argv) {
   environment.soundOutput = &soundOutput;
   environment.opener = &opener;
   environment.messages = &messages;
+  environment.quietMessages = &quietMessages;
   // A missing icon leaves the desktop's default one; the game runs on.
   QApplication::setWindowIcon(QIcon(QString::fromStdString(environment.appDir + files::kIcon)));
   QGuiApplication::setDesktopFileName("arcade-vorpex");
   Program program(environment);
+  running = &program;
 
-#if !defined(_WIN32)
-  if (signalPipe[0] >= 0) {
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
-    QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
-      char byte = 0;
-      [[maybe_unused]] const ssize_t got = read(signalPipe[0], &byte, 1);
-      // Ends every event loop, modal ones included; the unload runs below.
-      QCoreApplication::exit(0);
-    });
+  app.onFailure = [&program](const std::string& what) {
+    const std::string text = program.failInPlay(what);
+    std::fprintf(stderr, "arcade-vorpex: %s\n", text.c_str());
+    QMessageBox::critical(nullptr, "Arcade Vorpex", QString::fromStdString(text));
+    // The event loops above this handler are in the middle of the failed
+    // work; leave without returning into them.
+    std::fflush(nullptr);
+    std::_Exit(1);
+  };
+
+  std::string problem;
+  try {
+    problem = program.start();
+  } catch (const std::exception& error) {
+    problem = error.what();
   }
-#endif
-
-  const std::string problem = program.start();
   if (!problem.empty()) {
     QMessageBox::critical(nullptr, "Arcade Vorpex", QString::fromStdString(problem));
     return 1;
   }
-  const int status = app.exec();
+  const int status = program.terminationRequested() ? 0 : app.exec();
   program.unload();
   return status;
 }

@@ -1,5 +1,7 @@
 #include "program.h"
 
+#include <QCoreApplication>
+
 #include "best_scores_window.h"
 #include "dictionary_check.h"
 #include "options_dialog.h"
@@ -70,6 +72,8 @@ void Program::resumeAtStartUp() {
   if (!isGameStored(store_, *env_.messages)) return;
   QuestionDialog question(*kit_, window_.get());
   question.exec();
+  // Closed by a signal rather than answered: the game stays stored.
+  if (terminating_) return;
   if (question.answer() == 1) {
     if (!loadStoredPuzzle()) return;
     window_->mainMenu(false);
@@ -130,8 +134,34 @@ void Program::unload() {
   if (unloaded_ || !session_) return;
   unloaded_ = true;
   view_->setCountdownRunning(false);
-  session_->unload();
-  saveSettings(state_, store_, *env_.messages);
+  if (!terminating_) {
+    session_->unload();
+    saveSettings(state_, store_, *env_.messages);
+    return;
+  }
+  if (state_.gameActive) {
+    saveGame(state_, store_, quietMessages());
+    session_->enteredSaveAndExit();
+  }
+  saveSettings(state_, store_, quietMessages());
+}
+
+void Program::requestTermination() {
+  terminating_ = true;
+  if (view_) view_->suppressDialogs();
+  // Ends the main loop and every modal loop nested in it; a loop started
+  // before the main one has run returns at once.
+  QCoreApplication::exit(0);
+}
+
+std::string Program::failInPlay(const std::string& what) {
+  if (!unloaded_ && session_) {
+    unloaded_ = true;
+    view_->setCountdownRunning(false);
+    view_->suppressDialogs();
+    saveSettings(state_, store_, quietMessages());
+  }
+  return "Arcade Vorpex has to stop: " + what + "\n\nYour settings and best scores have been saved.";
 }
 
 }  // namespace vorpex

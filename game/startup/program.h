@@ -34,6 +34,10 @@ struct ProgramEnvironment {
   SoundOutput* soundOutput = nullptr;
   DocumentOpener* opener = nullptr;
   MessageSink* messages = nullptr;  // the store's failure messages
+  // Failures while the program ends for a signal or a failure in play, when
+  // nobody may be there to answer a dialog (standard error in the real
+  // program). Null means `messages`.
+  MessageSink* quietMessages = nullptr;
 };
 
 class Program : private ProgramCommands {
@@ -51,7 +55,21 @@ class Program : private ProgramCommands {
   void divertClick(int b);
   // Form_Unload, run once however the program ends: a game still in play is
   // offered to the Hall of Fame, then the settings and scores are written.
+  // After requestTermination a game still in play is kept instead, as "Save
+  // and Exit" keeps it, and nothing waits for the player.
   void unload();
+
+  // A signal (a logout, Ctrl+C) asks the program to end now: every event
+  // loop ends, open dialogs close unanswered (a stored game offered at
+  // start stays stored), and no dialog opens any more. The caller runs
+  // unload() once its loop has returned.
+  void requestTermination();
+  bool terminationRequested() const { return terminating_; }
+
+  // An unexpected failure in play (`what`): writes the settings and scores
+  // without waiting for the player and returns the text to show before the
+  // program exits with status 1.
+  std::string failInPlay(const std::string& what);
 
   GameState& state() { return state_; }
   MainWindow& window() { return *window_; }
@@ -81,7 +99,10 @@ class Program : private ProgramCommands {
   std::unique_ptr<EnginePuzzleMaker> puzzles_;
   std::unique_ptr<GameSession> session_;
   std::unique_ptr<BoardController> controller_;
+  MessageSink& quietMessages() { return env_.quietMessages ? *env_.quietMessages : *env_.messages; }
+
   bool unloaded_ = false;
+  bool terminating_ = false;
 };
 
 }  // namespace vorpex

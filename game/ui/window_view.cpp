@@ -1,5 +1,6 @@
 #include "window_view.h"
 
+#include <QDialog>
 #include <QEventLoop>
 
 #include "best_scores_window.h"
@@ -52,18 +53,29 @@ void WindowView::setCountdownRunning(bool running) {
   }
 }
 
+void WindowView::closeOpenDialogs() {
+  for (QDialog* dialog : window_.findChildren<QDialog*>())
+    if (dialog->isVisible()) dialog->reject();
+}
+
 void WindowView::showLevelSummary(const std::string& text) {
+  if (dialogsSuppressed_) return;
+  closeOpenDialogs();
   LevelSummaryDialog dialog(window_.kit(), fromAnsi(text), &window_);
   dialog.exec();
 }
 
 std::string WindowView::askPlayerName() {
+  if (dialogsSuppressed_) return {};
+  closeOpenDialogs();
   NameDialog dialog(window_.kit(), state_.solvingData.gameMode, &window_);
   dialog.exec();
   return toAnsi(dialog.playerName());
 }
 
 void WindowView::showBestScores(int table) {
+  if (dialogsSuppressed_) return;
+  closeOpenDialogs();
   BestScoresWindow scores(state_, static_cast<int16_t>(table), window_.kit(), &window_);
   scores.exec();
 }

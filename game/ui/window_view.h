@@ -47,16 +47,27 @@ class WindowView : public GameView {
   void minimize() override { window_.showMinimized(); }
   void showMainMenu() override { window_.mainMenu(true); }
 
+  // Each first closes whatever dialog is still open over the main window
+  // (the side panel's Hall of Fame or Options, while the count-down runs
+  // out behind them), so that windows never stack and none shows a table
+  // that is about to change.
   void showLevelSummary(const std::string& text) override;
   std::string askPlayerName() override;
   void showBestScores(int table) override;
 
+  // From now on the three dialogs above return at once without showing
+  // (the name as "" ), for a program that is ending and must not wait.
+  void suppressDialogs() { dialogsSuppressed_ = true; }
+
  private:
+  void closeOpenDialogs();
+
   MainWindow& window_;
   GameState& state_;
   Sounds& sounds_;
   QTimer countdown_;
   bool waiting_ = false;
+  bool dialogsSuppressed_ = false;
 };
 
 }  // namespace vorpex

@@ -33,5 +33,17 @@ TEST(DictionaryCheck, DictionaryWithoutSevenLetterWordsCannotMakeLevelThree) {
       << message;
 }
 
+// A library lacking llpGetWord once passed the check and then ended the
+// program in the middle of its first level.
+TEST(DictionaryCheck, LibraryLackingAFunctionIsRefusedBeforePlay) {
+  EngineBinding engine(VORPEX_ENGINE_WITHOUT_GET_WORD);
+  try {
+    loadAndCheckDictionary(engine, vorpex::testing::shippedDictionaryPath());
+    FAIL() << "the check passed a library without llpGetWord";
+  } catch (const EngineBindingError& error) {
+    EXPECT_NE(std::string(error.what()).find("llpGetWord"), std::string::npos) << error.what();
+  }
+}
+
 }  // namespace
 }  // namespace vorpex

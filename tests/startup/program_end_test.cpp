@@ -1,0 +1,222 @@
+// How the whole program ends when it is not the player who ends it: SIGTERM
+// or SIGINT from any window (as at a logout), and an unexpected failure in
+// the middle of play. Each run goes as main() runs it: the signals caught,
+// start, the main loop, unload.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QTimer>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "best_scores_window.h"
+#include "guarded_application.h"
+#include "options_dialog.h"
+#include "program_fixture.h"
+#include "program_files.h"
+#include "termination_signals.h"
+
+namespace vorpex {
+namespace {
+
+using testing::answering;
+using testing::ProgramTest;
+using testing::RecordingMessages;
+using testing::TempDir;
+
+// Raises `signal` once, the first time a modal window of type T is up, after
+// `prepare` has done what a player would have done in it so far.
+template <typename T>
+class SignalWhenShown {
+ public:
+  explicit SignalWhenShown(int signal, std::function<void(T&)> prepare = {}) {
+    timer_.setInterval(1);
+    QObject::connect(&timer_, &QTimer::timeout, [this, signal, prepare] {
+      auto* modal = dynamic_cast<T*>(QApplication::activeModalWidget());
+      if (raised || !modal) return;
+      if (prepare) prepare(*modal);
+      raised = true;
+      std::raise(signal);
+    });
+    timer_.start();
+  }
+  bool raised = false;
+
+ private:
+  QTimer timer_;
+};
+
+class ProgramEndTest : public ProgramTest {
+ protected:
+  ProgramEnvironment environment() {
+    ProgramEnvironment e = ProgramTest::environment();
+    e.quietMessages = &quiet;
+    return e;
+  }
+
+  // Runs `program` as main() does; `whenRunning` runs at the main loop's
+  // first turn. Returns the loop's status: 0 when a signal ended it, 2 when
+  // nothing did and the guard had to (a dialog waited for a player).
+  static int runAsMain(Program& program, const std::function<void()>& whenRunning) {
+    TerminationSignals terminationSignals([&program] { program.requestTermination(); });
+    EXPECT_TRUE(terminationSignals.installed());
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(2); });
+    guard.start(60000);
+    EXPECT_EQ(program.start(), "");
+    int status = 0;
+    if (!program.terminationRequested()) {
+      QTimer::singleShot(0, whenRunning);
+      status = QApplication::exec();
+    }
+    program.unload();
+    // An exit before the main loop ran leaves Qt ending every loop at once;
+    // one turn of a main loop clears that for the runs that follow.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QApplication::exec();
+    return status;
+  }
+
+  bool gameIsStored() const { return storeText().find("\"ISSTORED\"=hex:01") != std::string::npos; }
+
+  RecordingMessages quiet;
+};
+
+TEST_F(ProgramEndTest, ASignalAtTheResumeQuestionEndsTheProgramAndKeepsTheStoredGame) {
+  saveAGameAndExit(MODE_CLASSIC);
+  ASSERT_TRUE(gameIsStored());
+  {
+    SignalWhenShown<QuestionDialog> signal(SIGTERM);
+    Program program(environment());
+    EXPECT_EQ(runAsMain(program, [] { ADD_FAILURE() << "the main loop ran after the signal"; }), 0);
+    EXPECT_TRUE(signal.raised);
+  }
+  EXPECT_TRUE(gameIsStored()) << storeText();
+  EXPECT_EQ(questionsAtStart(), 1);
+}
+
+// Every state a game can be in when the signal comes ends the program at
+// once and keeps the game for the next start, as "Save and Exit" would.
+TEST_F(ProgramEndTest, ASignalDuringAGameKeepsItFromTheBoardPauseAndEveryWindowOpenOverIt) {
+  struct Case {
+    const char* state;
+    std::function<void(Program&)> enter;  // puts the game there and raises the signal
+  };
+  const Case cases[] = {
+      {"the board", [](Program&) { std::raise(SIGINT); }},
+      {"the pause notice",
+       [](Program& program) {
+         program.controller().rightPanEvents(11);
+         std::raise(SIGTERM);
+       }},
+      {"Options",
+       [](Program& program) {
+         SignalWhenShown<OptionsDialog> signal(SIGTERM);
+         program.controller().rightPanEvents(14);
+       }},
+      {"the Hall of Fame",
+       [](Program& program) {
+         SignalWhenShown<BestScoresWindow> signal(SIGTERM);
+         program.controller().rightPanEvents(10);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.state);
+    std::filesystem::remove(store.path() / "registry.reg");
+    int32_t score = 0;
+    {
+      Program program(environment());
+      EXPECT_EQ(runAsMain(program,
+                          [&] {
+                            program.divertClick(MODE_TIMED);
+                            findAWord(program, 3);
+                            score = program.state().score;
+                            c.enter(program);
+                          }),
+                0);
+    }
+    EXPECT_GT(score, 0);
+    EXPECT_TRUE(gameIsStored()) << storeText();
+    EXPECT_NE(storeText().find("\"SOLVINGDATA\"="), std::string::npos);
+    auto closer = answering(Qt::Key_Return);
+    Program resumed(environment());
+    ASSERT_EQ(resumed.start(), "");
+    EXPECT_EQ(closer.answered, 1);
+    EXPECT_TRUE(resumed.state().gameActive);
+    EXPECT_EQ(resumed.state().score, score);
+  }
+  EXPECT_TRUE(quiet.shown.empty());
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ProgramEndTest, ASignalAtTheNamePromptEndsTheProgramAndKeepsTheScoreUnderTheNameTyped) {
+  SignalWhenShown<NameDialog> signal(SIGTERM, [](NameDialog& prompt) { prompt.nameEdit().setText("Sam"); });
+  Program program(environment());
+  EXPECT_EQ(runAsMain(program,
+                      [&] {
+                        program.divertClick(MODE_CLASSIC);
+                        findAWord(program, 3);
+                        program.controller().rightPanEvents(13);  // Show Solution: the game is over
+                      }),
+            0);
+  EXPECT_TRUE(signal.raised);
+  EXPECT_NE(storeText().find("\"1STATS1\"=\"Sam\""), std::string::npos) << storeText();
+  EXPECT_FALSE(gameIsStored()) << "a finished game is not kept";
+}
+
+// The write that failed at a logout used to wait on a message box.
+TEST_F(ProgramEndTest, AFailedWriteAtASignalIsReportedWithoutWaitingForThePlayer) {
+  Program program(environment());
+  EXPECT_EQ(runAsMain(program,
+                      [&] {
+                        // The store's folder turns into a file: nothing can be written there.
+                        std::filesystem::remove_all(store.path());
+                        std::ofstream(store.path()) << "not a folder";
+                        std::raise(SIGTERM);
+                      }),
+            0);
+  std::filesystem::remove(store.path());
+  std::filesystem::create_directory(store.path());
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_FALSE(quiet.shown.empty());
+}
+
+// A library lacking llpGetWord once passed start-up and ended the process
+// through std::terminate at the first level.
+TEST_F(ProgramEndTest, ALibraryLackingAFunctionIsRefusedAtStart) {
+  TempDir folder;
+  std::filesystem::copy_file(VORPEX_ENGINE_WITHOUT_GET_WORD, folder.path() / files::kEngineLibrary);
+  Program program(ProgramTest::environment(folder.path().string() + "/"));
+  const std::string problem = program.start();
+  EXPECT_NE(problem.find("llpGetWord"), std::string::npos) << problem;
+}
+
+TEST_F(ProgramEndTest, AFailureInPlayIsCaughtAtTheEventLoopAndTheSettingsAreWritten) {
+  TempDir folder;
+  const std::filesystem::path shipped = VORPEX_APP_DIR;
+  std::filesystem::copy_file(VORPEX_ENGINE_FAILING_IN_PLAY, folder.path() / files::kEngineLibrary);
+  for (const char* name : {files::kDictionary, files::kSpriteSheet})
+    std::filesystem::copy_file(shipped / name, folder.path() / name);
+  ProgramEnvironment e = environment();
+  e.appDir = folder.path().string() + "/";
+  Program failing(e);
+  ASSERT_EQ(failing.start(), "");
+
+  auto& app = dynamic_cast<GuardedApplication&>(*QApplication::instance());
+  std::string reported;
+  app.onFailure = [&](const std::string& what) { reported = failing.failInPlay(what); };
+  const ScreenBox& classic = failing.window().menuBoxes().buttons(1);
+  QTest::mouseClick(&failing.window().menuWidget(), Qt::LeftButton, {},
+                    QPoint(classic.x + classic.w / 2, classic.y + classic.h / 2));
+  app.onFailure = nullptr;
+
+  EXPECT_NE(reported.find("The dictionary gave no word of 5 letters"), std::string::npos) << reported;
+  EXPECT_NE(storeText().find("\"SOLVINGDATA\"="), std::string::npos);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+}  // namespace
+}  // namespace vorpex
