@@ -1,5 +1,7 @@
 #include "game_session.h"
 
+#include <utility>
+
 #include <algorithm>
 #include <cctype>
 
@@ -14,6 +16,7 @@ constexpr int kRepeatedWordMilliseconds = 300;
 }  // namespace
 
 void GameSession::newGame(int16_t mode) {
+  held_ = {};
   state_.solvingData.gameMode = mode;
   state_.solvingData.curLevel = static_cast<int16_t>(state_.solvingData.levelOption - 1);
   state_.score = 0;
@@ -50,6 +53,7 @@ void GameSession::startGame() {
 }
 
 void GameSession::restartStoredGame() {
+  held_ = {};
   enablePause(false);
   state_.listTop = 1;
   state_.listMode = LIST_FOUND;
@@ -310,15 +314,40 @@ void GameSession::gameOver() {
 void GameSession::checkIfBest() {
   const int16_t mode = state_.solvingData.gameMode;
   if (mode == MODE_CLASSIC || mode == MODE_TIMED) {
-    if (findScoreRank(state_, mode, state_.score) <= kScoreRows) {
+    const int rank = findScoreRank(state_, mode, state_.score);
+    if (holdsItsRow()) {
+      raiseHeldRow();
+    } else if (rank <= kScoreRows) {
       view_.playSound(SOUND_CLAP);
       const std::string name = storedPlayerName(view_.askPlayerName());
       insertBestScore(state_, mode, state_.score, name);
+      held_ = {rank, state_.score, name};
       view_.showBestScores(mode);
       view_.stopSound();
     }
   }
   state_.gameActive = false;
+}
+
+bool GameSession::holdsItsRow() const {
+  if (held_.row < 1) return false;
+  const ScoreTable& table = state_.bestScores[static_cast<size_t>(state_.solvingData.gameMode)];
+  const auto row = static_cast<size_t>(held_.row);
+  return table.scores(row) == held_.score && table.names(row) == held_.name;
+}
+
+void GameSession::raiseHeldRow() {
+  if (state_.score <= held_.score) return;
+  ScoreTable& table = state_.bestScores[static_cast<size_t>(state_.solvingData.gameMode)];
+  auto row = static_cast<size_t>(held_.row);
+  table.scores(row) = state_.score;
+  // Up past every row now below it; a row of equal score is older and stays above.
+  for (; row > 1 && table.scores(row - 1) < table.scores(row); --row) {
+    std::swap(table.scores(row - 1), table.scores(row));
+    std::swap(table.names(row - 1), table.names(row));
+  }
+  held_.row = static_cast<int>(row);
+  held_.score = state_.score;
 }
 
 void GameSession::initiateResultsShow() {

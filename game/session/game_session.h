@@ -76,6 +76,9 @@ class GameSession {
   void gameOver();
   // Offers the game's score to its mode's table: the clap, the name, the
   // insertion and the table shown; the game is no longer in play either way.
+  // A game holds at most one row: once it has entered, a later check of
+  // the same game (after "Advance" from the results) raises that row to the
+  // new score, moving it up past lower rows, and asks nothing.
   void checkIfBest();
   // The main window closes: a game still in play is offered to the table.
   void unload();
@@ -89,12 +92,24 @@ class GameSession {
   void initiateResultsShow();
   void stopCountdown();
   void lastLevelDone();
+  // The row this game entered, when the table still holds it unchanged.
+  bool holdsItsRow() const;
+  void raiseHeldRow();
+
+  // The row of its mode's table that the game in play entered (0 none),
+  // with what was written there.
+  struct HeldRow {
+    int row = 0;
+    int32_t score = 0;
+    std::string name;
+  };
 
   GameState& state_;
   GameView& view_;
   PuzzleMaker& puzzles_;
   bool paused_ = false;
   int32_t resHoverRow_ = -1;
+  HeldRow held_;
 };
 
 }  // namespace vorpex

@@ -1,6 +1,8 @@
 #include "program.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QWindow>
 
 #include "best_scores_window.h"
 #include "dictionary_check.h"
@@ -14,6 +16,8 @@
 namespace vorpex {
 
 namespace {
+constexpr int kPlacementWaitMilliseconds = 2000;
+
 std::unique_ptr<KeyedStore> storeAt(const std::string& path, FileSystem& files) {
 #if defined(_WIN32)
   if (path.empty()) return std::make_unique<WinRegistryStore>();
@@ -63,8 +67,22 @@ std::string Program::start() {
 
   window_->show();
   window_->resizeWindow();
+  waitUntilOnScreen();
   resumeAtStartUp();
   return {};
+}
+
+void Program::waitUntilOnScreen() {
+  // Under a window manager the main window is placed and mapped a moment
+  // after show(); a dialog opened before then is centred on a window that
+  // is not there yet. Waits for it at most a couple of seconds (a display
+  // that never maps it still gets its question).
+  QWindow* handle = window_->windowHandle();
+  QElapsedTimer waited;
+  waited.start();
+  while (handle && !handle->isExposed() && !terminating_ && waited.elapsed() < kPlacementWaitMilliseconds)
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents, 50);
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void Program::resumeAtStartUp() {
@@ -105,10 +123,16 @@ void Program::divertClick(int b) {
     case 3: openOptions(); break;
     case 4:
     case 5: {
-      // Not modal: the menu stays usable while the table is open.
-      auto* scores = new BestScoresWindow(state_, static_cast<int16_t>(b - 3), *kit_, window_.get());
-      scores->setAttribute(Qt::WA_DeleteOnClose);
+      // Not modal: the menu stays usable while the table is open. A second
+      // click brings the open window forward rather than opening another.
+      QPointer<BestScoresWindow>& scores = menuScores_[b - 4];
+      if (!scores) {
+        scores = new BestScoresWindow(state_, static_cast<int16_t>(b - 3), *kit_, window_.get());
+        scores->setAttribute(Qt::WA_DeleteOnClose);
+      }
       scores->show();
+      scores->raise();
+      scores->activateWindow();
       break;
     }
     case 6: openHelp(); break;

@@ -4,9 +4,12 @@
 // settings. main() makes one; tests make their own with their own folders.
 #pragma once
 
+#include <QPointer>
+#include <array>
 #include <memory>
 #include <string>
 
+#include "best_scores_window.h"
 #include "board_controller.h"
 #include "drawing_kit.h"
 #include "engine_binding.h"
@@ -78,6 +81,7 @@ class Program : private ProgramCommands {
   BoardController& controller() { return *controller_; }
 
  private:
+  void waitUntilOnScreen();
   void resumeAtStartUp();
   // Reads the stored game and rebuilds its puzzle from its number; false
   // when the stored game cannot be read after all.
@@ -101,6 +105,8 @@ class Program : private ProgramCommands {
   std::unique_ptr<BoardController> controller_;
   MessageSink& quietMessages() { return env_.quietMessages ? *env_.quietMessages : *env_.messages; }
 
+  // The menu's Hall of Fame windows, Classic and Timed, while open.
+  std::array<QPointer<BestScoresWindow>, 2> menuScores_;
   bool unloaded_ = false;
   bool terminating_ = false;
 };

@@ -286,6 +286,59 @@ TEST_F(GameSessionTest, NewBestScoreClapsAsksTheNameAndShowsTheTable) {
   EXPECT_EQ(state.bestScores[2].names(1), "-");
 }
 
+int rowsNamed(const ScoreTable& table, const std::string& name) {
+  int rows = 0;
+  for (size_t r = 1; r <= 8; ++r) rows += table.names(r) == name ? 1 : 0;
+  return rows;
+}
+
+// One game once took two rows: "Show Solution" at level 4 with the target
+// reached, then "Advance" from the results ran the check again.
+TEST_F(GameSessionTest, AGameEndedTwiceAtTheLastLevelHoldsOneRow) {
+  state.solvingData.levelOption = 4;
+  session.newGame(MODE_CLASSIC);
+  for (const char* w : {"AEILNRST", "NEATS", "NEST", "ANTS", "ANT"}) enter(w);
+  ASSERT_GE(state.curLevelScore, state.targetScore);
+  view.names = {"Ann", "Bob"};
+  session.showSolution();
+  ASSERT_TRUE(session.advanceOffered());
+  session.advanceByClick();
+  EXPECT_EQ(rowsNamed(state.bestScores[1], "Ann"), 1);
+  EXPECT_EQ(rowsNamed(state.bestScores[1], "Bob"), 0) << "the name is asked once";
+  EXPECT_EQ(state.bestScores[1].scores(1), state.score);
+  EXPECT_EQ(state.bestScores[1].scores(2), 0);
+}
+
+// Played on from the results of an inner level, the game's row rises with
+// its score past rows it now beats, and an equal older row stays above it.
+TEST_F(GameSessionTest, AGamePlayedOnFromTheResultsRaisesItsRowInsteadOfAddingOne) {
+  state.bestScores[1].scores(1) = 59;
+  state.bestScores[1].names(1) = "Old";
+  state.bestScores[1].scores(2) = 55;
+  state.bestScores[1].names(2) = "Mid";
+  session.newGame(MODE_CLASSIC);
+  for (const char* w : {"NEATS", "NEST", "ANTS", "ANT", "TAN", "TEN"}) enter(w);
+  ASSERT_GE(state.curLevelScore, state.targetScore);
+  view.names = {"Ann", "Bob"};
+  session.showSolution();
+  ASSERT_EQ(state.bestScores[1].names(3), "Ann");
+  session.advanceByClick();  // on to level 2
+  ASSERT_TRUE(state.gameActive);
+  enter("ANT");
+  session.showSolution();
+  EXPECT_EQ(state.score, 59);
+  EXPECT_EQ(state.bestScores[1].names(1), "Old");
+  EXPECT_EQ(state.bestScores[1].names(2), "Ann");
+  EXPECT_EQ(state.bestScores[1].scores(2), 59);
+  EXPECT_EQ(state.bestScores[1].names(3), "Mid");
+  EXPECT_EQ(rowsNamed(state.bestScores[1], "Ann"), 1);
+  EXPECT_EQ(rowsNamed(state.bestScores[1], "Bob"), 0);
+  session.newGame(MODE_CLASSIC);  // a new game may enter again
+  enter("NEATS");
+  session.leaveToMenu();
+  EXPECT_EQ(rowsNamed(state.bestScores[1], "Bob"), 1);
+}
+
 TEST_F(GameSessionTest, ResultsListEveryWordAndSpellThePointedRowOnce) {
   session.newGame(MODE_CLASSIC);
   enter("TEN");

@@ -194,6 +194,79 @@ TEST_F(ProgramTest, HallOfFameFromTheMenuLeavesTheMenuUsable) {
   EXPECT_EQ(opener.opened, (std::vector<std::string>{std::string(VORPEX_APP_DIR) + "/TOLMIN.HTM"}));
 }
 
+TEST_F(ProgramTest, HallOfFameClickedTwiceOnTheMenuRaisesTheOpenWindow) {
+  Program program(environment());
+  ASSERT_EQ(program.start(), "");
+  program.divertClick(4);
+  program.divertClick(4);
+  EXPECT_EQ(program.window().findChildren<BestScoresWindow*>().size(), 1);
+  program.divertClick(5);
+  EXPECT_EQ(program.window().findChildren<BestScoresWindow*>().size(), 2) << "one window a table";
+}
+
+// The count-down runs on behind the side panel's Hall of Fame; running out
+// there once stacked the summary, the name prompt and a second table over
+// the first, which still showed the old table.
+TEST_F(ProgramTest, TimeRunningOutBehindTheSidePanelsHallOfFameClosesItBeforeTheLevelEnds) {
+  Program program(environment());
+  ASSERT_EQ(program.start(), "");
+  program.divertClick(MODE_TIMED);
+  findAWord(program, 3);
+  QWidget* sidePanelTable = nullptr;
+  std::vector<std::string> stackedOver;  // titles of the windows that opened while it showed
+  ModalCloser closer([&](QWidget& modal) {
+    if (!sidePanelTable && dynamic_cast<BestScoresWindow*>(&modal)) {
+      sidePanelTable = &modal;
+      program.state().timeRem = 3;  // the count-down runs out with the table open
+      return;
+    }
+    if (&modal == sidePanelTable) {
+      if (!program.state().gameActive) sidePanelTable->close();  // left open over the ended game
+      return;
+    }
+    if (sidePanelTable && sidePanelTable->isVisible()) stackedOver.push_back(modal.windowTitle().toStdString());
+    if (auto* names = dynamic_cast<NameDialog*>(&modal)) {
+      QTest::keyClick(&names->nameEdit(), Qt::Key_Return);
+    } else if (auto* dialog = dynamic_cast<QDialog*>(&modal)) {
+      dialog->accept();
+    }
+  });
+  program.controller().rightPanEvents(10);
+  ASSERT_NE(sidePanelTable, nullptr);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !program.state().gameActive; }, 10000));
+  EXPECT_TRUE(stackedOver.empty()) << stackedOver.front();
+  EXPECT_EQ(program.state().bestScores[MODE_TIMED].scores(1), program.state().score);
+}
+
+// Under a window manager the start-up question once opened half off the
+// game, placed before the main window was.
+TEST_F(ProgramTest, EveryDialogOpensCentredOnTheMainWindow) {
+  saveAGameAndExit(MODE_CLASSIC);
+  std::vector<std::string> offCentre;
+  Program* running = nullptr;
+  ModalCloser closer([&](QWidget& modal) {
+    const QPoint centre = running->window().frameGeometry().center();
+    if ((modal.frameGeometry().center() - centre).manhattanLength() > 4)
+      offCentre.push_back(modal.windowTitle().toStdString());
+    if (dynamic_cast<QuestionDialog*>(&modal)) {
+      QTest::keyClick(&modal, Qt::Key_Return);
+    } else if (auto* names = dynamic_cast<NameDialog*>(&modal)) {
+      QTest::keyClick(&names->nameEdit(), Qt::Key_Return);
+    } else if (auto* dialog = dynamic_cast<QDialog*>(&modal)) {
+      dialog->accept();
+    }
+  });
+  Program program(environment());
+  running = &program;
+  ASSERT_EQ(program.start(), "");
+  ASSERT_TRUE(program.state().gameActive);
+  findAWord(program, 3);
+  program.controller().rightPanEvents(14);  // Options
+  program.controller().rightPanEvents(15);  // Main Menu: the summary, the name, the table
+  EXPECT_GE(closer.answered, 5);
+  EXPECT_TRUE(offCentre.empty()) << offCentre.front();
+}
+
 TEST(QuestionDialogTest, EnterAnswersYesEscNoThanksAndOtherKeysNothing) {
   const DrawingKit kit(std::string(VORPEX_APP_DIR) + "/ALLPICDATA.BMP");
   for (const auto& [key, answer] : {std::pair{Qt::Key_Return, 1}, std::pair{Qt::Key_Escape, 2}}) {
