@@ -52,6 +52,34 @@ TEST(QtSoundOutput, MissingFilesAndNoAudioDevicePlayNothingAndFailNothing) {
   SUCCEED();
 }
 
+// The stream behind playback: a clip from its start, then silence, and a
+// new clip cutting in at once. (Replaying QSoundEffects fell silent on
+// every fifth play, so the game mixes its own stream.)
+TEST(ClipStream, PlaysAClipThenSilenceAndANewClipCutsIn) {
+  PcmClip first{22050, 1, 16, std::vector<uint8_t>(100, 7)};
+  PcmClip second{22050, 1, 16, std::vector<uint8_t>(100, 9)};
+  QAudioFormat format;
+  format.setSampleRate(22050);
+  format.setChannelCount(1);
+  format.setSampleFormat(QAudioFormat::Int16);
+  ClipStream stream;
+  stream.setFormat(format);
+  stream.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+  stream.restartClock();  // at least the buffer's length may be read at once: over 1000 bytes
+  stream.startClip(&first);
+  QByteArray bytes = stream.read(60);
+  EXPECT_EQ(bytes, QByteArray(60, 7));
+  stream.startClip(&second);  // cuts the first
+  bytes = stream.read(300);
+  EXPECT_EQ(bytes, QByteArray(100, 9) + QByteArray(200, 0));
+  EXPECT_GT(stream.silentMilliseconds(), 0);
+  stream.silence();
+  stream.startClip(&first);
+  EXPECT_EQ(stream.silentMilliseconds(), 0);
+  stream.silence();  // stop: silence from the next byte
+  EXPECT_EQ(stream.read(10), QByteArray(10, 0));
+}
+
 TEST(Help, OpensTheInstructionsOfTheProgramFolder) {
   struct Recorder : DocumentOpener {
     void open(const std::string& path) override { opened = path; }
