@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Two figures of the whole program on a real X server (Xvfb):
 #  - the time from starting the program to its main window mapped on screen
-#    with the menu drawn, over RUNS cold-store starts (median, min, max);
+#    with the menu drawn, over RUNS cold-store starts (median, min, max),
+#    alternating with starts of a bare Qt Widgets window of the same size
+#    (bench/bare_window.cpp), and the ratio of the two medians;
 #  - the memory it holds in play: resident set (VmRSS), its peak (VmHWM) and
 #    the proportional share (Pss) at the menu, then after starting a Classic
 #    game, clicking its tiles and opening the solutions.
@@ -33,20 +35,39 @@ memory() {  # pid label
     "$(echo "$rss / 1024" | bc -l)" "$(echo "$hwm / 1024" | bc -l)" "$(echo "$pss / 1024" | bc -l)"
 }
 
+bare=$top/build/bench/bare_window
+[ -x "$bare" ] || { echo "build first: cmake --build build --target bare_window" >&2; exit 1; }
+bare_up() { xdotool search --onlyvisible --name '^Bare Window$' 2>/dev/null | head -1; }
+# median LIST...: the middle value of the numbers given.
+median() { printf '%s\n' "$@" | sort -n | sed -n "$(( ($# + 1) / 2 ))p"; }
+
 times=()
+bare_times=()
 for ((i = 0; i < runs; i++)); do
+  t0=${EPOCHREALTIME/./}
+  "$bare" >/dev/null 2>>"${VORPEX_BENCH_LOG:-/dev/null}" &
+  bare_pid=$!
+  until [ -n "$(bare_up)" ]; do kill -0 "$bare_pid" 2>/dev/null || { echo "the bare window ended before it showed" >&2; exit 1; }; sleep 0.01; done
+  t1=${EPOCHREALTIME/./}
+  bare_times+=($(( (t1 - t0) / 1000 )))
+  kill "$bare_pid"; wait "$bare_pid" || true
+
   rm -rf "$scratch/config"
   t0=${EPOCHREALTIME/./}
-  XDG_CONFIG_HOME=$scratch/config "$program" >/dev/null 2>&1 &
+  XDG_CONFIG_HOME=$scratch/config "$program" >/dev/null 2>>"${VORPEX_BENCH_LOG:-/dev/null}" &
   pid=$!
-  until [ -n "$(window_up)" ]; do sleep 0.002; done
+  until [ -n "$(window_up)" ]; do kill -0 "$pid" 2>/dev/null || { echo "the game ended before it showed" >&2; exit 1; }; sleep 0.01; done
   t1=${EPOCHREALTIME/./}
   times+=($(( (t1 - t0) / 1000 )))
   if ((i < runs - 1)); then kill "$pid"; wait "$pid" || true; fi
 done
 sorted=$(printf '%s\n' "${times[@]}" | sort -n)
-echo "start to main menu on screen, $runs cold starts: median $(echo "$sorted" | sed -n "$(( (runs + 1) / 2 ))p") ms," \
+game_median=$(median "${times[@]}")
+bare_median=$(median "${bare_times[@]}")
+echo "start to main menu on screen, $runs cold starts: median $game_median ms," \
      "min $(echo "$sorted" | head -1) ms, max $(echo "$sorted" | tail -1) ms"
+echo "a bare Qt window of the same size, alternating with those: median $bare_median ms"
+echo "the game takes $(echo "scale=2; $game_median / $bare_median" | bc) times as long as a bare window"
 
 # The last run stays up for the memory figures.
 sleep 0.5

@@ -102,6 +102,11 @@ void QtSoundOutput::prepareStream(const PcmClip& clip) {
   sink_->setBufferSize(format.bytesForDuration(kBufferMilliseconds * 1000));
 }
 
+void QtSoundOutput::prepare(const std::string& path) {
+  const PcmClip* clip = clipFor(path);
+  if (clip && !sink_ && !QMediaDevices::defaultAudioOutput().isNull()) prepareStream(*clip);
+}
+
 void QtSoundOutput::play(const std::string& path) {
   const PcmClip* clip = clipFor(path);
   if (!clip || QMediaDevices::defaultAudioOutput().isNull()) {

@@ -56,6 +56,9 @@ class QtSoundOutput : public SoundOutput {
   ~QtSoundOutput() override;
   void play(const std::string& path) override;
   void stop() override;
+  // Reads `path` now, and opens the audio device if no sound has yet, so
+  // that its first play starts without either delay.
+  void prepare(const std::string& path);
 
  private:
   // The clip of `path`, read at its first use and kept (null when unreadable).

@@ -6,6 +6,7 @@
 // best scores are written, and a game in play is kept for the next start.
 #include <QIcon>
 #include <QMessageBox>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -84,8 +85,6 @@ int main(int argc, char** argv) {
   environment.opener = &opener;
   environment.messages = &messages;
   environment.quietMessages = &quietMessages;
-  // A missing icon leaves the desktop's default one; the game runs on.
-  QApplication::setWindowIcon(QIcon(QString::fromStdString(environment.appDir + files::kIcon)));
   QGuiApplication::setDesktopFileName("arcade-vorpex");
   Program program(environment);
   running = &program;
@@ -110,6 +109,14 @@ int main(int argc, char** argv) {
     QMessageBox::critical(nullptr, "Arcade Vorpex", QString::fromStdString(problem));
     return 1;
   }
+  // Once the menu is on screen: the icon (decoding and scaling it took a
+  // tenth of the time to the first window), and the sounds read and the
+  // audio device opened, so that the first click is heard at once.
+  QTimer::singleShot(0, &app, [&environment, &soundOutput] {
+    // A missing icon leaves the desktop's default one; the game runs on.
+    QApplication::setWindowIcon(QIcon(QString::fromStdString(environment.appDir + files::kIcon)));
+    for (const char* sound : files::kSounds) soundOutput.prepare(environment.appDir + sound);
+  });
   const int status = program.terminationRequested() ? 0 : app.exec();
   program.unload();
   return status;

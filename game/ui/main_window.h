@@ -117,7 +117,8 @@ class MainWindow : public QWidget {
   SurfaceWidget* menuWidget_;
   BoardBoxes boxes_;
   MenuBoxes menuBoxes_;
-  QLabel* pauseNotice_;
+  QLabel& pauseNotice();
+  QLabel* pauseNotice_ = nullptr;  // made at the first pause
 };
 
 }  // namespace vorpex
