@@ -9,18 +9,10 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 shot=${1:-$top/build/dialog-placement.png}
-"$top/tools/setup/ensure-packages.sh" "$top/tools/setup/bench-packages.txt"
-program=$top/build/app/arcade-vorpex
-[ -x "$program" ] || { echo "build first: tools/setup/configure.sh --game" >&2; exit 1; }
-
-display=:$((80 + RANDOM % 9))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-scratch=$(mktemp -d)
-trap 'kill "$xvfb" 2>/dev/null; rm -rf "$scratch"' EXIT
-export DISPLAY=$display
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
+. "$top/bench/virtual_display.sh"
+start_virtual_display 1280x1024
 openbox >/dev/null 2>&1 &
+bench_pids+=($!)
 
 mkdir -p "$scratch/arcade-vorpex"
 cp "$top/tests/startup/stored-game.reg" "$scratch/arcade-vorpex/registry.reg"

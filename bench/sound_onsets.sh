@@ -11,22 +11,15 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 clicks=${1:-8}
 runs=${2:-3}
-"$top/tools/setup/ensure-packages.sh" "$top/tools/setup/bench-packages.txt"
-program=$top/build/app/arcade-vorpex
-[ -x "$program" ] || { echo "build first: tools/setup/configure.sh --game" >&2; exit 1; }
-
-scratch=$(mktemp -d)
-display=:$((70 + RANDOM % 9))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+. "$top/bench/virtual_display.sh"
+start_virtual_display 1024x768
 # A private sound server with one null sink, reached through its own socket.
 pulseaudio --daemonize=no --exit-idle-time=-1 -n --use-pid-file=no \
   --load="module-null-sink sink_name=vorpex_sink" \
   --load="module-native-protocol-unix auth-anonymous=1 socket=$scratch/pulse.sock" >/dev/null 2>&1 &
-pulse=$!
-trap 'kill "$xvfb" "$pulse" 2>/dev/null; rm -rf "$scratch"' EXIT
-export DISPLAY=$display PULSE_SERVER=unix:$scratch/pulse.sock
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && pactl info >/dev/null 2>&1 && break; sleep 0.05; done
+bench_pids+=($!)
+export PULSE_SERVER=unix:$scratch/pulse.sock
+for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.05; done
 pactl set-default-sink vorpex_sink
 
 # The fifth tile of a five-letter rack: its box's corner is (383, 286).

@@ -13,17 +13,8 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-15}
-"$top/tools/setup/ensure-packages.sh" "$top/tools/setup/bench-packages.txt"
-program=$top/build/app/arcade-vorpex
-[ -x "$program" ] || { echo "build first: cmake --build build" >&2; exit 1; }
-
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-scratch=$(mktemp -d)
-trap 'kill "$xvfb" 2>/dev/null; rm -rf "$scratch"' EXIT
-export DISPLAY=$display
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
+. "$top/bench/virtual_display.sh"
+start_virtual_display 1024x768
 
 window_up() { xdotool search --onlyvisible --name '^Arcade Vorpex$' 2>/dev/null | head -1; }
 memory() {  # pid label
