@@ -140,13 +140,16 @@ RegParseResult parseRegFile(const std::string& text) {
   RegParseResult result;
   const std::vector<std::string> raw = splitLines(text);
 
-  // Join continued lines: a line ending in a backslash goes on with the next,
-  // unless that one is blank (which is how a kept line ending in a backslash
-  // is written back, see keptLine).
+  // Join continued lines: a value line ending in a backslash goes on with
+  // the next, unless that one is blank (which is how a kept line ending in a
+  // backslash is written back, see keptLine). Comments and key lines never
+  // continue: "; backup of C:\" must not swallow the value below it.
   std::vector<std::string> lines;
   for (size_t i = 0; i < raw.size(); ++i) {
     std::string line = raw[i];
-    while (!trim(line).empty() && trim(line).back() == '\\' && i + 1 < raw.size() &&
+    const std::string first = trim(line);
+    const bool mayContinue = !first.empty() && first[0] != ';' && first[0] != '[';
+    while (mayContinue && trim(line).back() == '\\' && i + 1 < raw.size() &&
            !trim(raw[i + 1]).empty()) {
       line = trim(line);
       line.pop_back();

@@ -123,5 +123,24 @@ TEST(RegFile, DamagedPartsAreSkippedFlaggedAndTheRestIsRead) {
   EXPECT_TRUE(parseRegFile("").damaged) << "an empty file has no header";
 }
 
+// "; backup of C:\" once swallowed the value line below it, and with it a
+// best score, without marking the file damaged.
+TEST(RegFile, ACommentEndingInABackslashKeepsTheValueBelowIt) {
+  const std::string text =
+      "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\X]\r\n; backup of C:\\\r\n"
+      "\"1STATS1\"=\"Ann\"\r\n\"B\"=hex:02,\\\r\n  03\r\n";
+  RegParseResult parsed = parseRegFile(text);
+  EXPECT_FALSE(parsed.damaged);
+  RegKey* key = parsed.file.findKey("HKEY_CURRENT_USER\\Software\\X");
+  ASSERT_NE(key, nullptr);
+  RegValue* name = RegFile::findValue(*key, "1STATS1");
+  ASSERT_NE(name, nullptr);
+  EXPECT_EQ(name->data, bytes(std::string("Ann\0", 4)));
+  RegValue* b = RegFile::findValue(*key, "B");
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(b->data, (std::vector<uint8_t>{2, 3})) << "value lines still continue";
+  EXPECT_EQ(parseRegFile(formatRegFile(parsed.file)).file.keys[0].values.size(), key->values.size());
+}
+
 }  // namespace
 }  // namespace vorpex
