@@ -7,7 +7,10 @@
 
 #if !defined(_WIN32)
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 #endif
 
 namespace vorpex {
@@ -40,18 +43,66 @@ bool LocalFileSystem::exists(const std::string& path) {
 }
 
 namespace {
-// Writes and flushes `bytes` to a new file at `path`.
-bool writeDurably(const std::string& path, const std::string& bytes) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
+#if !defined(_WIN32)
+// The file a write to `path` lands in: through a symbolic link (a dotfile
+// manager may keep the store elsewhere) to its target, so that the link
+// stays a link.
+std::string writeTarget(const std::string& path) {
+  std::error_code error;
+  if (!fs::is_symlink(path, error)) return path;
+  const fs::path target = fs::weakly_canonical(path, error);
+  return error ? path : target.string();
+}
+
+// Writes and flushes `bytes` to a new temporary file of its own beside
+// `target` (two programs writing at once never share one), with the mode
+// `target` has, or the one a new file gets. Returns its path, or "" with
+// nothing left behind.
+std::string writeTemporary(const std::string& target, const std::string& bytes) {
+  std::string temp = target + ".tmp-XXXXXX";
+  const int fd = mkstemp(temp.data());
+  if (fd < 0) return {};
+  struct stat existing {};
+  mode_t mode = 0;
+  if (stat(target.c_str(), &existing) == 0) {
+    mode = existing.st_mode & 07777;
+  } else {
+    const mode_t mask = umask(0);
+    umask(mask);
+    mode = 0666 & ~mask;
+  }
+  bool ok = fchmod(fd, mode) == 0;
+  for (size_t done = 0; ok && done < bytes.size();) {
+    const ssize_t wrote = write(fd, bytes.data() + done, bytes.size() - done);
+    if (wrote < 0 && errno == EINTR) continue;
+    ok = wrote > 0;
+    if (ok) done += static_cast<size_t>(wrote);
+  }
+  ok = fsync(fd) == 0 && ok;
+  ok = close(fd) == 0 && ok;
+  if (!ok) {
+    std::remove(temp.c_str());
+    return {};
+  }
+  return temp;
+}
+#else
+std::string writeTarget(const std::string& path) { return path; }
+
+std::string writeTemporary(const std::string& target, const std::string& bytes) {
+  const std::string temp = target + ".tmp";
+  std::FILE* file = std::fopen(temp.c_str(), "wb");
+  if (!file) return {};
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   ok = std::fflush(file) == 0 && ok;
-#if !defined(_WIN32)
-  ok = fsync(fileno(file)) == 0 && ok;
-#endif
   ok = std::fclose(file) == 0 && ok;
-  return ok;
+  if (!ok) {
+    std::remove(temp.c_str());
+    return {};
+  }
+  return temp;
 }
+#endif
 
 void syncFolder(const std::string& folder) {
 #if !defined(_WIN32)
@@ -67,12 +118,14 @@ void syncFolder(const std::string& folder) {
 }  // namespace
 
 bool LocalFileSystem::replaceFile(const std::string& path, const std::string& bytes) {
-  const std::string temp = path + ".tmp";
-  if (!writeDurably(temp, bytes) || !renameFile(temp, path)) {
+  const std::string target = writeTarget(path);
+  const std::string temp = writeTemporary(target, bytes);
+  if (temp.empty()) return false;
+  if (!renameFile(temp, target)) {
     std::remove(temp.c_str());
     return false;
   }
-  syncFolder(fs::path(path).parent_path().string());
+  syncFolder(fs::path(target).parent_path().string());
   return true;
 }
 

@@ -21,10 +21,13 @@ class FileSystem {
 
   virtual bool exists(const std::string& path) = 0;
 
-  // Replaces `path` whole and atomically: the bytes go to a temporary file in
-  // the same folder, which is flushed to the disk and then renamed over
-  // `path`. At any moment `path` holds the old content or the new, never a
-  // mix. On failure the temporary file is removed and `path` is unchanged.
+  // Replaces `path` whole and atomically: the bytes go to a temporary file
+  // of this call's own in the same folder, which is flushed to the disk and
+  // then renamed over `path`. At any moment `path` holds the old content or
+  // the new, never a mix, even with two programs writing at once. A
+  // symbolic link is written through to its target and stays a link; the
+  // file keeps its mode. On failure the temporary file is removed and
+  // `path` is unchanged.
   virtual bool replaceFile(const std::string& path, const std::string& bytes) = 0;
 };
 

@@ -16,7 +16,9 @@ void put16(std::vector<uint8_t>& out, uint16_t v) {
   out.push_back(static_cast<uint8_t>(v));
   out.push_back(static_cast<uint8_t>(v >> 8));
 }
-void putTag(std::vector<uint8_t>& out, const char* tag) { out.insert(out.end(), tag, tag + 4); }
+void putTag(std::vector<uint8_t>& out, const char* tag) {
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(tag[i]));
+}
 
 // A WAVE file of `samples`, with an optional extra chunk before the data.
 std::vector<uint8_t> wave(const std::vector<uint8_t>& samples, uint16_t format = 1, uint16_t channels = 1,
@@ -74,7 +76,10 @@ TEST(WavClip, DamagedOrForeignFilesGiveNothing) {
   hugeChunk[41] = hugeChunk[42] = hugeChunk[43] = 0xff;
   auto shortFormat = good;
   shortFormat[16] = 8;  // a format chunk of 8 bytes
-  auto dataFirst = std::vector<uint8_t>(good.begin(), good.begin() + 12);
+  std::vector<uint8_t> dataFirst;
+  putTag(dataFirst, "RIFF");
+  put32(dataFirst, 0);
+  putTag(dataFirst, "WAVE");
   putTag(dataFirst, "data");
   put32(dataFirst, 4);
   dataFirst.insert(dataFirst.end(), samples.begin(), samples.end());
