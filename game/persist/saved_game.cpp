@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "settings_store.h"
 #include "solving_data_image.h"
 #include "store_values.h"
 
@@ -172,6 +173,8 @@ bool loadSavedGame(GameState& state, KeyedStore& store, MessageSink& messages) {
   state.rack = OneBased<uint8_t>(game->rack.size());
   std::copy(game->rack.begin(), game->rack.end(), state.rack.begin());
   readSolvingDataImage(state.solvingData, game->mode.data(), game->mode.size());
+  // A starting level of 0 once made the next new game throw, 99 end at once.
+  clampOptions(state.solvingData);
   state.score = game->score;
   state.nWordsFound = game->nWordsFound;
   state.timeRem = game->timeRem;

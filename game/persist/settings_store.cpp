@@ -13,11 +13,6 @@ namespace {
 std::string scoresValueName(int table) { return std::to_string(table) + "STATS"; }
 std::string nameValueName(int table, int row) { return scoresValueName(table) + std::to_string(row); }
 
-void clampOptions(SolvingData& data) {
-  data.levelOption = std::clamp<int32_t>(data.levelOption, 1, 4);
-  data.timeOption = std::clamp<int32_t>(data.timeOption, 1, 3);
-}
-
 void applyDefaults(GameState& state) {
   state.soundOptions.fill(1);
   for (int t = 1; t <= 2; ++t) {
@@ -66,6 +61,11 @@ void readSettingsKey(GameState& state, KeyedStore& store, KeyHandle key) {
 }
 
 }  // namespace
+
+void clampOptions(SolvingData& data) {
+  data.levelOption = std::clamp<int32_t>(data.levelOption, 1, 4);
+  data.timeOption = std::clamp<int32_t>(data.timeOption, 1, 3);
+}
 
 void loadSettings(GameState& state, KeyedStore& store, MessageSink& messages) {
   KeyHandle software = 0;

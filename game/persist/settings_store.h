@@ -15,6 +15,10 @@ namespace vorpex {
 constexpr const char* kDefaultPlayerName = "Anononymous";
 constexpr const char* kStoreFailedMessage = " Error Failerd";
 
+// Brings the starting level into 1..4 and the timer difficulty into 1..3,
+// wherever they were read from (the settings or a saved game's image).
+void clampOptions(SolvingData& data);
+
 // Reads what the store holds into `state`. A value that is missing or too
 // long keeps what memory holds, except: no readable SOUNDOPTIONS turns every
 // switch on; a name that cannot be read becomes "Anononymous" and its row's

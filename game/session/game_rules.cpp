@@ -1,9 +1,16 @@
 #include "game_rules.h"
 
+#include <limits>
+#include <set>
+
 #include "rounding.h"
 #include "text_resources.h"
 
 namespace vorpex {
+
+int32_t addPoints(int32_t total, int32_t points) {
+  return points > std::numeric_limits<int32_t>::max() - total ? std::numeric_limits<int32_t>::max() : total + points;
+}
 
 int32_t countdownFor(int32_t totalPoints, int32_t timeOption) {
   return roundHalfEven(totalPoints * ((4 - timeOption) / 8.0 + 0.2) * 10 + (5 - timeOption) * 10);
@@ -52,6 +59,24 @@ LevelSummary levelSummary(const GameState& state) {
   return {formatResString(112, {"|1", d.curLevel, "|2", state.nWordsFound, "|3", state.totalWords, "|4",
                                 state.score, "|5", everyWord ? state.curLevelScore : 0}),
           everyWord};
+}
+
+bool foundWordsFitPuzzle(const GameState& state) {
+  std::set<std::string> seen;
+  int64_t points = 0;
+  for (int32_t i = 1; i <= state.nWordsFound; ++i) {
+    if (static_cast<size_t>(i) > state.foundWords.size()) return false;
+    const std::string& word = state.foundWords(static_cast<size_t>(i));
+    const auto length = static_cast<int>(word.size());
+    if (length < 3 || length > state.boardWidth || length >= static_cast<int>(state.wordsBySize.size())) return false;
+    const SizeList& list = state.wordsBySize[static_cast<size_t>(length)];
+    bool solution = false;
+    for (int32_t k = 1; k <= list.count && static_cast<size_t>(k) <= list.words.size() && !solution; ++k)
+      solution = list.words(static_cast<size_t>(k)) == word;
+    if (!solution || !seen.insert(word).second) return false;
+    points += wordPoints(length);
+  }
+  return points == state.curLevelScore;
 }
 
 void collectAllWords(GameState& state) {

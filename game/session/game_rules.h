@@ -9,6 +9,10 @@
 
 namespace vorpex {
 
+// `total` + `points` (both at least 0), held at the largest score rather
+// than wrapping to a negative one.
+int32_t addPoints(int32_t total, int32_t points);
+
 // Tenths of a second for a timed level:
 // round(totalPoints * ((4 - timeOption) / 8 + 0.2) * 10 + (5 - timeOption) * 10).
 int32_t countdownFor(int32_t totalPoints, int32_t timeOption);
@@ -31,6 +35,10 @@ struct LevelSummary {
   bool addsAllWordsBonus = false;
 };
 LevelSummary levelSummary(const GameState& state);
+
+// Whether a resumed game's found words fit its rebuilt puzzle: each a
+// solution of the rack, none twice, and the level score their points.
+bool foundWordsFitPuzzle(const GameState& state);
 
 // allWords: the solution words of lengths 2 to boardWidth in their order.
 void collectAllWords(GameState& state);

@@ -105,7 +105,7 @@ void GameSession::lastLevelDone() {
 
 void GameSession::openLevelSummary() {
   const LevelSummary summary = levelSummary(state_);
-  if (summary.addsAllWordsBonus) state_.score += state_.curLevelScore;
+  if (summary.addsAllWordsBonus) state_.score = addPoints(state_.score, state_.curLevelScore);
   view_.showLevelSummary(summary.text);
 }
 
@@ -214,8 +214,8 @@ void GameSession::enterClicked() {
   }
   view_.playSound(SOUND_RIGHT);
   const int32_t points = wordPoints(state_.selCount);
-  state_.score += points;
-  state_.curLevelScore += points;
+  state_.score = addPoints(state_.score, points);
+  state_.curLevelScore = addPoints(state_.curLevelScore, points);
   view_.showMessage(3, std::to_string(points));
   view_.drawReadOuts();
   scrollTo(position);
@@ -243,7 +243,7 @@ void GameSession::allWordsFound() {
   if (state_.solvingData.curLevel < MAX_LEVEL) {
     // Whole seconds left count as points, in timed games only: a classic
     // level has no clock, and timeRem may still hold an earlier timed game's.
-    if (state_.solvingData.gameMode == MODE_TIMED) state_.score += state_.timeRem / 10;
+    if (state_.solvingData.gameMode == MODE_TIMED) state_.score = addPoints(state_.score, state_.timeRem / 10);
     view_.drawReadOuts();
     view_.refresh();
     startGame();

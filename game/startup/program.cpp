@@ -6,6 +6,7 @@
 
 #include "best_scores_window.h"
 #include "dictionary_check.h"
+#include "game_rules.h"
 #include "options_dialog.h"
 #include "program_files.h"
 #include "question_dialog.h"
@@ -110,6 +111,14 @@ bool Program::loadStoredPuzzle() {
   if (!loadSavedGame(state_, store_, *env_.messages)) return false;
   state_.totalPoints = 0;
   puzzles_->buildPuzzle(state_.solvingData.puzzleNumber);
+  // Words the rebuilt puzzle does not hold, repeats, or a level score that
+  // is not their points: a game that cannot have been played. It counts as
+  // none, as an unreadable one does.
+  if (!foundWordsFitPuzzle(state_)) {
+    state_.nWordsFound = 0;
+    state_.curLevelScore = 0;
+    return false;
+  }
   return true;
 }
 

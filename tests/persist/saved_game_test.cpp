@@ -1,6 +1,8 @@
 // The saved game: what is stored, offered once, and refused when inconsistent.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "saved_game.h"
 #include "solving_data_image.h"
 #include "store_fixture.h"
@@ -124,6 +126,23 @@ TEST_F(SavedGameTest, InconsistentSavedGamesCountAsNoneAndAreCleared) {
     EXPECT_FALSE(isGameStored(store, messages)) << what << ": it was cleared, not only skipped";
   }
   EXPECT_TRUE(messages.shown.empty());
+}
+
+// A starting level of 0 in a saved game's image once made the next new game
+// throw from the level table; one of 99 ended every new game at once.
+TEST_F(SavedGameTest, OptionsInASavedGamesImageAreClampedAsTheSettingsAre) {
+  for (const auto& [level, time, wantLevel, wantTime] :
+       {std::tuple{0, 0, 1, 1}, std::tuple{99, 7, 4, 3}, std::tuple{3, 2, 3, 2}}) {
+    saveGame(levelInPlay(), store, messages);
+    SolvingData mode = levelInPlay().solvingData;
+    mode.levelOption = static_cast<int16_t>(level);
+    mode.timeOption = time;
+    overwriteMode(mode);
+    GameState state;
+    ASSERT_TRUE(loadSavedGame(state, store, messages)) << level;
+    EXPECT_EQ(state.solvingData.levelOption, wantLevel);
+    EXPECT_EQ(state.solvingData.timeOption, wantTime);
+  }
 }
 
 TEST_F(SavedGameTest, StoreThatCannotBeOpenedIsReportedByEachRoutine) {

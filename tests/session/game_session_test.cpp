@@ -1,6 +1,7 @@
 // The rules of play, driven through GameSession with a recording view.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 
 #include "found_words.h"
@@ -111,6 +112,34 @@ TEST_F(GameSessionTest, RepeatedWordLeavesScoreUnchangedAndFramesItsRowFor300Ms)
   EXPECT_EQ(state.selCount, 3) << "the selection stays";
   EXPECT_EQ(view.events, (std::vector<std::string>{"sound 2", "list 2", "message 1", "refresh", "wait 300",
                                                    "list 0", "refresh"}));
+}
+
+// A stored SCORE of 2,147,483,647 plus one word once showed -2147483643.
+TEST_F(GameSessionTest, AScoreAtItsLargestStaysThereRatherThanWrapping) {
+  session.newGame(MODE_TIMED);
+  state.score = std::numeric_limits<int32_t>::max() - 3;
+  enter("ANT");
+  EXPECT_EQ(state.score, std::numeric_limits<int32_t>::max());
+  EXPECT_EQ(state.curLevelScore, 6);
+  for (const char* w : {"TAN", "TEN", "NET", "NEST", "ANTS", "NEATS"}) enter(w);  // every word: the bonuses
+  EXPECT_EQ(state.score, std::numeric_limits<int32_t>::max());
+}
+
+TEST_F(GameSessionTest, FoundWordsFitThePuzzleOnlyAsDistinctSolutionsWorthTheLevelScore) {
+  session.newGame(MODE_CLASSIC);
+  enter("ANT");
+  enter("NEST");
+  ASSERT_TRUE(foundWordsFitPuzzle(state));
+  GameState changed = state;
+  changed.foundWords(2) = changed.foundWords(1);
+  changed.curLevelScore = 12;
+  EXPECT_FALSE(foundWordsFitPuzzle(changed)) << "a word twice";
+  changed = state;
+  changed.foundWords(1) = "ZZZ";
+  EXPECT_FALSE(foundWordsFitPuzzle(changed)) << "not a solution";
+  changed = state;
+  changed.curLevelScore += 1;
+  EXPECT_FALSE(foundWordsFitPuzzle(changed)) << "a level score that is not the words' points";
 }
 
 TEST_F(GameSessionTest, WordNotInTheListIsAnsweredAndChangesNothing) {

@@ -194,6 +194,28 @@ TEST_F(ProgramTest, HallOfFameFromTheMenuLeavesTheMenuUsable) {
   EXPECT_EQ(opener.opened, (std::vector<std::string>{std::string(VORPEX_APP_DIR) + "/TOLMIN.HTM"}));
 }
 
+// Found words that the stored puzzle does not hold (ZZZ), or 16,000 copies
+// of one word, were once resumed as they stood.
+TEST_F(ProgramTest, AStoredGameWhoseWordsDoNotFitItsPuzzleCountsAsNone) {
+  saveAGameAndExit(MODE_CLASSIC);
+  std::string text = storeText();
+  for (const auto& [from, to] : {std::pair<std::string, std::string>{"\"NWORDSFOUND\"=hex:00", "\"NWORDSFOUND\"=hex:01"},
+                                 {"\"SWORDSFOUND\"=hex:00", "\"SWORDSFOUND\"=hex:04"},
+                                 {"\"CURLEVELSCORE\"=hex:00", "\"CURLEVELSCORE\"=hex:06"},
+                                 {"\"FOUNDWORDS\"=hex(1):", "\"FOUNDWORDS\"=hex(1):5a,5a,5a,2c"}}) {
+    const size_t at = text.find(from);
+    ASSERT_NE(at, std::string::npos) << from;
+    text.replace(at, from.size(), to);
+  }
+  store.write("registry.reg", text);
+  auto closer = answering(Qt::Key_Return);
+  Program program(environment());
+  ASSERT_EQ(program.start(), "");
+  EXPECT_EQ(closer.answered, 1);
+  EXPECT_TRUE(program.window().menuShown());
+  EXPECT_FALSE(program.state().gameActive);
+}
+
 TEST_F(ProgramTest, HallOfFameClickedTwiceOnTheMenuRaisesTheOpenWindow) {
   Program program(environment());
   ASSERT_EQ(program.start(), "");
