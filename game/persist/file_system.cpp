@@ -129,6 +129,34 @@ bool LocalFileSystem::replaceFile(const std::string& path, const std::string& by
   return true;
 }
 
+std::vector<std::string> LocalFileSystem::filesStartingWith(const std::string& pathPrefix) {
+  std::vector<std::string> found;
+  const fs::path prefix(pathPrefix);
+  const std::string start = prefix.filename().string();
+  std::error_code error;
+  for (fs::directory_iterator it(prefix.parent_path(), error), end; !error && it != end; it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (name.compare(0, start.size(), start) == 0 && it->is_regular_file(error)) found.push_back(it->path().string());
+  }
+  return found;
+}
+
+bool LocalFileSystem::removeFile(const std::string& path) {
+  std::error_code error;
+  return fs::remove(path, error) && !error;
+}
+
+void removeStaleTemporaries(FileSystem& files, const std::string& storePath) {
+  for (const std::string& path : files.filesStartingWith(storePath + ".")) {
+    const std::string rest = path.substr(storePath.size() + 1);
+    const bool temporary = rest == "tmp" || rest.compare(0, 4, "tmp-") == 0;
+    const bool damagedCopysTemporary =
+        rest.compare(0, 8, "damaged-") == 0 && (rest.find(".tmp-") != std::string::npos ||
+                                                 (rest.size() > 4 && rest.compare(rest.size() - 4, 4, ".tmp") == 0));
+    if (temporary || damagedCopysTemporary) files.removeFile(path);
+  }
+}
+
 bool LocalFileSystem::renameFile(const std::string& from, const std::string& to) {
   std::error_code error;
   fs::rename(from, to, error);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vorpex {
 
@@ -29,7 +30,17 @@ class FileSystem {
   // file keeps its mode. On failure the temporary file is removed and
   // `path` is unchanged.
   virtual bool replaceFile(const std::string& path, const std::string& bytes) = 0;
+
+  // The files whose full path starts with `pathPrefix` (a folder and the
+  // start of a name), in no particular order.
+  virtual std::vector<std::string> filesStartingWith(const std::string& pathPrefix) = 0;
+  virtual bool removeFile(const std::string& path) = 0;
 };
+
+// Removes what an interrupted write of the store at `storePath` left
+// behind: its temporary files and those of a damaged copy. Only for the one
+// program that holds the store; another one's write may be under way.
+void removeStaleTemporaries(FileSystem& files, const std::string& storePath);
 
 class LocalFileSystem : public FileSystem {
  public:
@@ -37,6 +48,8 @@ class LocalFileSystem : public FileSystem {
   ReadResult readFile(const std::string& path, std::string& bytes) override;
   bool exists(const std::string& path) override;
   bool replaceFile(const std::string& path, const std::string& bytes) override;
+  std::vector<std::string> filesStartingWith(const std::string& pathPrefix) override;
+  bool removeFile(const std::string& path) override;
 
  protected:
   // The last step of replaceFile; tests override it to fail after the

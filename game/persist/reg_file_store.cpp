@@ -105,7 +105,23 @@ bool RegFileStore::closeKey(KeyHandle key) {
   return !dirty_ || flush();
 }
 
+bool RegFileStore::alreadyKept() {
+  // A run killed between keeping the copy and writing the store would
+  // otherwise keep the same damaged file again at every start.
+  for (const std::string& path : files_.filesStartingWith(filePath_ + ".damaged-")) {
+    std::string bytes;
+    if (path.find(".tmp") == std::string::npos && files_.readFile(path, bytes) == ReadResult::ok &&
+        bytes == originalBytes_)
+      return true;
+  }
+  return false;
+}
+
 bool RegFileStore::flush() {
+  if (damaged_ && alreadyKept()) {
+    damaged_ = false;
+    originalBytes_.clear();
+  }
   if (damaged_) {
     std::string copy = filePath_ + ".damaged-" + now_();
     for (int n = 2; files_.exists(copy); ++n) copy = filePath_ + ".damaged-" + now_() + "-" + std::to_string(n);

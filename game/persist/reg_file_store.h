@@ -39,6 +39,8 @@ class RegFileStore : public KeyedStore {
 
  private:
   bool flush();
+  // Whether a damaged-copy file beside the store already holds these bytes.
+  bool alreadyKept();
 
   std::string filePath_;
   FileSystem& files_;

@@ -81,6 +81,36 @@ TEST_F(StoreTest, DamagedFileIsKeptBesideBeforeTheFirstSaveReplacesIt) {
   EXPECT_FALSE(parseRegFile(fileText()).damaged);
 }
 
+// A kill between keeping the damaged copy and writing the store once made a
+// second copy of the same damaged file at the next start.
+TEST_F(StoreTest, ADamagedFileAlreadyKeptIsNotKeptAgain) {
+  const std::string damaged = "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Quenta]\r\n\"A\"=hex:zz\r\n";
+  writeFileText(damaged);
+  dir.write("arcade-vorpex/registry.reg.damaged-20261206-080000", damaged);
+  KeyHandle software = 0, key = 0;
+  ASSERT_TRUE(store.openSoftware(software));
+  ASSERT_TRUE(store.createKey(software, "Quenta", "", key));
+  store.setValue(key, "C", ValueType::binary, kThree.data(), 3);
+  store.closeKey(key);
+  ASSERT_TRUE(store.closeKey(software));
+  EXPECT_FALSE(std::filesystem::exists(storePath() + ".damaged-20261207-120000"));
+  EXPECT_FALSE(parseRegFile(fileText()).damaged);
+}
+
+TEST_F(StoreTest, WhatAKilledWriteLeftBehindIsRemovedButNothingElse) {
+  const std::vector<std::string> stale = {"registry.reg.tmp", "registry.reg.tmp-a1B2c3",
+                                          "registry.reg.damaged-20261207-120000.tmp",
+                                          "registry.reg.damaged-20261207-120000.tmp-XyZ123"};
+  const std::vector<std::string> kept = {"registry.reg", "registry.reg.damaged-20261207-120000",
+                                         "registry.reg.lock", "other.tmp"};
+  std::filesystem::create_directories(dir.path() / "arcade-vorpex");
+  for (const auto& name : stale) dir.write("arcade-vorpex/" + name, std::string("x"));
+  for (const auto& name : kept) dir.write("arcade-vorpex/" + name, std::string("x"));
+  removeStaleTemporaries(files, storePath());
+  for (const auto& name : stale) EXPECT_FALSE(std::filesystem::exists(dir.path() / "arcade-vorpex" / name)) << name;
+  for (const auto& name : kept) EXPECT_TRUE(std::filesystem::exists(dir.path() / "arcade-vorpex" / name)) << name;
+}
+
 TEST_F(StoreTest, FileWhereTheFolderShouldBeOrAFolderWhereTheFileShouldBeCannotBeOpened) {
   dir.write("arcade-vorpex", std::string("not a folder"));
   KeyHandle software = 0;
