@@ -16,7 +16,9 @@
 #include "guarded_application.h"
 #include "program.h"
 #include "program_files.h"
+#include "file_system.h"
 #include "qt_sound_output.h"
+#include "single_instance.h"
 #include "termination_signals.h"
 
 namespace {
@@ -75,6 +77,7 @@ int main(int argc, char** argv) {
   DesktopOpener opener;
   MessageBoxSink messages;
   StandardErrorSink quietMessages;
+  LocalFileSystem fileSystem;
   ProgramEnvironment environment;
   environment.appDir = withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString());
 #if !defined(_WIN32)
@@ -86,8 +89,23 @@ int main(int argc, char** argv) {
   environment.messages = &messages;
   environment.quietMessages = &quietMessages;
   QGuiApplication::setDesktopFileName("arcade-vorpex");
+  // One game per store; a second start brings the running one forward.
+  SingleInstance instance(environment.storePath);
+  if (!environment.storePath.empty()) {
+    if (!instance.acquire()) {
+      std::fputs("Arcade Vorpex is already running; its window has been brought forward.\n", stderr);
+      return 0;
+    }
+    removeStaleTemporaries(fileSystem, environment.storePath);
+  }
   Program program(environment);
   running = &program;
+  instance.onAnotherStart = [&program] {
+    MainWindow& window = program.window();
+    if (window.isMinimized()) window.showNormal();
+    window.raise();
+    window.activateWindow();
+  };
 
   app.onFailure = [&program](const std::string& what) {
     const std::string text = program.failInPlay(what);
