@@ -18,6 +18,9 @@ namespace {
 namespace fs = std::filesystem;
 using testing::TempDir;
 
+// Windows keeps the store in the registry, and its renames lock files that
+// are open, so these are for the file backend where it is the store.
+#if !defined(_WIN32)
 size_t filesIn(const fs::path& folder) {
   return static_cast<size_t>(std::distance(fs::directory_iterator(folder), {}));
 }
@@ -48,7 +51,6 @@ TEST(ReplaceFile, TwoWritersAtOnceAlwaysLeaveOneWholeFile) {
   EXPECT_EQ(filesIn(dir.path()), 1u) << "no temporary file is left";
 }
 
-#if !defined(_WIN32)
 TEST(ReplaceFile, ALinkIsWrittenThroughToItsTargetAndStaysALink) {
   TempDir dir;
   fs::create_directories(dir.path() / "dotfiles");
