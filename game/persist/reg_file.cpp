@@ -1,5 +1,7 @@
 #include "reg_file.h"
 
+#include <unordered_map>
+
 #include <cctype>
 
 namespace vorpex {
@@ -117,6 +119,12 @@ std::string keptLine(const std::string& line) {
 
 }  // namespace
 
+static std::string lowered(const std::string& text) {
+  std::string out = text;
+  for (char& c : out) c = lower(c);
+  return out;
+}
+
 bool equalsIgnoringCase(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i)
@@ -166,7 +174,12 @@ RegParseResult parseRegFile(const std::string& text) {
     result.damaged = true;
   }
 
+  // Keys and their values by lower-cased name, so that a file of thousands
+  // of them reads in linear time.
+  std::unordered_map<std::string, size_t> keyIndex;
+  std::vector<std::unordered_map<std::string, size_t>> valueIndex;
   RegKey* current = nullptr;
+  size_t currentIndex = 0;
   for (; at < lines.size(); ++at) {
     const std::string line = trim(lines[at]);
     if (line.empty()) continue;
@@ -185,11 +198,13 @@ RegParseResult parseRegFile(const std::string& text) {
         continue;
       }
       const std::string path = line.substr(1, line.size() - 2);
-      current = result.file.findKey(path);
-      if (!current) {
+      const auto [found, added] = keyIndex.emplace(lowered(path), result.file.keys.size());
+      if (added) {
         result.file.keys.push_back(RegKey{path, {}});
-        current = &result.file.keys.back();
+        valueIndex.emplace_back();
       }
+      currentIndex = found->second;
+      current = &result.file.keys[currentIndex];
       continue;
     }
     if (!current) {  // a value outside any key
@@ -240,11 +255,15 @@ RegParseResult parseRegFile(const std::string& text) {
       continue;
     }
     // A later line for the same name wins, as an import would have it.
-    RegValue* existing = value.type != 0 ? RegFile::findValue(*current, value.name) : nullptr;
-    if (existing) {
-      *existing = std::move(value);
-    } else {
+    if (value.type == 0) {
       current->values.push_back(std::move(value));
+      continue;
+    }
+    const auto [found, added] = valueIndex[currentIndex].emplace(lowered(value.name), current->values.size());
+    if (added) {
+      current->values.push_back(std::move(value));
+    } else {
+      current->values[found->second] = std::move(value);
     }
   }
   return result;
