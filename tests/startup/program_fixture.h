@@ -27,23 +27,29 @@ class NoOpener : public DocumentOpener {
   std::vector<std::string> opened;
 };
 
-// Accepts every modal window; a question is answered with `answer`'s key, or
-// closed from its frame when `answer` is Qt::Key_unknown. A name is typed in.
+// Answers one modal window: a question with `answer`'s key, or closed from
+// its frame when `answer` is Qt::Key_unknown; a name prompt with `name`
+// typed in; any other dialog accepted.
+inline void answerModal(QWidget& modal, Qt::Key answer, const char* name = "Tester") {
+  if (dynamic_cast<QuestionDialog*>(&modal)) {
+    if (answer == Qt::Key_unknown) {
+      modal.close();
+    } else {
+      QTest::keyClick(&modal, answer);
+    }
+  } else if (auto* names = dynamic_cast<NameDialog*>(&modal)) {
+    QTest::keyClicks(&names->nameEdit(), name);
+    QTest::keyClick(&names->nameEdit(), Qt::Key_Return);
+  } else if (auto* dialog = dynamic_cast<QDialog*>(&modal)) {
+    dialog->accept();
+  }
+}
+
+// Answers every modal window as answerModal does, noting their titles.
 inline ModalCloser answering(Qt::Key answer, std::vector<std::string>* titles = nullptr) {
   return ModalCloser([answer, titles](QWidget& modal) {
     if (titles) titles->push_back(modal.windowTitle().toStdString());
-    if (dynamic_cast<QuestionDialog*>(&modal)) {
-      if (answer == Qt::Key_unknown) {
-        modal.close();
-      } else {
-        QTest::keyClick(&modal, answer);
-      }
-    } else if (auto* names = dynamic_cast<NameDialog*>(&modal)) {
-      QTest::keyClicks(&names->nameEdit(), "Tester");
-      QTest::keyClick(&names->nameEdit(), Qt::Key_Return);
-    } else if (auto* dialog = dynamic_cast<QDialog*>(&modal)) {
-      dialog->accept();
-    }
+    answerModal(modal, answer);
   });
 }
 

@@ -247,11 +247,7 @@ TEST_F(ProgramTest, TimeRunningOutBehindTheSidePanelsHallOfFameClosesItBeforeThe
       return;
     }
     if (sidePanelTable && sidePanelTable->isVisible()) stackedOver.push_back(modal.windowTitle().toStdString());
-    if (auto* names = dynamic_cast<NameDialog*>(&modal)) {
-      QTest::keyClick(&names->nameEdit(), Qt::Key_Return);
-    } else if (auto* dialog = dynamic_cast<QDialog*>(&modal)) {
-      dialog->accept();
-    }
+    testing::answerModal(modal, Qt::Key_Return);
   });
   program.controller().rightPanEvents(10);
   ASSERT_NE(sidePanelTable, nullptr);
@@ -270,13 +266,7 @@ TEST_F(ProgramTest, EveryDialogOpensCentredOnTheMainWindow) {
     const QPoint centre = running->window().frameGeometry().center();
     if ((modal.frameGeometry().center() - centre).manhattanLength() > 4)
       offCentre.push_back(modal.windowTitle().toStdString());
-    if (dynamic_cast<QuestionDialog*>(&modal)) {
-      QTest::keyClick(&modal, Qt::Key_Return);
-    } else if (auto* names = dynamic_cast<NameDialog*>(&modal)) {
-      QTest::keyClick(&names->nameEdit(), Qt::Key_Return);
-    } else if (auto* dialog = dynamic_cast<QDialog*>(&modal)) {
-      dialog->accept();
-    }
+    testing::answerModal(modal, Qt::Key_Return);
   });
   Program program(environment());
   running = &program;
