@@ -93,6 +93,16 @@ class ProgramTest : public ::testing::Test {
     program.divertClick(mode);
     program.controller().rightPanEvents(16);
   }
+  // A fresh program run offers the stored game once, `answer` is given, and
+  // the program stays on the menu with no game in play.
+  void expectOfferedOnceAndLeftOnTheMenu(Qt::Key answer) {
+    auto closer = answering(answer);
+    Program program(environment());
+    ASSERT_EQ(program.start(), "");
+    EXPECT_EQ(closer.answered, 1);
+    EXPECT_TRUE(program.window().menuShown());
+    EXPECT_FALSE(program.state().gameActive);
+  }
   // How many questions a fresh program run asks at start.
   int questionsAtStart() {
     auto closer = answering(Qt::Key_Return);

@@ -121,14 +121,7 @@ TEST_F(ProgramTest, NoThanksDiscardsTheStoredGame) {
 
 TEST_F(ProgramTest, AQuestionClosedFromItsFrameAlsoDiscardsTheStoredGame) {
   saveAGameAndExit(2);
-  {
-    auto closer = answering(Qt::Key_unknown);
-    Program program(environment());
-    ASSERT_EQ(program.start(), "");
-    EXPECT_EQ(closer.answered, 1);
-    EXPECT_TRUE(program.window().menuShown());
-    EXPECT_FALSE(program.state().gameActive);
-  }
+  expectOfferedOnceAndLeftOnTheMenu(Qt::Key_unknown);
   EXPECT_EQ(questionsAtStart(), 0);
 }
 
@@ -208,12 +201,7 @@ TEST_F(ProgramTest, AStoredGameWhoseWordsDoNotFitItsPuzzleCountsAsNone) {
     text.replace(at, from.size(), to);
   }
   store.write("registry.reg", text);
-  auto closer = answering(Qt::Key_Return);
-  Program program(environment());
-  ASSERT_EQ(program.start(), "");
-  EXPECT_EQ(closer.answered, 1);
-  EXPECT_TRUE(program.window().menuShown());
-  EXPECT_FALSE(program.state().gameActive);
+  expectOfferedOnceAndLeftOnTheMenu(Qt::Key_Return);
 }
 
 TEST_F(ProgramTest, HallOfFameClickedTwiceOnTheMenuRaisesTheOpenWindow) {
