@@ -3,7 +3,8 @@
 #  - the time from starting the program to its main window mapped on screen
 #    with the menu drawn, over RUNS cold-store starts (median, min, max),
 #    alternating with starts of a bare Qt Widgets window of the same size
-#    (bench/bare_window.cpp), and the ratio of the two medians;
+#    (bench/bare_window.cpp), and the ratio of the two medians, both timed
+#    by bench/map_timer.cpp;
 #  - the memory it holds in play: resident set (VmRSS), its peak (VmHWM) and
 #    the proportional share (Pss) at the menu, then after starting a Classic
 #    game, clicking its tiles and opening the solutions.
@@ -27,30 +28,22 @@ memory() {  # pid label
 }
 
 bare=$top/build/bench/bare_window
-[ -x "$bare" ] || { echo "build first: cmake --build build --target bare_window" >&2; exit 1; }
-bare_up() { xdotool search --onlyvisible --name '^Bare Window$' 2>/dev/null | head -1; }
+timer=$top/build/bench/map_timer
+for tool in "$bare" "$timer"; do
+  [ -x "$tool" ] || { echo "build first: cmake --build build --target bare_window map_timer" >&2; exit 1; }
+done
 # median LIST...: the middle value of the numbers given.
 median() { printf '%s\n' "$@" | sort -n | sed -n "$(( ($# + 1) / 2 ))p"; }
 
+# map_timer starts each program and reports the X server's map event of its
+# window, so no polling delay enters the figures. The game draws its menu
+# before its window maps.
 times=()
 bare_times=()
 for ((i = 0; i < runs; i++)); do
-  t0=${EPOCHREALTIME/./}
-  "$bare" >/dev/null 2>>"${VORPEX_BENCH_LOG:-/dev/null}" &
-  bare_pid=$!
-  until [ -n "$(bare_up)" ]; do kill -0 "$bare_pid" 2>/dev/null || { echo "the bare window ended before it showed" >&2; exit 1; }; sleep 0.01; done
-  t1=${EPOCHREALTIME/./}
-  bare_times+=($(( (t1 - t0) / 1000 )))
-  kill "$bare_pid"; wait "$bare_pid" || true
-
+  bare_times+=("$("$timer" 'Bare Window' "$bare" 2>>"${VORPEX_BENCH_LOG:-/dev/null}")")
   rm -rf "$scratch/config"
-  t0=${EPOCHREALTIME/./}
-  XDG_CONFIG_HOME=$scratch/config "$program" >/dev/null 2>>"${VORPEX_BENCH_LOG:-/dev/null}" &
-  pid=$!
-  until [ -n "$(window_up)" ]; do kill -0 "$pid" 2>/dev/null || { echo "the game ended before it showed" >&2; exit 1; }; sleep 0.01; done
-  t1=${EPOCHREALTIME/./}
-  times+=($(( (t1 - t0) / 1000 )))
-  if ((i < runs - 1)); then kill "$pid"; wait "$pid" || true; fi
+  times+=("$(XDG_CONFIG_HOME=$scratch/config "$timer" 'Arcade Vorpex' "$program" 2>>"${VORPEX_BENCH_LOG:-/dev/null}")")
 done
 sorted=$(printf '%s\n' "${times[@]}" | sort -n)
 game_median=$(median "${times[@]}")
@@ -60,7 +53,11 @@ echo "start to main menu on screen, $runs cold starts: median $game_median ms," 
 echo "a bare Qt window of the same size, alternating with those: median $bare_median ms"
 echo "the game takes $(echo "scale=2; $game_median / $bare_median" | bc) times as long as a bare window"
 
-# The last run stays up for the memory figures.
+rm -rf "$scratch/config"
+XDG_CONFIG_HOME=$scratch/config "$program" >/dev/null 2>>"${VORPEX_BENCH_LOG:-/dev/null}" &
+pid=$!
+until [ -n "$(window_up)" ]; do kill -0 "$pid" 2>/dev/null || { echo "the game ended before it showed" >&2; exit 1; }; sleep 0.01; done
+# One more start stays up for the memory figures.
 sleep 0.5
 win=$(window_up)
 xdotool windowmove "$win" 0 0
