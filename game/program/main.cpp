@@ -17,6 +17,7 @@
 #include "program.h"
 #include "program_files.h"
 #include "file_system.h"
+#include "font_warm_up.h"
 #include "qt_sound_output.h"
 #include "single_instance.h"
 #include "termination_signals.h"
@@ -65,6 +66,8 @@ int main(int argc, char** argv) {
   }
   using namespace vorpex;
   GuardedApplication app(argc, argv);
+  // While the dictionary is checked and the main window built.
+  FontWarmUp fontWarmUp(MainWindow::captionFamilies(), MainWindow::captionPixelSize());
   Program* running = nullptr;
   // Before anything worth saving exists. A signal is acted on at the first
   // turn of an event loop, and none runs before the program exists.

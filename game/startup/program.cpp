@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QWindow>
+#include <future>
 
 #include "best_scores_window.h"
 #include "dictionary_check.h"
@@ -37,23 +38,16 @@ Program::Program(const ProgramEnvironment& environment)
 Program::~Program() = default;
 
 std::string Program::start() {
-  try {
-    const std::string problem = loadAndCheckDictionary(engine_, env_.appDir + files::kDictionary);
-    if (!problem.empty()) return problem;
-  } catch (const EngineBindingError& error) {
-    return error.what();
-  }
+  // The dictionary check reads and indexes the whole word list. It runs
+  // beside the building of the main window, which neither reads the
+  // settings nor touches the engine; the window is shown only once the
+  // check has passed, and the settings are read after it, as before.
+  std::future<std::string> dictionaryProblem = std::async(std::launch::async, [this] {
+    return loadAndCheckDictionary(engine_, env_.appDir + files::kDictionary);
+  });
 
-  for (int16_t level = 1; level <= MAX_LEVEL; ++level) state_.levelLength(static_cast<size_t>(level)) = level + 4;
-  loadSettings(state_, store_, *env_.messages);
-  // A size index the level table does not hold starts at the first level's width.
-  if (state_.solvingData.sizeIndex < 0 || state_.solvingData.sizeIndex >= MAX_LEVEL) state_.solvingData.sizeIndex = 0;
-  state_.boardWidth = state_.levelLength(static_cast<size_t>(state_.solvingData.sizeIndex) + 1);
-  sounds_.initSoundFiles(env_.appDir);
   kit_ = std::make_unique<DrawingKit>(env_.appDir + files::kSpriteSheet);
-
   window_ = std::make_unique<MainWindow>(state_, *kit_);
-  window_->boxes().stats(1).state = state_.solvingData.statsView;
   view_ = std::make_unique<WindowView>(*window_, state_, sounds_);
   puzzles_ = std::make_unique<EnginePuzzleMaker>(state_, engine_, *env_.random);
   session_ = std::make_unique<GameSession>(state_, *view_, *puzzles_);
@@ -65,10 +59,26 @@ std::string Program::start() {
         divertClick(b);
   };
   window_->onClose = [this] { unload(); };
+  // Drawn before the window maps, so that its first frame is the menu.
+  window_->mainMenu(true);
+
+  try {
+    const std::string problem = dictionaryProblem.get();
+    if (!problem.empty()) return problem;
+  } catch (const EngineBindingError& error) {
+    return error.what();
+  }
+
+  for (int16_t level = 1; level <= MAX_LEVEL; ++level) state_.levelLength(static_cast<size_t>(level)) = level + 4;
+  loadSettings(state_, store_, *env_.messages);
+  // A size index the level table does not hold starts at the first level's width.
+  if (state_.solvingData.sizeIndex < 0 || state_.solvingData.sizeIndex >= MAX_LEVEL) state_.solvingData.sizeIndex = 0;
+  state_.boardWidth = state_.levelLength(static_cast<size_t>(state_.solvingData.sizeIndex) + 1);
+  sounds_.initSoundFiles(env_.appDir);
+  window_->boxes().stats(1).state = state_.solvingData.statsView;
 
   window_->show();
   window_->resizeWindow();
-  waitUntilOnScreen();
   resumeAtStartUp();
   return {};
 }
@@ -87,8 +97,8 @@ void Program::waitUntilOnScreen() {
 }
 
 void Program::resumeAtStartUp() {
-  window_->mainMenu(true);
   if (!isGameStored(store_, *env_.messages)) return;
+  waitUntilOnScreen();
   QuestionDialog question(*kit_, window_.get());
   question.exec();
   // Closed by a signal rather than answered: the game stays stored.

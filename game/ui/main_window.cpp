@@ -25,6 +25,8 @@ constexpr double kPanelPoints = 12;
 constexpr double kTilePoints = 14;
 constexpr double kListPoints = 10;
 constexpr double kBoardPoints = 14.25;
+const char* const kBoardFamily = "Times New Roman";
+const char* const kMenuFamily = "Arial Narrow";
 
 // Sets the surface's font size for the life of the object, then restores it.
 class FontSize {
@@ -43,8 +45,8 @@ class FontSize {
 MainWindow::MainWindow(GameState& state, const DrawingKit& kit) : state_(state), kit_(kit) {
   setWindowTitle("Arcade Vorpex");
   setFixedSize(kWindowWidth, kWindowHeight);  // resizing and maximising snap back
-  board_.setFont("Times New Roman", kBoardPoints, true);
-  menu_.setFont("Arial Narrow", kBoardPoints, true);
+  board_.setFont(kBoardFamily, kBoardPoints, true);
+  menu_.setFont(kMenuFamily, kBoardPoints, true);
   boardWidget_ = new SurfaceWidget(board_, this);
   menuWidget_ = new SurfaceWidget(menu_, this);
   boardWidget_->onMouseMove = [this](int b, double x, double y) { pbGrid_MouseMove(b, x, y); };
@@ -53,6 +55,10 @@ MainWindow::MainWindow(GameState& state, const DrawingKit& kit) : state_(state),
   initMainMenuVar(menuBoxes_, menu_, kit_);
   setFocusPolicy(Qt::StrongFocus);
 }
+
+QStringList MainWindow::captionFamilies() { return {kMenuFamily, kBoardFamily}; }
+
+int MainWindow::captionPixelSize() { return pointsToPixels(kBoardPoints); }
 
 QLabel& MainWindow::pauseNotice() {
   // Made at the first pause: its style sheet alone took a fifth of the

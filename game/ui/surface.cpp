@@ -8,8 +8,14 @@ namespace vorpex {
 
 int pointsToPixels(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
-Surface::Surface(int width, int height) : image_(width, height, QImage::Format_RGB32) {
-  image_.fill(Qt::black);
+Surface::Surface(int width, int height) : width_(width), height_(height) {}
+
+QImage& Surface::made() const {
+  if (image_.isNull()) {
+    image_ = QImage(width_, height_, QImage::Format_RGB32);
+    image_.fill(Qt::black);
+  }
+  return image_;
 }
 
 void Surface::setFontSize(double points) {

@@ -18,12 +18,15 @@ int pointsToPixels(double points);
 
 class Surface {
  public:
+  // A black surface of that size. Its image is made at its first use: a
+  // surface the player never sees (the board, until a game starts) costs
+  // nothing at start-up.
   Surface(int width, int height);
 
-  QImage& image() { return image_; }
-  const QImage& image() const { return image_; }
-  int width() const { return image_.width(); }
-  int height() const { return image_.height(); }
+  QImage& image() { return made(); }
+  const QImage& image() const { return made(); }
+  int width() const { return width_; }
+  int height() const { return height_; }
 
   QFont& font() { return font_; }
   // The current font at `points` (converted to pixels at 96 dpi).
@@ -44,7 +47,11 @@ class Surface {
   int refreshCount() const { return refreshes_; }
 
  private:
-  QImage image_;
+  QImage& made() const;
+
+  int width_;
+  int height_;
+  mutable QImage image_;
   QFont font_;
   double points_ = 0;
   QPen pen_{QColor(0, 0, 0), 1};
