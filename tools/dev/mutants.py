@@ -2,10 +2,10 @@
 """Measures how well the tests guard the code: applies one small change at a
 time to the C++ sources of the folders given (a comparison flipped or
 loosened, && and || swapped, an arithmetic operator swapped, a constant moved
-by one, a statement removed, two adjacent statements swapped), rebuilds only
-the test programs that depend on the changed file, runs them, and reports
-every change that no test caught. A change that does not compile is not
-counted. The source is restored after each change, and on Ctrl+C.
+by one, a statement removed, two adjacent statements swapped), rebuilds and
+runs only the test programs that depend on the changed file, one at a time
+and the fastest first until one fails, and reports every change that no test
+caught. A change that does not compile is not counted. The source is restored after each change, and on Ctrl+C.
 
     tools/dev/mutants.py [--build DIR] [--only FILE:LINE ...] FOLDER...
 
@@ -206,9 +206,13 @@ def build_targets(build, programs):
     return subprocess.run(["ninja", "-C", build] + targets, capture_output=True).returncode == 0
 
 
-def run_tests(programs, envs, timeouts):
-    """True when some test failed or hung: the change was caught."""
+def caught(build, programs, envs, timeouts):
+    """Builds and runs the test programs one at a time, fastest first, and
+    stops at the first that fails or hangs: then the change was caught. None
+    when the change does not build."""
     for program in programs:
+        if not build_targets(build, [program]):
+            return None
         env, folder = envs[program]
         try:
             result = subprocess.run([program, "--gtest_fail_fast", "--gtest_brief=1"], cwd=folder,
@@ -285,9 +289,10 @@ def main():
                 continue
             with open(os.path.join(TOP, m.path), "w", encoding="utf-8") as f:
                 f.write(m.text)
-            if not build_targets(build, tests):
+            verdict = caught(build, tests, programs, timeouts)
+            if verdict is None:
                 outcome = "unbuilt"
-            elif run_tests(tests, programs, timeouts):
+            elif verdict:
                 outcome = "killed"
             else:
                 outcome = "survived"
