@@ -13,6 +13,7 @@
 
 #include "best_scores_window.h"
 #include "guarded_application.h"
+#include "leaks_ignored.h"
 #include "options_dialog.h"
 #include "program_fixture.h"
 #include "program_files.h"
@@ -195,6 +196,10 @@ TEST_F(ProgramEndTest, ALibraryLackingAFunctionIsRefusedAtStart) {
 }
 
 TEST_F(ProgramEndTest, AFailureInPlayIsCaughtAtTheEventLoopAndTheSettingsAreWritten) {
+  // The program leaves at once after a failure in play; this one returns
+  // into Qt, which leaves the failed click's event and the window's
+  // accessibility objects behind.
+  testing::LeaksIgnored leftBehind;
   TempDir folder;
   const std::filesystem::path shipped = VORPEX_APP_DIR;
   std::filesystem::copy_file(VORPEX_ENGINE_FAILING_IN_PLAY, folder.path() / files::kEngineLibrary);

@@ -19,6 +19,7 @@ import argparse
 import json
 import os
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -278,6 +279,8 @@ def main():
         timeouts[program] = 5 + 4 * (time.monotonic() - began)
     depending = {s: sorted(dependents(build, programs, s), key=lambda p: timeouts[p]) for s in sources}
 
+    # A kill (SIGTERM) restores the sources as Ctrl+C does.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
     counts = {"killed": 0, "survived": 0, "unbuilt": 0, "untested": 0}
     survivors = []
     originals = {s: open(os.path.join(TOP, s), encoding="utf-8").read() for s in sources}
