@@ -122,6 +122,38 @@ TEST_F(GameSessionTest, FoundWordsFitThePuzzleOnlyAsDistinctSolutionsWorthTheLev
   EXPECT_FALSE(foundWordsFitPuzzle(changed)) << "a level score that is not the words' points";
 }
 
+// A saved game's words are checked against the rebuilt puzzle: each a word
+// of 3 letters or more, no longer than the board, listed at its length.
+TEST_F(GameSessionTest, FoundWordsFitOnlyAtLengthsTheBoardHolds) {
+  session.newGame(MODE_CLASSIC);
+  enter("NET");  // the last word of its list
+  enter("ANTS");
+  ASSERT_TRUE(foundWordsFitPuzzle(state));
+  GameState changed = state;
+  SizeList& two = changed.wordsBySize[2];
+  two.words = OneBased<std::string>{"AN"};
+  two.count = 1;
+  changed.foundWords(1) = "AN";
+  changed.curLevelScore = wordPoints(2) + wordPoints(4);
+  EXPECT_FALSE(foundWordsFitPuzzle(changed)) << "two letters, though listed";
+  changed = state;
+  SizeList& six = changed.wordsBySize[6];
+  six.words = OneBased<std::string>{"ANTSEA"};
+  six.count = 1;
+  changed.foundWords(2) = "ANTSEA";
+  changed.curLevelScore = wordPoints(3) + wordPoints(6);
+  EXPECT_FALSE(foundWordsFitPuzzle(changed)) << "longer than the board of five, though listed";
+  changed.boardWidth = 6;
+  EXPECT_TRUE(foundWordsFitPuzzle(changed));
+  changed = state;
+  changed.boardWidth = 40;
+  changed.foundWords(2) = std::string(30, 'A');
+  EXPECT_FALSE(foundWordsFitPuzzle(changed)) << "longer than any list";
+  changed = state;
+  changed.nWordsFound = 3;
+  EXPECT_FALSE(foundWordsFitPuzzle(changed)) << "a count past the words stored";
+}
+
 TEST_F(GameSessionTest, WordNotInTheListIsAnsweredAndChangesNothing) {
   session.newGame(MODE_CLASSIC);
   spell("SAT");
@@ -143,6 +175,18 @@ TEST_F(GameSessionTest, TwentyWordsPutTheLastOneInTheBottomRow) {
   EXPECT_EQ(state.listTop, 8) << "rows 8 to 20 are the last page";
   for (int i = 0; i < 10; ++i) session.scrollUp();
   EXPECT_EQ(state.listTop, 1);
+}
+
+TEST(FoundWords, CountsOfALengthReadOnlyTheFirstNWords) {
+  const OneBased<std::string> words{"ANT", "TEN", "NEST", "ANTS", "NEATS", "TAN"};
+  EXPECT_EQ(countWordsOfLength(words, 6, 3), 3);
+  EXPECT_EQ(countWordsOfLength(words, 6, 4), 2);
+  EXPECT_EQ(countWordsOfLength(words, 6, 5), 1);
+  EXPECT_EQ(countWordsOfLength(words, 6, 6), 0);
+  EXPECT_EQ(countWordsOfLength(words, 5, 3), 2) << "the last word is not counted";
+  EXPECT_EQ(countWordsOfLength(words, 1, 3), 1);
+  EXPECT_EQ(countWordsOfLength(words, 0, 3), 0);
+  EXPECT_EQ(countWordsOfLength(words, 9, 3), 3) << "a count past the list stops at its end";
 }
 
 TEST(FoundWords, ShorterWordsFirstThenAlphabeticalWithoutRepeats) {
@@ -275,6 +319,9 @@ TEST_F(GameSessionTest, BestScoresRankAndInsertAsTheTableReads) {
   EXPECT_EQ(state.bestScores[1].scores(8), 50) << "the old row 8 dropped out";
   state.bestScores[2].scores(1) = 39999;
   EXPECT_EQ(findScoreRank(state, 2, 40000), 1);
+  insertBestScore(state, 1, 1, "low");
+  EXPECT_EQ(state.bestScores[1].names(8), "low") << "a score below every row still lands in the table";
+  EXPECT_EQ(state.bestScores[1].scores(7), 100);
   insertBestScore(state, 2, 40000, "x");
   EXPECT_EQ(state.bestScores[2].scores(1), 40000);
   EXPECT_EQ(storedPlayerName(std::string(25, 'n')), std::string(19, 'n'));

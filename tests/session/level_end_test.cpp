@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "found_words.h"
+#include "puzzle_fixture.h"
 #include "session_fixture.h"
 #include "sound_ids.h"
 
@@ -163,6 +164,8 @@ TEST_F(Scenario, CountdownRoundsAnExactHalfToTheEvenTenth) {
   EXPECT_EQ(formatTime(600, 3), "1:00.0");
   EXPECT_EQ(formatTime(599, 3), "0:59.9");
   EXPECT_EQ(formatTime(10, 2), "0:01");
+  EXPECT_EQ(formatTime(100, 2), "0:10");
+  EXPECT_EQ(formatTime(95, 2), "0:09");
   EXPECT_EQ(formatTime(-5, 3), "0:00.0") << "never below zero";
 }
 
@@ -219,6 +222,18 @@ TEST_F(Scenario, AScoreEqualToARowGoesBelowItAndOneBelowEveryRowStaysOut) {
   session.showSolution();
   EXPECT_FALSE(view.saw("ask name")) << "53 beats no row of 59";
   EXPECT_EQ(rowsNamed(state.bestScores[1], "Player"), 0);
+}
+
+TEST_F(Scenario, AScoreBeatingOnlyTheLastRowTakesItsPlace) {
+  fillTables(100);
+  state.bestScores[1].scores(8) = 5;
+  session.newGame(MODE_CLASSIC);
+  enter("ANT");
+  view.names = {"Last"};
+  session.showSolution();
+  EXPECT_EQ(state.bestScores[1].names(8), "Last");
+  EXPECT_EQ(state.bestScores[1].scores(8), 6);
+  EXPECT_EQ(state.bestScores[1].scores(7), 100);
 }
 
 TEST_F(Scenario, ANameOfTwentyLettersIsKeptToNineteenAndAnEmptyOneIsADash) {
@@ -292,6 +307,45 @@ TEST_F(Scenario, TheResultsViewForgetsThePointedRowEachTimeItOpens) {
   EXPECT_TRUE(view.saw("spell ANT"));
   session.resultsRowPointed(1);
   EXPECT_TRUE(view.saw("spell TAN"));
+  EXPECT_EQ(state.allWords.size(), 8u) << "level 2's words only";
+}
+
+// A game put aside with "Save and Exit" and taken up at the next start.
+TEST_F(Scenario, AResumedTimedGameShowsItsTimeInTenthsAndRunsTheClock) {
+  state.solvingData.gameMode = MODE_TIMED;
+  state.solvingData.curLevel = 2;
+  state.boardWidth = 6;
+  testing::fillPuzzle(state, 6);
+  state.timeRem = 615;
+  state.timeText = "stale";
+  session.restartStoredGame();
+  EXPECT_EQ(where(), "level 2");
+  EXPECT_EQ(state.timeText, "1:01.5");
+  EXPECT_TRUE(view.countdownRunning);
+  session.countdownTick();
+  EXPECT_EQ(state.timeRem, 614);
+}
+
+TEST_F(Scenario, AResumedClassicGameKeepsItsClockStoppedThroughAPause) {
+  state.solvingData.gameMode = MODE_CLASSIC;
+  state.solvingData.curLevel = 1;
+  testing::fillPuzzle(state, 5);
+  state.timeText = "0:10";
+  session.restartStoredGame();
+  EXPECT_EQ(state.timeText, "0:10") << "a classic game shows no time";
+  EXPECT_FALSE(view.countdownRunning);
+  session.enablePause(true);
+  session.enablePause(false);
+  EXPECT_FALSE(view.countdownRunning) << "a classic game never starts the clock";
+}
+
+// A starting level past the last (a damaged setting) starts no level.
+TEST_F(Scenario, AStartingLevelPastTheLastEndsTheGameAtOnce) {
+  state.solvingData.levelOption = 5;
+  session.newGame(MODE_CLASSIC);
+  EXPECT_EQ(puzzles.built, 0);
+  EXPECT_EQ(state.solvingData.curLevel, 4);
+  EXPECT_FALSE(state.gameActive);
 }
 
 }  // namespace
