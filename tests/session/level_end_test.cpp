@@ -108,6 +108,7 @@ TEST_P(LevelEndTest, SummaryScoreNextPlaceAndHallOfFame) {
     EXPECT_EQ(state.curLevelScore, 0);
     EXPECT_EQ(state.nWordsFound, 0);
     EXPECT_EQ(view.countdownRunning, c.mode == MODE_TIMED);
+    EXPECT_EQ(puzzles.lastNumber, -1) << "a new puzzle, never the last one again";
   } else {
     EXPECT_EQ(own.scores(1), c.score) << "the game's score, bonuses included, takes the top row";
     EXPECT_EQ(own.names(1), "Player");
@@ -255,7 +256,8 @@ TEST_F(Scenario, ANameOfTwentyLettersIsKeptToNineteenAndAnEmptyOneIsADash) {
 TEST_F(Scenario, AWordFoundAtPositionThirteenKeepsTheFirstPageAndFourteenScrolls) {
   session.newGame(MODE_CLASSIC);
   for (int i = 0; i < 12; ++i) addFoundWord(state, std::string("AA") + static_cast<char>('A' + i));
-  enter("NET");  // after AAA to AAL: the 13th
+  addFoundWord(state, "ZZZZ");
+  enter("NET");  // after AAA to AAL and before ZZZZ: the 13th of 14
   ASSERT_EQ(state.foundWords(13), "NET");
   EXPECT_EQ(state.listTop, 1);
   session.newGame(MODE_CLASSIC);
@@ -269,6 +271,68 @@ TEST_F(Scenario, AWordFoundAtPositionThirteenKeepsTheFirstPageAndFourteenScrolls
   EXPECT_EQ(state.listTop, 1);
   session.scrollUp();
   EXPECT_EQ(state.listTop, 1);
+}
+
+TEST_F(Scenario, TheClockEndsTheLevelAtZeroAndNotATickBefore) {
+  session.newGame(MODE_TIMED);
+  state.timeRem = 2;
+  session.countdownTick();
+  EXPECT_EQ(where(), "level 1");
+  EXPECT_EQ(state.timeText, "0:00");
+  session.countdownTick();
+  EXPECT_EQ(where(), "results");
+}
+
+TEST_F(Scenario, TilesOutsideTheRackAndKeysWithTooFewTilesChangeNothing) {
+  session.newGame(MODE_CLASSIC);
+  session.tileClicked(0, BUTTON_LEFT);
+  session.tileClicked(6, BUTTON_LEFT);
+  EXPECT_EQ(state.selCount, 0);
+  spell("A");
+  session.clrClicked();
+  EXPECT_EQ(state.selCount, 0) << "Clear frees a single tile too";
+  EXPECT_EQ(state.tileUsed(1), 0);
+  spell("AN");
+  session.keyPressed(KEY_BACKSPACE);
+  EXPECT_EQ(state.selCount, 0) << "Backspace clears two tiles";
+}
+
+// A held row climbs to the top, and keeps being the game's one row as it
+// climbs again.
+TEST_F(Scenario, AHeldRowClimbsToTheTopAndStaysTheGamesOneRow) {
+  fillTables(0);
+  state.bestScores[1].scores(1) = 50;
+  state.bestScores[1].names(1) = "Top";
+  session.newGame(MODE_CLASSIC);
+  for (const char* w : {"NEATS", "NEST", "ANTS", "ANT", "TAN"}) enter(w);
+  view.names = {"Ann", "Bob", "Cid"};
+  session.showSolution();
+  ASSERT_EQ(state.bestScores[1].names(2), "Ann");
+  session.advanceByClick();
+  for (const char* w : {"AENRST", "NEATS", "NEST", "ANTS", "ANT", "TAN"}) enter(w);  // 68 of 80
+  session.showSolution();
+  EXPECT_EQ(state.bestScores[1].names(1), "Ann");
+  EXPECT_EQ(state.bestScores[1].scores(1), 115);
+  EXPECT_EQ(state.bestScores[1].names(2), "Top");
+  session.advanceByClick();
+  enter("ANT");
+  session.showSolution();
+  EXPECT_EQ(state.bestScores[1].scores(1), 121);
+  EXPECT_EQ(rowsNamed(state.bestScores[1], "Ann"), 1);
+  EXPECT_EQ(rowsNamed(state.bestScores[1], "Bob"), 0) << "the name is asked once a game";
+}
+
+TEST_F(Scenario, OnlyTheResultsSpellAPointedWordAndTheLastOneToo) {
+  session.newGame(MODE_CLASSIC);
+  session.resultsRowPointed(0);
+  EXPECT_FALSE(view.saw("spell ANT")) << "not during play";
+  session.showSolution();
+  session.resultsRowPointed(6);
+  EXPECT_TRUE(view.saw("spell NEATS")) << "the seventh and last word";
+  view.clear();
+  session.resultsRowPointed(7);
+  session.resultsRowPointed(-1);
+  EXPECT_TRUE(view.events.empty());
 }
 
 TEST_F(Scenario, ClicksInPlayClearTheMessageLineButNotTheResultsOne) {
@@ -318,9 +382,15 @@ TEST_F(Scenario, AResumedTimedGameShowsItsTimeInTenthsAndRunsTheClock) {
   testing::fillPuzzle(state, 6);
   state.timeRem = 615;
   state.timeText = "stale";
+  state.listTop = 5;
+  state.bestScores[1].scores(1) = 300;
+  state.bestScores[2].scores(1) = 200;
+  state.bestScores[2].scores(2) = 100;
   session.restartStoredGame();
   EXPECT_EQ(where(), "level 2");
   EXPECT_EQ(state.timeText, "1:01.5");
+  EXPECT_EQ(state.listTop, 1) << "the word list from its first row";
+  EXPECT_EQ(state.bestScoreText, "200") << "the timed table's top row";
   EXPECT_TRUE(view.countdownRunning);
   session.countdownTick();
   EXPECT_EQ(state.timeRem, 614);

@@ -52,11 +52,13 @@ inline int tileOf(const GameState& state, char letter) {
 class FixedPuzzles : public PuzzleMaker {
  public:
   explicit FixedPuzzles(GameState& state) : state_(state) {}
-  void buildPuzzle(int32_t) override {
+  void buildPuzzle(int32_t number) override {
     ++built;
+    lastNumber = number;
     fillPuzzle(state_, state_.boardWidth);
   }
   int built = 0;
+  int32_t lastNumber = 0;  // -1 asks for a new puzzle, as every level start does
 
  private:
   GameState& state_;
