@@ -273,6 +273,19 @@ TEST_F(Scenario, AWordFoundAtPositionThirteenKeepsTheFirstPageAndFourteenScrolls
   EXPECT_EQ(state.listTop, 1);
 }
 
+TEST_F(Scenario, ANewLevelStartsUnpausedWithItsListAtTheTop) {
+  session.newGame(MODE_TIMED);
+  for (int i = 0; i < 16; ++i) addFoundWord(state, std::string("AA") + static_cast<char>('A' + i));
+  enter("NET");
+  ASSERT_GT(state.listTop, 1);
+  session.enablePause(true);
+  session.keyPressed(KEY_SKIP_LEVEL);
+  EXPECT_FALSE(session.paused());
+  EXPECT_TRUE(view.countdownRunning);
+  EXPECT_EQ(state.listTop, 1);
+  EXPECT_EQ(state.nWordsFound, 0);
+}
+
 TEST_F(Scenario, TheClockEndsTheLevelAtZeroAndNotATickBefore) {
   session.newGame(MODE_TIMED);
   state.timeRem = 2;
@@ -335,6 +348,40 @@ TEST_F(Scenario, OnlyTheResultsSpellAPointedWordAndTheLastOneToo) {
   EXPECT_TRUE(view.events.empty());
 }
 
+// What the player sees after each click: the picked tiles gone from the
+// rack and spelled in the slots, the score and the time in the side panel.
+TEST_F(Scenario, TheScreenShowsEveryPickTakeBackWordAndTick) {
+  session.newGame(MODE_TIMED);
+  EXPECT_EQ(view.onScreen.rack, "AENST");
+  EXPECT_EQ(view.onScreen.panel, "Score 0 | Best 0 | Time 0:37.9 | Level 1");
+  spell("AN");
+  EXPECT_EQ(view.onScreen.rack, "_E_ST");
+  EXPECT_EQ(view.onScreen.slots, "AN");
+  session.tileClicked(testing::tileOf(state, 'T'), BUTTON_LEFT);
+  session.tileClicked(state.selOrder(3), BUTTON_LEFT);  // the T goes back
+  EXPECT_EQ(view.onScreen.rack, "_E_ST");
+  EXPECT_EQ(view.onScreen.slots, "AN");
+  spell("T");
+  session.enterClicked();
+  EXPECT_EQ(view.onScreen.rack, "AENST");
+  EXPECT_EQ(view.onScreen.slots, "");
+  EXPECT_EQ(view.onScreen.panel, "Score 6 | Best 0 | Time 0:37.9 | Level 1");
+  session.countdownTick();
+  EXPECT_EQ(view.onScreen.panel, "Score 6 | Best 0 | Time 0:37 | Level 1");
+  session.keyPressed(KEY_SKIP_LEVEL);
+  EXPECT_EQ(view.onScreen.rack, "AENRST");
+  EXPECT_EQ(view.onScreen.panel, "Score 6 | Best 0 | Time 0:50.0 | Level 2");
+}
+
+TEST_F(Scenario, ARightClickOnTheLastTileOfANonWordKeepsTheWord) {
+  session.newGame(MODE_CLASSIC);
+  spell("TNA");
+  session.tileClicked(state.selOrder(3), BUTTON_RIGHT);
+  EXPECT_TRUE(view.saw("message 2"));
+  EXPECT_EQ(state.selCount, 3);
+  EXPECT_EQ(view.onScreen.slots, "TNA");
+}
+
 TEST_F(Scenario, ClicksInPlayClearTheMessageLineButNotTheResultsOne) {
   session.newGame(MODE_CLASSIC);
   enter("TNA");  // not a word
@@ -365,6 +412,8 @@ TEST_F(Scenario, TheResultsViewForgetsThePointedRowEachTimeItOpens) {
   // spells the first row again when pointed.
   session.advanceByClick();
   ASSERT_EQ(where(), "level 2");
+  EXPECT_EQ(state.listMode, LIST_FOUND) << "the new level lists the words found";
+  EXPECT_FALSE(state.showingResults);
   session.showSolution();
   view.clear();
   session.resultsRowPointed(0);

@@ -14,20 +14,44 @@ namespace vorpex::testing {
 
 class RecordingView : public GameView {
  public:
-  void drawBoard() override { log("board"); }
-  void drawRack() override { log("rack"); }
-  void drawTile(int tile) override { log("tile " + std::to_string(tile)); }
-  void drawAnswerSlots() override { log("slots"); }
-  void drawWordInSlots(const std::string& word) override { log("spell " + word); }
+  void drawBoard() override {
+    log("board");
+    if (!game) return;
+    drawn.rack = rackShown(0);
+    drawn.slots = slotsShown();
+    drawn.panel = panelShown();
+  }
+  void drawRack() override {
+    log("rack");
+    if (game) drawn.rack = rackShown(0);
+  }
+  void drawTile(int tile) override {
+    log("tile " + std::to_string(tile));
+    if (game) drawn.rack = rackShown(tile);
+  }
+  void drawAnswerSlots() override {
+    log("slots");
+    if (game) drawn.slots = slotsShown();
+  }
+  void drawWordInSlots(const std::string& word) override {
+    log("spell " + word);
+    drawn.slots = word;
+  }
   void drawWordList(int32_t framedRow) override { log("list " + std::to_string(framedRow)); }
   void drawFoundStats() override { log("stats"); }
   void drawProgressArea() override { log("progress"); }
-  void drawReadOuts() override { log("readouts"); }
+  void drawReadOuts() override {
+    log("readouts");
+    if (game) drawn.panel = panelShown();
+  }
   void showMessage(int id, const std::string& points) override {
     log("message " + std::to_string(id) + (points.empty() ? "" : " " + points));
   }
   void showResultsControls() override { log("results"); }
-  void refresh() override { log("refresh"); }
+  void refresh() override {
+    log("refresh");
+    onScreen = drawn;
+  }
   void playSound(int id) override { log("sound " + std::to_string(id)); }
   void stopSound() override { log("stop sound"); }
   void pauseInput(int ms) override { log("wait " + std::to_string(ms)); }
@@ -54,6 +78,17 @@ class RecordingView : public GameView {
   bool saw(const std::string& event) const { return std::find(events.begin(), events.end(), event) != events.end(); }
   void clear() { events.clear(); }
 
+  // What the player sees, when `game` is set: the rack (a used tile as
+  // '_'), the answer slots and the side panel's read-outs, each as last
+  // drawn from the state, on screen once refreshed. drawBoard draws them
+  // all, as the window's board does.
+  struct Screen {
+    std::string rack, slots, panel;
+    bool operator==(const Screen&) const = default;
+  };
+  const GameState* game = nullptr;
+  Screen drawn, onScreen;
+
   std::vector<std::string> events;
   std::vector<std::string> summaries;
   std::deque<std::string> names;
@@ -61,6 +96,25 @@ class RecordingView : public GameView {
 
  private:
   void log(std::string event) { events.push_back(std::move(event)); }
+  // The rack as drawn; `only` > 0 redraws that tile alone over the last drawing.
+  std::string rackShown(int only) const {
+    std::string rack = drawn.rack;
+    rack.resize(game->rack.size(), ' ');
+    for (size_t t = 1; t <= game->rack.size(); ++t)
+      if (only == 0 || t == static_cast<size_t>(only))
+        rack[t - 1] = game->tileUsed.size() >= t && game->tileUsed(t) ? '_' : static_cast<char>(game->rack(t));
+    return rack;
+  }
+  std::string slotsShown() const {
+    std::string slots;
+    for (int k = 1; k <= game->selCount; ++k)
+      slots += static_cast<char>(game->rack(static_cast<size_t>(game->selOrder(static_cast<size_t>(k)))));
+    return slots;
+  }
+  std::string panelShown() const {
+    return "Score " + std::to_string(game->score) + " | Best " + game->bestScoreText + " | Time " + game->timeText +
+           " | Level " + std::to_string(game->solvingData.curLevel);
+  }
 };
 
 

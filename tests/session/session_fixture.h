@@ -25,6 +25,7 @@ class SessionTest : public ::testing::Test {
     state.solvingData.timeOption = 1;
     for (int t = 1; t <= 2; ++t)
       for (size_t r = 1; r <= 8; ++r) state.bestScores[static_cast<size_t>(t)].names(r) = "Anononymous";
+    view.game = &state;
   }
   void spell(const std::string& word) {
     for (char c : word) session.tileClicked(tileOf(state, c), BUTTON_LEFT);
