@@ -65,6 +65,7 @@ const LevelEnd kLevelEnds[] = {
     {"LastTimedTimeOutAtTheTargetWins", MODE_TIMED, 4, kTarget4, End::TimeOut, kWon, 77, "menu"},
     {"LastTimedTimeOutBelowIsGameOverNotExcellent", MODE_TIMED, 4, "ANT", End::TimeOut, kLostLevel4, 6, "results"},
     {"LastClassicSkipKeyEndsTheGame", MODE_CLASSIC, 4, "ANT", End::SkipKey, nullptr, 6, "results"},
+    {"LastTimedSkipKeyEndsTheGameAndItsClock", MODE_TIMED, 4, "ANT", End::SkipKey, nullptr, 6, "results"},
     {"LastTimedShowSolutionEndsTheGame", MODE_TIMED, 4, "ANT", End::ShowSolution, nullptr, 6, "results"},
     {"LastClassicMainMenuBelowIsGameOver", MODE_CLASSIC, 4, "ANT", End::MainMenu, kLostLevel4, 6, "menu"},
     {"LastTimedMainMenuAtTheTargetIsExcellent", MODE_TIMED, 4, kTarget4, End::MainMenu, kWon, 77, "menu"},
@@ -286,6 +287,46 @@ TEST_F(Scenario, ANewLevelStartsUnpausedWithItsListAtTheTop) {
   EXPECT_EQ(state.nWordsFound, 0);
 }
 
+// The list shows 13 rows: a new word brings its row into view, a word found
+// again too, and the results open on all the words from the first.
+TEST_F(Scenario, TheListShowsEachWordAsItIsFoundAndTheResultsFromTheTop) {
+  session.newGame(MODE_CLASSIC);
+  for (int i = 0; i < 16; ++i) addFoundWord(state, std::string("ZZ") + static_cast<char>('A' + i));
+  enter("NET");  // the first of 17
+  EXPECT_EQ(state.listTop, 1);
+  EXPECT_EQ(view.onScreen.list.substr(0, 7), "NET ZZA");
+  for (int i = 0; i < 4; ++i) session.scrollDown();
+  EXPECT_EQ(view.onScreen.list.substr(0, 3), "ZZD");
+  session.scrollDown();
+  EXPECT_EQ(state.listTop, 5) << "rows 5 to 17 are the last page";
+  session.scrollUp();
+  EXPECT_EQ(view.onScreen.list.substr(0, 3), "ZZC");
+  enter("NET");  // found again: its row comes back into view
+  EXPECT_EQ(state.listTop, 1);
+  EXPECT_EQ(view.onScreen.list.substr(0, 3), "NET");
+  EXPECT_EQ(view.onScreen.slots, "NET") << "a repeated word stays in the slots";
+  session.clrClicked();
+  for (int i = 0; i < 4; ++i) session.scrollDown();
+  enter("TEN");  // new, at position 2
+  EXPECT_EQ(state.listTop, 1);
+  EXPECT_EQ(view.onScreen.list.substr(0, 11), "NET TEN ZZA");
+  session.scrollDown();
+  session.showSolution();
+  EXPECT_EQ(state.listTop, 1);
+  EXPECT_EQ(view.onScreen.list, "ANT TAN TEN NET NEST ANTS NEATS");
+  session.showSolution();
+  EXPECT_EQ(where(), "results") << "a second Show Solution changes nothing";
+}
+
+TEST_F(Scenario, ShowSolutionOnTheMenuDoesNothing) {
+  session.newGame(MODE_CLASSIC);
+  session.leaveToMenu();
+  view.clear();
+  session.showSolution();
+  EXPECT_FALSE(view.saw("results"));
+  EXPECT_FALSE(state.showingResults);
+}
+
 TEST_F(Scenario, TheClockEndsTheLevelAtZeroAndNotATickBefore) {
   session.newGame(MODE_TIMED);
   state.timeRem = 2;
@@ -304,7 +345,8 @@ TEST_F(Scenario, TilesOutsideTheRackAndKeysWithTooFewTilesChangeNothing) {
   spell("A");
   session.clrClicked();
   EXPECT_EQ(state.selCount, 0) << "Clear frees a single tile too";
-  EXPECT_EQ(state.tileUsed(1), 0);
+  EXPECT_EQ(view.onScreen.rack, "AENST");
+  EXPECT_EQ(view.onScreen.slots, "");
   spell("AN");
   session.keyPressed(KEY_BACKSPACE);
   EXPECT_EQ(state.selCount, 0) << "Backspace clears two tiles";

@@ -20,6 +20,7 @@ class RecordingView : public GameView {
     drawn.rack = rackShown(0);
     drawn.slots = slotsShown();
     drawn.panel = panelShown();
+    drawn.list = listShown();
   }
   void drawRack() override {
     log("rack");
@@ -37,7 +38,10 @@ class RecordingView : public GameView {
     log("spell " + word);
     drawn.slots = word;
   }
-  void drawWordList(int32_t framedRow) override { log("list " + std::to_string(framedRow)); }
+  void drawWordList(int32_t framedRow) override {
+    log("list " + std::to_string(framedRow));
+    if (game) drawn.list = listShown();
+  }
   void drawFoundStats() override { log("stats"); }
   void drawProgressArea() override { log("progress"); }
   void drawReadOuts() override {
@@ -79,11 +83,11 @@ class RecordingView : public GameView {
   void clear() { events.clear(); }
 
   // What the player sees, when `game` is set: the rack (a used tile as
-  // '_'), the answer slots and the side panel's read-outs, each as last
-  // drawn from the state, on screen once refreshed. drawBoard draws them
-  // all, as the window's board does.
+  // '_'), the answer slots, the side panel's read-outs and the word list's
+  // visible rows, each as last drawn from the state, on screen once
+  // refreshed. drawBoard draws them all, as the window's board does.
   struct Screen {
-    std::string rack, slots, panel;
+    std::string rack, slots, panel, list;
     bool operator==(const Screen&) const = default;
   };
   const GameState* game = nullptr;
@@ -110,6 +114,17 @@ class RecordingView : public GameView {
     for (int k = 1; k <= game->selCount; ++k)
       slots += static_cast<char>(game->rack(static_cast<size_t>(game->selOrder(static_cast<size_t>(k)))));
     return slots;
+  }
+  // The visible rows of the list, "FIRST ... LAST", from listTop on.
+  std::string listShown() const {
+    const OneBased<std::string>& words = game->listMode == LIST_ALL ? game->allWords : game->foundWords;
+    const size_t count = game->listMode == LIST_ALL ? words.size() : static_cast<size_t>(game->nWordsFound);
+    std::string rows;
+    for (size_t i = static_cast<size_t>(game->listTop); i < static_cast<size_t>(game->listTop) + kVisibleListRows &&
+                                                         i <= count && i <= words.size();
+         ++i)
+      rows += (rows.empty() ? "" : " ") + words(i);
+    return rows;
   }
   std::string panelShown() const {
     return "Score " + std::to_string(game->score) + " | Best " + game->bestScoreText + " | Time " + game->timeText +
