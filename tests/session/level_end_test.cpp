@@ -96,6 +96,7 @@ TEST_P(LevelEndTest, SummaryScoreNextPlaceAndHallOfFame) {
   } else {
     EXPECT_TRUE(view.summaries.empty()) << view.summaries.front();
   }
+  EXPECT_EQ(view.summariesOverARunningClock, 0) << "the clock stops before the summary opens";
   EXPECT_EQ(state.score, c.score);
   EXPECT_EQ(where(), c.next);
 
@@ -329,6 +330,9 @@ TEST_F(Scenario, ShowSolutionOnTheMenuDoesNothing) {
 
 TEST_F(Scenario, TheClockEndsTheLevelAtZeroAndNotATickBefore) {
   session.newGame(MODE_TIMED);
+  state.timeRem = 10;
+  session.countdownTick();
+  EXPECT_EQ(state.timeText, "0:00") << "the text follows the tick that crossed the second";
   state.timeRem = 2;
   session.countdownTick();
   EXPECT_EQ(where(), "level 1");

@@ -68,6 +68,7 @@ class RecordingView : public GameView {
   void showMainMenu() override { log("menu"); }
   void showLevelSummary(const std::string& text) override {
     summaries.push_back(text);
+    if (countdownRunning) summariesOverARunningClock += 1;
     log("summary");
   }
   std::string askPlayerName() override {
@@ -95,6 +96,7 @@ class RecordingView : public GameView {
 
   std::vector<std::string> events;
   std::vector<std::string> summaries;
+  int summariesOverARunningClock = 0;  // a summary must never wait while time runs out
   std::deque<std::string> names;
   bool countdownRunning = false;
 

@@ -45,11 +45,13 @@ class SessionTest : public ::testing::Test {
     for (size_t t = 1; t <= 2; ++t)
       for (size_t r = 1; r <= 8; ++r) state.bestScores[t].scores(r) = score;
   }
-  // Where the player is: "level N" in play, "results", or "menu".
+  // Where the player is: "level N" in play, "results", or "menu" when the
+  // menu was the last thing shown.
   std::string where() const {
     if (state.gameActive) return "level " + std::to_string(state.solvingData.curLevel);
-    if (state.showingResults && (view.events.empty() || view.events.back() != "menu")) return "results";
-    return view.saw("menu") ? "menu" : "nowhere";
+    const bool menuLast = !view.events.empty() && view.events.back() == "menu";
+    if (menuLast) return "menu";
+    return state.showingResults ? "results" : "nowhere";
   }
   static int rowsNamed(const ScoreTable& table, const std::string& name) {
     int rows = 0;
