@@ -81,6 +81,7 @@ DictStatus LangDict::readBytes(const uint8_t* data, size_t size) {
 
 DictStatus LangDict::adoptNodes(std::vector<uint32_t> nodes) {
   nodes_ = std::move(nodes);
+  repeatedLetters_ = false;  // of this graph alone, not of one adopted before
   const DictStatus status = check();
   if (status != DictStatus::ok) {
     nodes_.clear();

@@ -115,6 +115,45 @@ TEST(LangDict, MoreNodesThanChildIndexesAddressAreRefused) {
   std::vector<uint32_t> nodes(node::kMaxNodes + 1, node::make('a', true, false, 0));
   PuzzleEngine engine;
   EXPECT_EQ(engine.load(dir.write("huge", fileBytes(nodes))), DictStatus::tooManyNodes);
+  nodes.pop_back();  // exactly as many as the child index can address
+  LangDict dict;
+  EXPECT_EQ(dict.loadDictionary(dir.write("largest", fileBytes(nodes))), DictStatus::ok);
+  EXPECT_EQ(dict.nodeCount(), node::kMaxNodes);
+}
+
+TEST(LangDict, OneWholeNodeAfterTheHeaderIsAGraph) {
+  TempDir dir;
+  const std::vector<uint8_t> bytes = fileBytes({node::make('a', true, false, 0)});
+  ASSERT_EQ(bytes.size(), kHeaderSize + 4);
+  LangDict fromFile, fromMemory;
+  EXPECT_EQ(fromFile.loadDictionary(dir.write("one", bytes)), DictStatus::ok);
+  EXPECT_EQ(fromMemory.readBytes(bytes.data(), bytes.size()), DictStatus::ok);
+  EXPECT_EQ(fromMemory.readBytes(bytes.data(), bytes.size() - 1), DictStatus::noCompleteNode);
+}
+
+// The fuzzer and the tests read dictionaries from memory: that reading must
+// give what reading the same bytes from a file gives.
+TEST(LangDict, BytesInMemoryReadAsTheSameFile) {
+  TempDir dir;
+  std::vector<uint8_t> bytes = fileBytes(graphOf(kSample));
+  for (size_t i = 0; i < kHeaderSize; ++i) bytes[i] = static_cast<uint8_t>(i * 7 + 3);
+  PuzzleEngine fromFile, fromMemory;
+  ASSERT_EQ(fromFile.load(dir.write("sample", bytes)), DictStatus::ok);
+  ASSERT_EQ(fromMemory.loadBytes(bytes.data(), bytes.size()), DictStatus::ok);
+  EXPECT_EQ(allWords(fromMemory), allWords(fromFile));
+  EXPECT_EQ(fromMemory.dict().nodeCount(), fromFile.dict().nodeCount());
+  EXPECT_EQ(fromMemory.dict().headerBlock(), fromFile.dict().headerBlock());
+  EXPECT_EQ(fromMemory.dict().headerBlock()[1], 10);
+}
+
+TEST(LangDict, ALetterRepeatedAmongSiblingsIsNoticed) {
+  LangDict dict;
+  ASSERT_EQ(dict.adoptNodes({node::make('a', true, true, 0), node::make('b', true, false, 0)}), DictStatus::ok);
+  EXPECT_FALSE(dict.hasRepeatedLetters());
+  ASSERT_EQ(dict.adoptNodes({node::make('c', true, true, 0), node::make('c', true, false, 0)}), DictStatus::ok);
+  EXPECT_TRUE(dict.hasRepeatedLetters());
+  ASSERT_EQ(dict.adoptNodes({node::make('c', true, false, 0), node::make('c', true, false, 0)}), DictStatus::ok);
+  EXPECT_FALSE(dict.hasRepeatedLetters()) << "two groups of one letter each";
 }
 
 // Every node of the root group and of a shared group points at the shared
