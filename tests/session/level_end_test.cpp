@@ -141,6 +141,19 @@ TEST_F(Scenario, AdvanceIsOfferedFromExactlyTheTargetAndNotBelow) {
   EXPECT_TRUE(session.advanceOffered());
 }
 
+// No set of the fixed puzzle's words makes exactly 76 at level 4, so the
+// level score is set as if they did.
+TEST_F(Scenario, TimeRunningOutAtExactlyTheLastTargetWinsTheGame) {
+  state.solvingData.levelOption = 4;
+  session.newGame(MODE_TIMED);
+  ASSERT_EQ(state.targetScore, 76);
+  state.curLevelScore = state.score = 76;
+  state.timeRem = 1;
+  session.countdownTick();
+  EXPECT_EQ(view.summaries, std::vector<std::string>{kWon});
+  EXPECT_EQ(where(), "menu");
+}
+
 TEST_F(Scenario, ALevelStartsWithItsTimeInTenthsAndTicksInSeconds) {
   session.newGame(MODE_TIMED);
   EXPECT_EQ(state.timeRem, 379) << "59 points at 0.575 s each, and 4 s";
