@@ -121,6 +121,26 @@ TEST(LangDict, MoreNodesThanChildIndexesAddressAreRefused) {
   EXPECT_EQ(dict.nodeCount(), node::kMaxNodes);
 }
 
+// A refused file leaves nothing of an earlier graph or of its own header.
+TEST(LangDict, ARefusedFileLeavesAnEmptyGraphAndHeader) {
+  TempDir dir;
+  std::vector<uint8_t> bytes = fileBytes(graphOf(kSample));
+  for (size_t i = 0; i < kHeaderSize; ++i) bytes[i] = 0xAB;
+  const std::array<uint8_t, kHeaderSize> zeros{};
+  LangDict dict;
+  ASSERT_EQ(dict.loadDictionary(dir.write("good", bytes)), DictStatus::ok);
+  EXPECT_EQ(dict.loadDictionary((dir.path() / "absent").string()), DictStatus::cannotRead);
+  EXPECT_EQ(dict.nodeCount(), 0u);
+  EXPECT_EQ(dict.headerBlock(), zeros);
+  ASSERT_EQ(dict.readBytes(bytes.data(), bytes.size()), DictStatus::ok);
+  EXPECT_EQ(dict.readBytes(bytes.data(), 100), DictStatus::noCompleteNode);
+  EXPECT_EQ(dict.headerBlock(), zeros);
+  bytes.resize(bytes.size() - 4);  // the last group now runs off the end
+  EXPECT_EQ(dict.readBytes(bytes.data(), bytes.size()), DictStatus::groupRunsOffEnd);
+  EXPECT_EQ(dict.headerBlock(), zeros);
+  EXPECT_EQ(dict.nodeCount(), 0u);
+}
+
 TEST(LangDict, OneWholeNodeAfterTheHeaderIsAGraph) {
   TempDir dir;
   const std::vector<uint8_t> bytes = fileBytes({node::make('a', true, false, 0)});

@@ -315,9 +315,12 @@ TEST_F(Scenario, TheListShowsEachWordAsItIsFoundAndTheResultsFromTheTop) {
   EXPECT_EQ(state.listTop, 5) << "rows 5 to 17 are the last page";
   session.scrollUp();
   EXPECT_EQ(view.onScreen.list.substr(0, 3), "ZZC");
-  enter("NET");  // found again: its row comes back into view
+  enter("NET");  // found again: its row comes back into view, framed for a moment
   EXPECT_EQ(state.listTop, 1);
-  EXPECT_EQ(view.onScreen.list.substr(0, 3), "NET");
+  EXPECT_EQ(view.onScreen.list.substr(0, 3), "NET") << "and the frame is gone after";
+  session.scrollDown();
+  session.scrollUp();
+  EXPECT_EQ(view.onScreen.list.substr(0, 3), "NET") << "no frame after scrolling";
   EXPECT_EQ(view.onScreen.slots, "NET") << "a repeated word stays in the slots";
   session.clrClicked();
   for (int i = 0; i < 4; ++i) session.scrollDown();
@@ -413,7 +416,10 @@ TEST_F(Scenario, TheScreenShowsEveryPickTakeBackWordAndTick) {
   session.newGame(MODE_TIMED);
   EXPECT_EQ(view.onScreen.rack, "AENST");
   EXPECT_EQ(view.onScreen.panel, "Score 0 | Best 0 | Time 0:37.9 | Level 1");
-  spell("AN");
+  spell("A");
+  EXPECT_EQ(view.onScreen.rack, "_ENST");
+  EXPECT_EQ(view.onScreen.slots, "A");
+  spell("N");
   EXPECT_EQ(view.onScreen.rack, "_E_ST");
   EXPECT_EQ(view.onScreen.slots, "AN");
   session.tileClicked(testing::tileOf(state, 'T'), BUTTON_LEFT);
@@ -475,10 +481,10 @@ TEST_F(Scenario, TheResultsViewForgetsThePointedRowEachTimeItOpens) {
   EXPECT_FALSE(state.showingResults);
   session.showSolution();
   view.clear();
+  session.resultsRowPointed(1);
+  EXPECT_TRUE(view.saw("spell TAN")) << "the first row pointed in a new results view";
   session.resultsRowPointed(0);
   EXPECT_TRUE(view.saw("spell ANT"));
-  session.resultsRowPointed(1);
-  EXPECT_TRUE(view.saw("spell TAN"));
   EXPECT_EQ(state.allWords.size(), 8u) << "level 2's words only";
 }
 
@@ -523,7 +529,52 @@ TEST_F(Scenario, AStartingLevelPastTheLastEndsTheGameAtOnce) {
   session.newGame(MODE_CLASSIC);
   EXPECT_EQ(puzzles.built, 0);
   EXPECT_EQ(state.solvingData.curLevel, 4);
-  EXPECT_FALSE(state.gameActive);
+  EXPECT_EQ(where(), "results");
+}
+
+TEST_F(Scenario, EscapeWithAWordInTheSlotsPausesWithoutEnteringIt) {
+  session.newGame(MODE_CLASSIC);
+  spell("ANT");
+  session.keyPressed(KEY_ESCAPE);
+  EXPECT_TRUE(session.paused());
+  EXPECT_EQ(state.score, 0);
+  EXPECT_EQ(state.selCount, 3);
+  session.enablePause(false);
+  session.minimized();
+  EXPECT_TRUE(session.paused()) << "minimising the window pauses a game";
+  session.enablePause(false);
+  session.leaveToMenu();
+  session.minimized();
+  EXPECT_FALSE(session.paused()) << "but not the menu";
+}
+
+// A resumed game is a game of its own: it does not inherit the row, the
+// pause, the results view or the screen of the game before it.
+TEST_F(Scenario, AResumedGameStartsCleanAfterAnotherGame) {
+  session.newGame(MODE_CLASSIC);
+  enter("ANT");
+  view.names = {"First", "Second"};
+  session.showSolution();
+  ASSERT_EQ(state.bestScores[1].names(1), "First");
+  session.enablePause(true);
+  state.solvingData.curLevel = 1;
+  testing::fillPuzzle(state, 5);
+  state.nWordsFound = 0;
+  state.foundWords.clear();
+  state.curLevelScore = 0;
+  state.score = 6;
+  view.drawn = {};
+  view.onScreen = {};
+  session.restartStoredGame();
+  EXPECT_FALSE(session.paused());
+  EXPECT_EQ(state.listMode, LIST_FOUND);
+  EXPECT_FALSE(state.showingResults);
+  EXPECT_EQ(view.onScreen.rack, "AENST");
+  EXPECT_EQ(view.onScreen.panel, "Score 6 | Best 6 | Time  | Level 1");
+  enter("TEN");
+  session.showSolution();
+  EXPECT_EQ(state.bestScores[1].names(1), "Second") << "a row of its own";
+  EXPECT_EQ(state.bestScores[1].names(2), "First");
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ class RecordingView : public GameView {
     drawn.rack = rackShown(0);
     drawn.slots = slotsShown();
     drawn.panel = panelShown();
-    drawn.list = listShown();
+    drawn.list = listShown(0);
   }
   void drawRack() override {
     log("rack");
@@ -40,7 +40,7 @@ class RecordingView : public GameView {
   }
   void drawWordList(int32_t framedRow) override {
     log("list " + std::to_string(framedRow));
-    if (game) drawn.list = listShown();
+    if (game) drawn.list = listShown(framedRow);
   }
   void drawFoundStats() override { log("stats"); }
   void drawProgressArea() override { log("progress"); }
@@ -117,15 +117,16 @@ class RecordingView : public GameView {
       slots += static_cast<char>(game->rack(static_cast<size_t>(game->selOrder(static_cast<size_t>(k)))));
     return slots;
   }
-  // The visible rows of the list, "FIRST ... LAST", from listTop on.
-  std::string listShown() const {
+  // The visible rows of the list, "FIRST ... LAST", from listTop on; the
+  // word at position `framed` (if shown) as "[WORD]".
+  std::string listShown(int32_t framed) const {
     const OneBased<std::string>& words = game->listMode == LIST_ALL ? game->allWords : game->foundWords;
     const size_t count = game->listMode == LIST_ALL ? words.size() : static_cast<size_t>(game->nWordsFound);
     std::string rows;
     for (size_t i = static_cast<size_t>(game->listTop); i < static_cast<size_t>(game->listTop) + kVisibleListRows &&
                                                          i <= count && i <= words.size();
          ++i)
-      rows += (rows.empty() ? "" : " ") + words(i);
+      rows += (rows.empty() ? "" : " ") + (static_cast<int32_t>(i) == framed ? "[" + words(i) + "]" : words(i));
     return rows;
   }
   std::string panelShown() const {
