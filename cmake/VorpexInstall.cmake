@@ -4,6 +4,7 @@
 #   <prefix>/bin/arcade-vorpex    a launcher that starts the program there
 #   <prefix>/share/applications/arcade-vorpex.desktop   the menu entry
 #   <prefix>/share/icons/hicolor/256x256/apps/arcade-vorpex.png
+#   <prefix>/share/doc/arcade-vorpex/   the licence and the third-party notices
 include(GNUInstallDirs)
 
 set(VORPEX_INSTALL_APP_DIR ${CMAKE_INSTALL_LIBDIR}/arcade-vorpex)
@@ -36,3 +37,7 @@ install(CODE "
 install(FILES ${CMAKE_BINARY_DIR}/install/arcade-vorpex.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${VORPEX_APP_DIR}/arcade-vorpex.png
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
+
+install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/THIRD-PARTY-NOTICES.md
+  ${CMAKE_SOURCE_DIR}/resources/words/SCOWL-COPYRIGHT.txt
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/arcade-vorpex)

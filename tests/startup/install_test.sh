@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks the layout a desktop
 # needs: the program folder, a launcher that starts the game from anywhere,
-# a menu entry naming that launcher, and the icon. The installed game is then
+# a menu entry naming that launcher, the icon, and the licence and notices. The installed game is then
 # started and ended by SIGTERM like the built one.
 set -u
 build=$1 termination_test=$2
@@ -22,6 +22,9 @@ entry=$prefix/share/applications/arcade-vorpex.desktop
 grep -qx "Exec=$prefix/bin/arcade-vorpex" "$entry" || fail "the menu entry does not name the launcher: $(grep Exec "$entry")"
 grep -qx "Icon=arcade-vorpex" "$entry" || fail "the menu entry names no icon"
 [ -f "$prefix/share/icons/hicolor/256x256/apps/arcade-vorpex.png" ] || fail "no icon"
+for f in LICENSE THIRD-PARTY-NOTICES.md SCOWL-COPYRIGHT.txt; do
+  [ -s "$prefix/share/doc/arcade-vorpex/$f" ] || fail "$f is not installed"
+done
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$entry" || fail "the menu entry is not valid"
 fi
