@@ -25,6 +25,27 @@ TEST(SolvingDataImage, IsTwentyTwoLittleEndianBytesWithZeroPadding) {
   EXPECT_EQ(image, expected);
 }
 
+// Every byte of every field differs, so a field written or read one byte
+// short or long shows.
+TEST(SolvingDataImage, EveryByteOfEveryFieldHasItsPlace) {
+  SolvingData d;
+  d.puzzleNumber = 0x01020304;
+  d.statsView = 0x05060708;
+  d.sizeIndex = 0x090A;
+  d.gameMode = 0x0B0C;
+  d.curLevel = 0x0D0E;
+  d.levelOption = 0x11121314;
+  d.timeOption = 0x15161718;
+  const SolvingDataImage image = writeSolvingDataImage(d);
+  const SolvingDataImage expected = {0x04, 0x03, 0x02, 0x01, 0x08, 0x07, 0x06, 0x05, 0x0A, 0x09, 0x0C,
+                                     0x0B, 0x0E, 0x0D, 0,    0,    0x14, 0x13, 0x12, 0x11, 0x18, 0x17};
+  EXPECT_EQ(image, expected);
+  SolvingData read;
+  readSolvingDataImage(read, image.data(), image.size());
+  d.timeOption = 0x1718;  // the high half stays the reader's own
+  EXPECT_EQ(read, d);
+}
+
 TEST(SolvingDataImage, ReadRestoresEveryFieldButLeavesTheHighHalfOfTimeOption) {
   SolvingData loaded;
   loaded.timeOption = 0x00070000;  // only the low half travels through the image
@@ -43,11 +64,12 @@ TEST(SolvingDataImage, ReadRestoresEveryFieldButLeavesTheHighHalfOfTimeOption) {
 
 TEST(SolvingDataImage, ShortImageReplacesOnlyTheBytesItHolds) {
   SolvingData data = sample();
+  data.sizeIndex = 0x0302;
   const uint8_t bytes[9] = {9, 0, 0, 0, 0, 0, 0, 0, 5};  // puzzleNumber, statsView, half of sizeIndex
   readSolvingDataImage(data, bytes, sizeof bytes);
   EXPECT_EQ(data.puzzleNumber, 9);
   EXPECT_EQ(data.statsView, 0);
-  EXPECT_EQ(data.sizeIndex, 5) << "the low byte from the image, the high byte kept";
+  EXPECT_EQ(data.sizeIndex, 0x0305) << "the low byte from the image, the high byte kept";
   EXPECT_EQ(data.gameMode, MODE_TIMED);
   EXPECT_EQ(data.timeOption, 3);
 }
