@@ -23,6 +23,8 @@ TEST(FormatResString, LevelSummaryFillsFivePairsAndLeavesAMissingOne) {
 
 TEST(FormatResString, AbsentPlaceholderLeavesTheTextAlone) {
   EXPECT_EQ(formatResString(113, {"|3", 7}), "Excellent work. You completed all the |1 levels.");
+  // An empty placeholder is found everywhere; filling it would never end.
+  EXPECT_EQ(formatResString(113, {"", 7, "|1", 4}), "Excellent work. You completed all the 4 levels.");
   EXPECT_EQ(formatResString(210, {}), "Word Already in the list");
 }
 
