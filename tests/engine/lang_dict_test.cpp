@@ -84,6 +84,9 @@ TEST(LangDict, MalformedGraphsAreRefused) {
        DictStatus::childOutOfRange},
       {"group runs off the end", {node::make('a', true, false, 0), node::make('b', true, true, 0)},
        DictStatus::groupRunsOffEnd},
+      {"no node at all", {}, DictStatus::noCompleteNode},
+      // Two faults in one node: the letter is reported, being checked first.
+      {"bad letter and far child", {node::make('A', false, false, 9)}, DictStatus::badLetter},
   };
   for (const Refusal& c : cases) {
     PuzzleEngine engine;
@@ -115,10 +118,30 @@ TEST(LangDict, MoreNodesThanChildIndexesAddressAreRefused) {
   std::vector<uint32_t> nodes(node::kMaxNodes + 1, node::make('a', true, false, 0));
   PuzzleEngine engine;
   EXPECT_EQ(engine.load(dir.write("huge", fileBytes(nodes))), DictStatus::tooManyNodes);
-  nodes.pop_back();  // exactly as many as the child index can address
   LangDict dict;
-  EXPECT_EQ(dict.loadDictionary(dir.write("largest", fileBytes(nodes))), DictStatus::ok);
-  EXPECT_EQ(dict.nodeCount(), node::kMaxNodes);
+  EXPECT_EQ(dict.adoptNodes(nodes), DictStatus::tooManyNodes) << "from memory too";
+}
+
+// As many nodes as the child index addresses, with letters and children
+// that fill every byte of a node: read from a file and from memory alike.
+TEST(LangDict, TheLargestGraphReadsWholeFromAFileAndFromMemory) {
+  std::vector<uint32_t> nodes(node::kMaxNodes);
+  for (uint32_t i = 0; i < node::kMaxNodes; ++i)
+    nodes[i] = node::make(static_cast<char>('a' + i % 26), i % 3 == 0, false, (i * 7919u) % node::kMaxNodes);
+  const std::vector<uint8_t> bytes = fileBytes(nodes);
+  TempDir dir;
+  LangDict fromFile, fromMemory;
+  ASSERT_EQ(fromFile.loadDictionary(dir.write("largest", bytes)), DictStatus::ok);
+  ASSERT_EQ(fromMemory.readBytes(bytes.data(), bytes.size()), DictStatus::ok);
+  ASSERT_EQ(fromMemory.nodeCount(), node::kMaxNodes);
+  for (uint32_t i = 0; i < node::kMaxNodes; i += 997) {
+    EXPECT_EQ(fromFile.letter(i), static_cast<char>('a' + i % 26)) << i;
+    EXPECT_EQ(fromFile.childIndex(i), (i * 7919u) % node::kMaxNodes) << i;
+    EXPECT_EQ(fromFile.isEndOfWord(i), i % 3 == 0) << i;
+    EXPECT_EQ(fromMemory.letter(i), fromFile.letter(i)) << i;
+    EXPECT_EQ(fromMemory.childIndex(i), fromFile.childIndex(i)) << i;
+    EXPECT_EQ(fromMemory.isEndOfWord(i), fromFile.isEndOfWord(i)) << i;
+  }
 }
 
 // A refused file leaves nothing of an earlier graph or of its own header.
@@ -135,6 +158,7 @@ TEST(LangDict, ARefusedFileLeavesAnEmptyGraphAndHeader) {
   ASSERT_EQ(dict.readBytes(bytes.data(), bytes.size()), DictStatus::ok);
   EXPECT_EQ(dict.readBytes(bytes.data(), 100), DictStatus::noCompleteNode);
   EXPECT_EQ(dict.headerBlock(), zeros);
+  EXPECT_EQ(dict.nodeCount(), 0u);
   bytes.resize(bytes.size() - 4);  // the last group now runs off the end
   EXPECT_EQ(dict.readBytes(bytes.data(), bytes.size()), DictStatus::groupRunsOffEnd);
   EXPECT_EQ(dict.headerBlock(), zeros);
@@ -172,7 +196,7 @@ TEST(LangDict, ALetterRepeatedAmongSiblingsIsNoticed) {
   EXPECT_FALSE(dict.hasRepeatedLetters());
   ASSERT_EQ(dict.adoptNodes({node::make('c', true, true, 0), node::make('c', true, false, 0)}), DictStatus::ok);
   EXPECT_TRUE(dict.hasRepeatedLetters());
-  ASSERT_EQ(dict.adoptNodes({node::make('c', true, false, 0), node::make('c', true, false, 0)}), DictStatus::ok);
+  ASSERT_EQ(dict.adoptNodes({node::make('a', true, false, 0), node::make('a', true, false, 0)}), DictStatus::ok);
   EXPECT_FALSE(dict.hasRepeatedLetters()) << "two groups of one letter each";
 }
 

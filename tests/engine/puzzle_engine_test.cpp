@@ -135,6 +135,22 @@ TEST_F(PuzzleEngineTest, WordSpelledTwiceByTheGraphIsListedOnce) {
   EXPECT_EQ(solutionsOf(engine, 3), (std::vector<std::string>{"abc"}));
 }
 
+// The 9- and 10-letter lists are made at their first use: making them
+// leaves the lists of 3 to 8 letters, and so every puzzle, as they were.
+TEST(PuzzleEngineShipped, AskingForTheLongListsLeavesTheOthersAsTheyWere) {
+  PuzzleEngine engine;
+  ASSERT_EQ(engine.load(vorpex::testing::shippedDictionaryPath()), DictStatus::ok);
+  const auto texts = [&engine](int len) {
+    std::vector<std::string> words;
+    for (size_t i = 0; i < engine.wordsByLen(len).size(); ++i) words.push_back(engine.wordsByLen(len).text(i));
+    return words;
+  };
+  std::vector<std::vector<std::string>> before;
+  for (int len = 3; len <= 8; ++len) before.push_back(texts(len));
+  ASSERT_FALSE(engine.wordsByLen(9).empty());
+  for (int len = 3; len <= 8; ++len) EXPECT_EQ(texts(len), before[static_cast<size_t>(len - 3)]) << len;
+}
+
 TEST(PuzzleEngineShipped, EveryRackOfFiveToEightLettersHoldsItsOwnWord) {
   PuzzleEngine engine;
   ASSERT_EQ(engine.load(vorpex::testing::shippedDictionaryPath()), DictStatus::ok);
