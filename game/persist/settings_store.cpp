@@ -15,6 +15,7 @@ std::string nameValueName(int table, int row) { return scoresValueName(table) + 
 
 void applyDefaults(GameState& state) {
   state.soundOptions.fill(1);
+  state.typeLetters = false;
   for (int t = 1; t <= 2; ++t) {
     for (size_t r = 1; r <= kScoreRows; ++r) {
       state.bestScores[t].names(r) = kDefaultPlayerName;
@@ -28,6 +29,10 @@ void readSettingsKey(GameState& state, KeyedStore& store, KeyHandle key) {
   uint32_t size = sizeof image;
   if (store.queryValue(key, "SOLVINGDATA", image, size))
     readSolvingDataImage(state.solvingData, image, size);
+
+  // Beyond the settings record: on only when the value reads exactly 1.
+  int32_t typing = 0;
+  state.typeLetters = queryInt32(store, key, kTypeLettersValue, typing) && typing == 1;
 
   uint8_t switches[2 * kSoundSwitches];
   size = sizeof switches;
@@ -97,6 +102,7 @@ void saveSettings(const GameState& state, KeyedStore& store, MessageSink& messag
     setBinary(store, key, "SOLVINGDATA", image.data(), image.size());
     const auto switches = toLE16(state.soundOptions.data(), kSoundSwitches);
     setBinary(store, key, "SOUNDOPTIONS", switches.data(), switches.size());
+    setInt32(store, key, kTypeLettersValue, state.typeLetters ? 1 : 0);
     for (int t = 1; t <= 2; ++t) {
       const ScoreTable& table = state.bestScores[t];
       const std::vector<int32_t> scores(table.scores.begin(), table.scores.end());

@@ -4,6 +4,8 @@
 // Values: SOLVINGDATA (binary, the 22-byte settings image), SOUNDOPTIONS
 // (binary, seven 16-bit switches), 1STATS and 2STATS (binary, eight 32-bit
 // scores each) and 1STATS1 .. 2STATS8 (strings with their NUL, the names).
+// Settings added later are values of their own beside those, whose absence
+// or a bad value means their default: TYPELETTERS (32-bit, 1 on, else off).
 #pragma once
 
 #include "game_state.h"
@@ -14,6 +16,7 @@ namespace vorpex {
 
 constexpr const char* kDefaultPlayerName = "Anononymous";
 constexpr const char* kStoreFailedMessage = " Error Failerd";
+constexpr const char* kTypeLettersValue = "TYPELETTERS";
 
 // Brings the starting level into 1..4 and the timer difficulty into 1..3,
 // wherever they were read from (the settings or a saved game's image).

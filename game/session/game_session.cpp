@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <vector>
 
 #include "found_words.h"
 #include "game_rules.h"
@@ -267,6 +268,54 @@ void GameSession::advanceByClick() {
   } else {
     lastLevelDone();
   }
+}
+
+bool GameSession::acceptsTyping() const { return state_.gameActive && !paused_ && !state_.showingResults; }
+
+bool GameSession::letterTyped(char letter) {
+  if (!acceptsTyping()) return false;
+  const auto wanted = static_cast<uint8_t>(std::toupper(static_cast<unsigned char>(letter)));
+  if (state_.selCount >= state_.boardWidth) return false;
+  for (int tile = 1; tile <= state_.rackLength; ++tile) {
+    const auto t = static_cast<size_t>(tile);
+    if (state_.rack(t) == wanted && state_.tileUsed(t) == 0) {
+      tileClicked(tile, BUTTON_LEFT);
+      return true;
+    }
+  }
+  return false;
+}
+
+void GameSession::takeBackLast() {
+  if (!acceptsTyping() || state_.selCount < 1) return;
+  tileClicked(state_.selOrder(static_cast<size_t>(state_.selCount)), BUTTON_LEFT);
+}
+
+void GameSession::shuffleRack(RandomSource& random) {
+  if (!acceptsTyping()) return;
+  const auto length = static_cast<size_t>(state_.rackLength);
+  // order[new place - 1] = old place, a Fisher-Yates deal.
+  std::vector<size_t> order(length);
+  for (size_t i = 0; i < length; ++i) order[i] = i + 1;
+  for (size_t i = length; i > 1; --i) {
+    const auto j = std::min(i - 1, static_cast<size_t>(random.nextFraction() * static_cast<double>(i)));
+    std::swap(order[i - 1], order[j]);
+  }
+  std::vector<size_t> placeOf(length + 1);
+  OneBased<uint8_t> rack(length), used(length);
+  for (size_t place = 1; place <= length; ++place) {
+    rack(place) = state_.rack(order[place - 1]);
+    used(place) = state_.tileUsed(order[place - 1]);
+    placeOf[order[place - 1]] = place;
+  }
+  state_.rack = rack;
+  state_.tileUsed = used;
+  for (int k = 1; k <= state_.selCount; ++k) {
+    int16_t& picked = state_.selOrder(static_cast<size_t>(k));
+    picked = static_cast<int16_t>(placeOf[static_cast<size_t>(picked)]);
+  }
+  view_.drawRack();
+  view_.refresh();
 }
 
 int32_t GameSession::listCount() const {

@@ -10,6 +10,7 @@
 
 #include "game_state.h"
 #include "game_view.h"
+#include "random_source.h"
 
 namespace vorpex {
 
@@ -18,6 +19,9 @@ constexpr int KEY_ESCAPE = 27;
 constexpr int KEY_ENTER = 13;
 constexpr int KEY_BACKSPACE = 8;
 constexpr int KEY_SKIP_LEVEL = 61;  // "="
+// Typing keys, read only with "Type letters" on.
+constexpr int KEY_DELETE = 127;
+constexpr int KEY_SPACE = 32;
 
 // Mouse buttons as the board passes them.
 constexpr int BUTTON_LEFT = 1;
@@ -57,6 +61,20 @@ class GameSession {
   // or in the results view).
   bool advanceOffered() const;
   void advanceByClick();
+
+  // Typing, for a player who turned "Type letters" on; the board calls
+  // these only then. Each acts only while acceptsTyping(): in play, not
+  // paused, not in the results view.
+  bool acceptsTyping() const;
+  // A letter (either case) picks the leftmost free tile that shows it, as a
+  // click on that tile would. False, and nothing changes, when no free tile
+  // shows it or the word is as long as the board.
+  bool letterTyped(char letter);
+  // The last picked tile goes back, as a left click on it does.
+  void takeBackLast();
+  // Deals the rack's tiles into a new order drawn from `random`: the picked
+  // tiles stay picked and the word in the slots stays as it is.
+  void shuffleRack(RandomSource& random);
 
   // The word list's arrows: one row down or up, when the list can move.
   void scrollDown();

@@ -98,6 +98,10 @@ struct GameState {
   // Sound switches: (0) all sounds, (1) to (6) one per sound; 1 on, 0 off.
   std::array<int16_t, kSoundSwitches> soundOptions{1, 1, 1, 1, 1, 1, 1};
 
+  // Letters typed on the keyboard pick tiles (off: the board takes only
+  // clicks and its few keys). Stored as a value of its own, TYPELETTERS.
+  bool typeLetters = false;
+
   // Best scores by game mode: bestScores[1] Classic Arcade, [2] Timed Arcade
   // ([0] unused).
   std::array<ScoreTable, 3> bestScores{};

@@ -52,7 +52,8 @@ std::string Program::start() {
   puzzles_ = std::make_unique<EnginePuzzleMaker>(state_, engine_, *env_.random);
   session_ = std::make_unique<GameSession>(state_, *view_, *puzzles_);
   view_->onCountdownTick = [this] { session_->countdownTick(); };
-  controller_ = std::make_unique<BoardController>(*window_, state_, *session_, *view_, static_cast<ProgramCommands&>(*this));
+  controller_ = std::make_unique<BoardController>(*window_, state_, *session_, *view_,
+                                                  static_cast<ProgramCommands&>(*this), *env_.random);
   window_->menuWidget().onMouseDown = [this](int, double x, double y) {
     for (int b = 1; b <= 7; ++b)
       if (isInBox(window_->menuBoxes().buttons(static_cast<size_t>(b)), static_cast<float>(x), static_cast<float>(y)))

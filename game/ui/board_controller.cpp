@@ -14,8 +14,8 @@ bool inside(const ScreenBox& box, double x, double y) {
 }  // namespace
 
 BoardController::BoardController(MainWindow& window, GameState& state, GameSession& session, GameView& view,
-                                 ProgramCommands& commands)
-    : window_(window), state_(state), session_(session), view_(view), commands_(commands) {
+                                 ProgramCommands& commands, RandomSource& random)
+    : window_(window), state_(state), session_(session), view_(view), commands_(commands), random_(random) {
   navigateTimer_.setInterval(kFirstRepeatMilliseconds);
   QObject::connect(&navigateTimer_, &QTimer::timeout, [this] { navigateTimer_Timer(); });
   window_.boardWidget().onMouseDown = [this](int button, double x, double y) { pbGrid_MouseDown(button, x, y); };
@@ -103,7 +103,26 @@ void BoardController::navigateTimer_Timer() {
   if (navigateTimer_.interval() >= kRepeatStep + 1) navigateTimer_.setInterval(navigateTimer_.interval() - kRepeatStep);
 }
 
-void BoardController::Form_KeyPress(int code) { session_.keyPressed(code); }
+void BoardController::Form_KeyPress(int code) {
+  if (state_.typeLetters && typedKey(code)) return;
+  session_.keyPressed(code);
+}
+
+bool BoardController::typedKey(int code) {
+  const bool letter = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
+  if (!letter && code != KEY_BACKSPACE && code != KEY_DELETE && code != KEY_SPACE) return false;
+  if (!session_.acceptsTyping()) return true;
+  if (letter) {
+    session_.letterTyped(static_cast<char>(code));
+  } else if (code == KEY_BACKSPACE) {
+    session_.takeBackLast();
+  } else if (code == KEY_DELETE) {
+    session_.clrClicked();
+  } else {
+    session_.shuffleRack(random_);
+  }
+  return true;
+}
 
 void BoardController::rightPanEvents(int b) {
   switch (b) {

@@ -24,12 +24,15 @@ class ProgramCommands {
 class BoardController {
  public:
   // Connects itself to the window's board, keyboard, pause notice and
-  // minimise hooks.
+  // minimise hooks. `random` deals the rack when the player shuffles it.
   BoardController(MainWindow& window, GameState& state, GameSession& session, GameView& view,
-                  ProgramCommands& commands);
+                  ProgramCommands& commands, RandomSource& random);
 
   void pbGrid_MouseDown(int button, double x, double y);
   void pbGrid_MouseUp();
+  // A key typed on the board. With "Type letters" on, letters, Backspace,
+  // Delete and Space are typing (see GameSession); every other key, and
+  // every key with it off, goes to the rules of play as before.
   void Form_KeyPress(int code);
   // Side-panel command b (10..18).
   void rightPanEvents(int b);
@@ -44,12 +47,15 @@ class BoardController {
   // The pointer slid off a lit arrow: a running repeat stops until the
   // next press.
   void leftArrow();
+  // True when `code` is a typing key, acted on or (outside play) dropped.
+  bool typedKey(int code);
 
   MainWindow& window_;
   GameState& state_;
   GameSession& session_;
   GameView& view_;
   ProgramCommands& commands_;
+  RandomSource& random_;
   int navDir_ = 0;
   QTimer navigateTimer_;
 };

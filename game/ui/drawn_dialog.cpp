@@ -10,6 +10,7 @@ int characterCode(const QKeyEvent& event) {
     case Qt::Key_Enter: return 13;
     case Qt::Key_Escape: return 27;
     case Qt::Key_Backspace: return 8;
+    case Qt::Key_Delete: return 127;
     default: break;
   }
   const QString text = event.text();

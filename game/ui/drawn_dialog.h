@@ -32,8 +32,8 @@ class DrawnDialog : public QDialog {
 };
 
 // The character code the keyboard handlers of the game's windows expect for
-// `event`: 13 for either Enter key, 27 for Esc, 8 for Backspace, else the
-// first character typed (0 for none).
+// `event`: 13 for either Enter key, 27 for Esc, 8 for Backspace, 127 for
+// Delete, else the first character typed (0 for none).
 int characterCode(const QKeyEvent& event);
 
 }  // namespace vorpex

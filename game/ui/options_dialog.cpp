@@ -1,6 +1,7 @@
 #include "options_dialog.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -55,6 +56,13 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
   QButtonGroup* times = addChoices(this, "Timer Difficulty", twips(465, 2715, 4875, 1275),
                                    {"Easy", "Medium", "Difficult"}, timePlaces, opTime_);
 
+  // Beyond the classic options, in the gap above the buttons.
+  typeLetters_ = new QCheckBox("Type letters", this);
+  typeLetters_->setFont(arialBold(9.75));
+  typeLetters_->setGeometry(twips(495, 4020, 3600, 285));
+  typeLetters_->setToolTip("Letter keys pick tiles, Backspace takes the last back, Delete clears, Space shuffles");
+  typeLetters_->setChecked(state.typeLetters);
+
   command1_ = new QPushButton("OK", this);
   command1_->setGeometry(twips(1935, 4350, 1455, 420));
   command2_ = new QPushButton("Cancel", this);
@@ -68,6 +76,7 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
   connect(command1_, &QPushButton::clicked, this, [this] {
     state_.solvingData.timeOption = selTime_;
     state_.solvingData.levelOption = selLevel_;
+    state_.typeLetters = typeLetters_->isChecked();
     accept();
   });
   connect(command2_, &QPushButton::clicked, this, &QDialog::reject);

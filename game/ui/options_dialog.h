@@ -4,6 +4,7 @@
 // discards it. The settings reach the store at the next normal exit.
 #pragma once
 
+#include <QCheckBox>
 #include <QDialog>
 
 #include "game_state.h"
@@ -26,6 +27,7 @@ class OptionsDialog : public QDialog {
 
   QRadioButton& levelButton(int index) { return *opSL_[index]; }
   QRadioButton& timeButton(int index) { return *opTime_[index]; }
+  QCheckBox& typeLettersBox() { return *typeLetters_; }
   QPushButton& okButton() { return *command1_; }
   QPushButton& cancelButton() { return *command2_; }
 
@@ -35,6 +37,7 @@ class OptionsDialog : public QDialog {
   int16_t selTime_ = 1;
   QRadioButton* opSL_[4];
   QRadioButton* opTime_[3];
+  QCheckBox* typeLetters_;
   QPushButton* command1_;
   QPushButton* command2_;
 };

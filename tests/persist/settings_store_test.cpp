@@ -117,6 +117,27 @@ TEST_F(SettingsTest, SavedSettingsLoadBackWhole) {
   EXPECT_NE(text.find("\"2STATS1\"=\"Zo\xeb with 19 chars!\"\r\n"), std::string::npos);
 }
 
+// "Type letters" lives in a value of its own: the settings record keeps its
+// 22 bytes, and anything but a stored 1 leaves typing off.
+TEST_F(SettingsTest, TypeLettersIsItsOwnValueAndOffUnlessItReadsOne) {
+  EXPECT_FALSE(loaded().typeLetters) << "no value";
+  GameState state = testing::settingsWorthKeeping();
+  state.typeLetters = true;
+  saveSettings(state, store, messages);
+  EXPECT_TRUE(loaded().typeLetters);
+  EXPECT_NE(fileText().find("\"TYPELETTERS\"=hex:01,00,00,00"), std::string::npos) << fileText();
+  const GameState back = loaded();
+  EXPECT_EQ(writeSolvingDataImage(back.solvingData), writeSolvingDataImage(state.solvingData));
+  for (const std::vector<uint8_t>& bad : {std::vector<uint8_t>{2, 0, 0, 0}, std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFF},
+                                          std::vector<uint8_t>{1, 0, 0, 0, 0, 0, 0, 0}, std::vector<uint8_t>{}}) {
+    storeValue(kTypeLettersValue, ValueType::binary, bad);
+    EXPECT_FALSE(loaded().typeLetters) << bad.size() << " bytes";
+  }
+  state.typeLetters = false;
+  saveSettings(state, store, messages);
+  EXPECT_FALSE(loaded().typeLetters);
+}
+
 TEST_F(SettingsTest, StoreThatCannotBeOpenedIsReportedAndDefaultsApply) {
   dir.write("arcade-vorpex", std::string("a file where the folder should be"));
   GameState state;

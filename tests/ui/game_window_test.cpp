@@ -44,6 +44,12 @@ void answerWithName(QWidget& modal, const QString& name) {
 
 QPoint centre(const ScreenBox& box) { return {box.x + box.w / 2, box.y + box.h / 2}; }
 
+// Every draw in the middle of its range: a shuffle that is not the identity.
+class HalfwayFractions : public RandomSource {
+ public:
+  double nextFraction() override { return 0.5; }
+};
+
 class GameWindowTest : public ::testing::Test {
  protected:
   GameWindowTest() {
@@ -80,7 +86,8 @@ class GameWindowTest : public ::testing::Test {
   FixedPuzzles puzzles{state};
   GameSession session{state, view, puzzles};
   FakeCommands commands;
-  BoardController controller{window, state, session, view, commands};
+  HalfwayFractions random;
+  BoardController controller{window, state, session, view, commands, random};
 };
 
 TEST_F(GameWindowTest, ClickedTilesSpellAWordThatTheEnterKeyScores) {
@@ -97,6 +104,29 @@ TEST_F(GameWindowTest, ClickedTilesSpellAWordThatTheEnterKeyScores) {
   EXPECT_EQ(state.foundWords(1), "ANT");
   const std::vector<std::string> expected{"CLICK.wav", "CLICK.wav", "CLICK.wav", "RIGHT.wav"};
   EXPECT_EQ(output.played, expected);
+}
+
+TEST_F(GameWindowTest, LettersTypedDoNothingUntilTypeLettersIsOn) {
+  session.newGame(MODE_CLASSIC);
+  QTest::keyClicks(&window, "ant");
+  EXPECT_EQ(state.selCount, 0) << "off: the board takes no letters";
+  state.typeLetters = true;
+  QTest::keyClicks(&window, "aNt");
+  EXPECT_EQ(state.selCount, 3);
+  key(Qt::Key_Backspace);
+  EXPECT_EQ(state.selCount, 2) << "Backspace takes back one letter";
+  key(Qt::Key_Space);
+  EXPECT_NE(std::string(state.rack.begin(), state.rack.end()), "AENST") << "Space shuffles the rack";
+  EXPECT_EQ(state.selCount, 2);
+  key(Qt::Key_Delete);
+  EXPECT_EQ(state.selCount, 0) << "Delete clears the word";
+  QTest::keyClicks(&window, "ten");
+  key(Qt::Key_Return);
+  EXPECT_EQ(state.foundWords, OneBased<std::string>{"TEN"});
+  key(Qt::Key_Escape);
+  ASSERT_TRUE(session.paused());
+  QTest::keyClicks(&window, "ant");
+  EXPECT_EQ(state.selCount, 0) << "nothing is typed while paused";
 }
 
 TEST_F(GameWindowTest, LastTileGoesBackOnALeftClickAndSubmitsOnARightClick) {
