@@ -147,8 +147,10 @@ TEST_F(GameSessionTest, FoundWordsFitOnlyAtLengthsTheBoardHolds) {
   EXPECT_TRUE(foundWordsFitPuzzle(changed));
   changed = state;
   changed.boardWidth = 40;
-  changed.foundWords(2) = std::string(30, 'A');
-  EXPECT_FALSE(foundWordsFitPuzzle(changed)) << "longer than any list";
+  for (const size_t length : {state.wordsBySize.size(), size_t{30}}) {
+    changed.foundWords(2) = std::string(length, 'A');
+    EXPECT_FALSE(foundWordsFitPuzzle(changed)) << length << " letters: longer than any list";
+  }
   changed = state;
   changed.nWordsFound = 3;
   EXPECT_FALSE(foundWordsFitPuzzle(changed)) << "a count past the words stored";
