@@ -135,6 +135,29 @@ TEST_F(PuzzleEngineTest, WordSpelledTwiceByTheGraphIsListedOnce) {
   EXPECT_EQ(solutionsOf(engine, 3), (std::vector<std::string>{"abc"}));
 }
 
+// Every ordering of a, b and c, with "abc" and "acb" spelled twice (the root
+// group holds "a" twice): a rack lists each of the six once, whichever copy
+// of a word it was dealt.
+TEST_F(PuzzleEngineTest, WordsSpelledTwiceAmongOthersAreEachListedOnce) {
+  ASSERT_EQ(engine.loadNodes({node::make('a', false, true, 4), node::make('a', false, true, 4),
+                              node::make('b', false, true, 8), node::make('c', false, false, 12),
+                              node::make('b', false, true, 6), node::make('c', false, false, 7),
+                              node::make('c', true, false, 0), node::make('b', true, false, 0),
+                              node::make('a', false, true, 10), node::make('c', false, false, 11),
+                              node::make('c', true, false, 0), node::make('a', true, false, 0),
+                              node::make('a', false, true, 14), node::make('b', false, false, 15),
+                              node::make('b', true, false, 0), node::make('a', true, false, 0)}),
+            DictStatus::ok);
+  ASSERT_EQ(engine.wordsByLen(3).size(), 8u);
+  for (int32_t number = 0; number < 8; ++number) {
+    engine.clearSolutions();
+    ASSERT_EQ(engine.buildSolutions(3, number, -1), 0);
+    std::vector<std::string> found = solutionsOf(engine, 3);
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, (std::vector<std::string>{"abc", "acb", "bac", "bca", "cab", "cba"})) << number;
+  }
+}
+
 // The 9- and 10-letter lists are made at their first use: making them
 // leaves the lists of 3 to 8 letters, and so every puzzle, as they were.
 TEST(PuzzleEngineShipped, AskingForTheLongListsLeavesTheOthersAsTheyWere) {
