@@ -141,6 +141,14 @@ TEST_F(Scenario, AdvanceIsOfferedFromExactlyTheTargetAndNotBelow) {
   EXPECT_TRUE(session.advanceOffered());
 }
 
+TEST_F(Scenario, AClickOnTheProgressAreaBelowTheTargetLeavesTheClockRunning) {
+  session.newGame(MODE_TIMED);
+  enter("ANT");
+  session.advanceByClick();
+  EXPECT_EQ(where(), "level 1");
+  EXPECT_TRUE(view.countdownRunning);
+}
+
 // No set of the fixed puzzle's words makes exactly 76 at level 4, so the
 // level score is set as if they did.
 TEST_F(Scenario, TimeRunningOutAtExactlyTheLastTargetWinsTheGame) {
