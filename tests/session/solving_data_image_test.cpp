@@ -3,6 +3,8 @@
 
 #include "solving_data_image.h"
 
+#include <vector>
+
 namespace vorpex {
 namespace {
 
@@ -60,6 +62,15 @@ TEST(SolvingDataImage, ReadRestoresEveryFieldButLeavesTheHighHalfOfTimeOption) {
   SolvingData fresh;
   readSolvingDataImage(fresh, image.data(), image.size());
   EXPECT_EQ(fresh, sample());
+}
+
+TEST(SolvingDataImage, ALongerRecordIsReadForItsFirstTwentyTwoBytes) {
+  std::vector<uint8_t> bytes(40, 0xEE);
+  const SolvingDataImage image = writeSolvingDataImage(sample());
+  std::copy(image.begin(), image.end(), bytes.begin());
+  SolvingData read;
+  readSolvingDataImage(read, bytes.data(), bytes.size());
+  EXPECT_EQ(read, sample());
 }
 
 TEST(SolvingDataImage, ShortImageReplacesOnlyTheBytesItHolds) {
