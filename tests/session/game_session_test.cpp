@@ -129,19 +129,20 @@ TEST_F(GameSessionTest, FoundWordsFitOnlyAtLengthsTheBoardHolds) {
   enter("NET");  // the last word of its list
   enter("ANTS");
   ASSERT_TRUE(foundWordsFitPuzzle(state));
-  GameState changed = state;
-  SizeList& two = changed.wordsBySize[2];
-  two.words = OneBased<std::string>{"AN"};
-  two.count = 1;
-  changed.foundWords(1) = "AN";
-  changed.curLevelScore = wordPoints(2) + wordPoints(4);
-  EXPECT_FALSE(foundWordsFitPuzzle(changed)) << "two letters, though listed";
-  changed = state;
-  SizeList& six = changed.wordsBySize[6];
-  six.words = OneBased<std::string>{"ANTSEA"};
-  six.count = 1;
-  changed.foundWords(2) = "ANTSEA";
-  changed.curLevelScore = wordPoints(3) + wordPoints(6);
+  // The state with found word `at` replaced by `word`, listed at its length
+  // as the only word, and the level score made to match.
+  const auto withListed = [this](size_t at, const std::string& word) {
+    GameState changed = state;
+    SizeList& list = changed.wordsBySize[word.size()];
+    list.words = OneBased<std::string>{word};
+    list.count = 1;
+    changed.curLevelScore += wordPoints(static_cast<int>(word.size())) -
+                             wordPoints(static_cast<int>(changed.foundWords(at).size()));
+    changed.foundWords(at) = word;
+    return changed;
+  };
+  EXPECT_FALSE(foundWordsFitPuzzle(withListed(1, "AN"))) << "two letters, though listed";
+  GameState changed = withListed(2, "ANTSEA");
   EXPECT_FALSE(foundWordsFitPuzzle(changed)) << "longer than the board of five, though listed";
   changed.boardWidth = 6;
   EXPECT_TRUE(foundWordsFitPuzzle(changed));
