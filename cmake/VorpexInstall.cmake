@@ -16,7 +16,7 @@ endif()")
 install(TARGETS arcade-vorpex wordcore
   RUNTIME DESTINATION ${VORPEX_INSTALL_APP_DIR}
   LIBRARY DESTINATION ${VORPEX_INSTALL_APP_DIR})
-set(data_files VORPEX.DICT ALLPICDATA.BMP TOLMIN.HTM arcade-vorpex.png
+set(data_files VORPEX.DICT VORPEX.DEFS ALLPICDATA.BMP TOLMIN.HTM arcade-vorpex.png
     CLICK.wav UNCLICK.wav BEEP.wav BEEPS.wav RIGHT.wav CLAP.wav)
 list(TRANSFORM data_files PREPEND ${VORPEX_APP_DIR}/)
 install(FILES ${data_files} DESTINATION ${VORPEX_INSTALL_APP_DIR})
@@ -40,4 +40,5 @@ install(FILES ${VORPEX_APP_DIR}/arcade-vorpex.png
 
 install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/THIRD-PARTY-NOTICES.md
   ${CMAKE_SOURCE_DIR}/resources/words/SCOWL-COPYRIGHT.txt
+  ${CMAKE_SOURCE_DIR}/resources/words/WORDNET-LICENSE.txt
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/arcade-vorpex)

@@ -4,6 +4,9 @@
 namespace vorpex::files {
 
 constexpr const char* kDictionary = "VORPEX.DICT";
+// Definitions of the words, one line each; optional: without it (a
+// dictionary of one's own) no definitions are shown.
+constexpr const char* kDefinitions = "VORPEX.DEFS";
 constexpr const char* kSpriteSheet = "ALLPICDATA.BMP";
 constexpr const char* kHelp = "TOLMIN.HTM";
 // The window frame's icon; the installed desktop entry uses the same picture.

@@ -30,10 +30,21 @@ ReadResult LocalFileSystem::readFile(const std::string& path, std::string& bytes
   if (error || status.type() != fs::file_type::regular) return ReadResult::failed;
   std::ifstream in(path, std::ios::binary);
   if (!in) return ReadResult::failed;
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (in.bad()) return ReadResult::failed;
-  bytes = text.str();
+  // One read of the size the file has (the definitions are megabytes);
+  // whatever a writer appended meanwhile is read on after it.
+  const auto size = fs::file_size(path, error);
+  std::string text(error ? 0 : static_cast<size_t>(size), '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<size_t>(in.gcount()));
+  if (in.eof()) {
+    if (in.bad()) return ReadResult::failed;
+  } else {
+    std::ostringstream rest;
+    rest << in.rdbuf();
+    if (in.bad()) return ReadResult::failed;
+    text += rest.str();
+  }
+  bytes = std::move(text);
   return ReadResult::ok;
 }
 

@@ -16,6 +16,7 @@ std::string nameValueName(int table, int row) { return scoresValueName(table) + 
 void applyDefaults(GameState& state) {
   state.soundOptions.fill(1);
   state.typeLetters = false;
+  state.showMeanings = false;
   for (int t = 1; t <= 2; ++t) {
     for (size_t r = 1; r <= kScoreRows; ++r) {
       state.bestScores[t].names(r) = kDefaultPlayerName;
@@ -24,15 +25,20 @@ void applyDefaults(GameState& state) {
   }
 }
 
+// A setting beyond the settings record: on only when its value reads exactly 1.
+bool readSwitch(KeyedStore& store, KeyHandle key, const char* name) {
+  int32_t value = 0;
+  return queryInt32(store, key, name, value) && value == 1;
+}
+
 void readSettingsKey(GameState& state, KeyedStore& store, KeyHandle key) {
   uint8_t image[kSolvingDataImageSize];
   uint32_t size = sizeof image;
   if (store.queryValue(key, "SOLVINGDATA", image, size))
     readSolvingDataImage(state.solvingData, image, size);
 
-  // Beyond the settings record: on only when the value reads exactly 1.
-  int32_t typing = 0;
-  state.typeLetters = queryInt32(store, key, kTypeLettersValue, typing) && typing == 1;
+  state.typeLetters = readSwitch(store, key, kTypeLettersValue);
+  state.showMeanings = readSwitch(store, key, kMeaningsValue);
 
   uint8_t switches[2 * kSoundSwitches];
   size = sizeof switches;
@@ -103,6 +109,7 @@ void saveSettings(const GameState& state, KeyedStore& store, MessageSink& messag
     const auto switches = toLE16(state.soundOptions.data(), kSoundSwitches);
     setBinary(store, key, "SOUNDOPTIONS", switches.data(), switches.size());
     setInt32(store, key, kTypeLettersValue, state.typeLetters ? 1 : 0);
+    setInt32(store, key, kMeaningsValue, state.showMeanings ? 1 : 0);
     for (int t = 1; t <= 2; ++t) {
       const ScoreTable& table = state.bestScores[t];
       const std::vector<int32_t> scores(table.scores.begin(), table.scores.end());

@@ -5,7 +5,8 @@
 // (binary, seven 16-bit switches), 1STATS and 2STATS (binary, eight 32-bit
 // scores each) and 1STATS1 .. 2STATS8 (strings with their NUL, the names).
 // Settings added later are values of their own beside those, whose absence
-// or a bad value means their default: TYPELETTERS (32-bit, 1 on, else off).
+// or a bad value means their default: TYPELETTERS and MEANINGS (32-bit, 1
+// on, anything else off).
 #pragma once
 
 #include "game_state.h"
@@ -17,6 +18,7 @@ namespace vorpex {
 constexpr const char* kDefaultPlayerName = "Anononymous";
 constexpr const char* kStoreFailedMessage = " Error Failerd";
 constexpr const char* kTypeLettersValue = "TYPELETTERS";
+constexpr const char* kMeaningsValue = "MEANINGS";
 
 // Brings the starting level into 1..4 and the timer difficulty into 1..3,
 // wherever they were read from (the settings or a saved game's image).

@@ -32,6 +32,7 @@ void GameSession::startGame() {
     return;
   }
   enablePause(false);
+  meaningWord_.clear();  // the new board has an empty meaning line
   state_.listMode = LIST_FOUND;
   state_.showingResults = false;
   d.curLevel += 1;
@@ -56,6 +57,7 @@ void GameSession::startGame() {
 void GameSession::restartStoredGame() {
   held_ = {};
   enablePause(false);
+  meaningWord_.clear();
   state_.listTop = 1;
   state_.listMode = LIST_FOUND;
   state_.showingResults = false;
@@ -410,12 +412,40 @@ void GameSession::initiateResultsShow() {
   resHoverRow_ = -1;
 }
 
-void GameSession::resultsRowPointed(int row) {
-  if (!state_.showingResults || row < 0) return;
+std::string GameSession::resultsWordAt(int row) const {
+  if (!state_.showingResults || row < 0) return {};
   const int32_t i = state_.listTop + row;
-  if (i > state_.totalWords || i == resHoverRow_ || static_cast<size_t>(i) > state_.allWords.size()) return;
+  if (i > state_.totalWords || static_cast<size_t>(i) > state_.allWords.size()) return {};
+  return state_.allWords(static_cast<size_t>(i));
+}
+
+void GameSession::resultsRowPointed(int row) {
+  const std::string word = resultsWordAt(row);
+  const int32_t i = state_.listTop + row;
+  if (word.empty() || i == resHoverRow_) return;
   resHoverRow_ = i;
-  view_.drawWordInSlots(state_.allWords(static_cast<size_t>(i)));
+  view_.drawWordInSlots(word);
+  if (state_.showMeanings) view_.showMeaning(word);
+  view_.refresh();
+}
+
+void GameSession::resultsRowClicked(int row) {
+  if (!state_.showMeanings) return;
+  const std::string word = resultsWordAt(row);
+  if (!word.empty()) view_.showMeanings(word);
+}
+
+void GameSession::listRowPointed(int row) {
+  if (!state_.showMeanings || !state_.gameActive || state_.showingResults || paused_) return;
+  const int32_t i = row < 0 ? 0 : state_.listTop + row;
+  // The list may have moved or grown under a still pointer: the word
+  // decides, not the row.
+  std::string word = i >= 1 && i <= state_.nWordsFound && static_cast<size_t>(i) <= state_.foundWords.size()
+                         ? state_.foundWords(static_cast<size_t>(i))
+                         : "";
+  if (word == meaningWord_) return;
+  meaningWord_ = std::move(word);
+  view_.showMeaning(meaningWord_);
   view_.refresh();
 }
 

@@ -87,9 +87,17 @@ class GameSession {
   void leaveToMenu();    // "Main Menu"
   void enteredSaveAndExit() { state_.gameActive = false; }
 
-  // In the results view: the pointer is over list row `row` (0 the first shown).
+  // In the results view: the pointer is over list row `row` (0 the first
+  // shown). With "Show meanings" on, the meaning line shows the word's sense.
   void resultsRowPointed(int row);
   int32_t resultsHoverRow() const { return resHoverRow_; }
+  // In the results view with "Show meanings" on: a click on list row `row`
+  // shows the word's senses.
+  void resultsRowClicked(int row);
+  // In play with "Show meanings" on: the pointer is over list row `row` (-1
+  // off the list); a found word there shows its sense on the meaning line,
+  // anything else clears the line. Not while paused.
+  void listRowPointed(int row);
 
   void gameOver();
   // Offers the game's score to its mode's table: the clap, the name, the
@@ -104,6 +112,8 @@ class GameSession {
  private:
   bool isSolutionWord(const std::string& word) const;
   void scrollTo(int32_t position);
+  // The results view's word at list row `row`, or "" when none is there.
+  std::string resultsWordAt(int row) const;
   // The level summary, with the all-words bonus added as it opens.
   void openLevelSummary();
   void allWordsFound();
@@ -127,6 +137,8 @@ class GameSession {
   PuzzleMaker& puzzles_;
   bool paused_ = false;
   int32_t resHoverRow_ = -1;
+  // The found word whose meaning the line shows in play ("" none).
+  std::string meaningWord_;
   HeldRow held_;
 };
 

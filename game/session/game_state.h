@@ -101,6 +101,10 @@ struct GameState {
   // Letters typed on the keyboard pick tiles (off: the board takes only
   // clicks and its few keys). Stored as a value of its own, TYPELETTERS.
   bool typeLetters = false;
+  // Pointing at a word in the list shows what it means, and in the results
+  // view a click opens all its senses (off: the list as the classic game
+  // has it). Stored as a value of its own, MEANINGS.
+  bool showMeanings = false;
 
   // Best scores by game mode: bestScores[1] Classic Arcade, [2] Timed Arcade
   // ([0] unused).

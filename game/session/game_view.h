@@ -30,6 +30,10 @@ class GameView {
   virtual void drawReadOuts() = 0;
   // 0 clears the message line; 1 to 4 the game's messages (3 with `points`).
   virtual void showMessage(int messageId, const std::string& points) = 0;
+  // The meaning line, a free line of the board under the answer slots: the
+  // first sense of `word` trimmed to fit, or the line cleared for an empty
+  // word or a word without a definition.
+  virtual void showMeaning(const std::string& word) = 0;
   // The results view: five commands switched off, the back button drawn.
   virtual void showResultsControls() = 0;
   virtual void refresh() = 0;
@@ -50,6 +54,9 @@ class GameView {
   virtual void showLevelSummary(const std::string& text) = 0;
   virtual std::string askPlayerName() = 0;  // the name as typed
   virtual void showBestScores(int table) = 0;
+  // Every sense of `word`, in a small window (nothing for a word without a
+  // definition).
+  virtual void showMeanings(const std::string& word) = 0;
 };
 
 // Builds a level's puzzle into the game state (puzzleNum -1 for a fresh one).

@@ -31,6 +31,7 @@ std::unique_ptr<KeyedStore> storeAt(const std::string& path, FileSystem& files) 
 Program::Program(const ProgramEnvironment& environment)
     : env_(environment),
       engine_(env_.appDir + files::kEngineLibrary),
+      meanings_(files_, env_.appDir + files::kDefinitions),
       ownStore_(storeAt(env_.storePath, files_)),
       store_(*ownStore_),
       sounds_(state_, *env_.soundOutput) {}
@@ -48,7 +49,7 @@ std::string Program::start() {
 
   kit_ = std::make_unique<DrawingKit>(env_.appDir + files::kSpriteSheet);
   window_ = std::make_unique<MainWindow>(state_, *kit_);
-  view_ = std::make_unique<WindowView>(*window_, state_, sounds_);
+  view_ = std::make_unique<WindowView>(*window_, state_, sounds_, meanings_);
   puzzles_ = std::make_unique<EnginePuzzleMaker>(state_, engine_, *env_.random);
   session_ = std::make_unique<GameSession>(state_, *view_, *puzzles_);
   view_->onCountdownTick = [this] { session_->countdownTick(); };

@@ -94,6 +94,7 @@ class Program : private ProgramCommands {
   GameState state_;
   EngineBinding engine_;
   LocalFileSystem files_;
+  WordMeanings meanings_;
   std::unique_ptr<KeyedStore> ownStore_;
   KeyedStore& store_;
   Sounds sounds_;

@@ -23,6 +23,7 @@ BoardController::BoardController(MainWindow& window, GameState& state, GameSessi
   window_.onKey = [this](int code) { Form_KeyPress(code); };
   window_.onLeftArrow = [this] { leftArrow(); };
   window_.onResultsMove = [this](double x, double y) { processShowingResMove(x, y); };
+  window_.onPlayMove = [this](double x, double y) { session_.listRowPointed(window_.listRowAt(x, y)); };
   window_.onMinimized = [this] { session_.minimized(); };
   window_.onWindowClicked = [this] {
     if (window_.pauseShown()) session_.enablePause(false);
@@ -66,7 +67,11 @@ void BoardController::pbGrid_MouseDown(int button, double x, double y) {
       return;
     }
     if (state_.showingResults) {
-      if (inside(boxes.backButton, x, y)) view_.showMainMenu();
+      if (inside(boxes.backButton, x, y)) {
+        view_.showMainMenu();
+      } else if (const int row = window_.listRowAt(x, y); row >= 0) {
+        session_.resultsRowClicked(row);
+      }
       return;
     }
   }
@@ -141,7 +146,7 @@ void BoardController::rightPanEvents(int b) {
 
 void BoardController::processShowingResMove(double x, double y) {
   window_.hoverBackButton(x, y);
-  const int row = window_.resultsRowAt(x, y);
+  const int row = window_.listRowAt(x, y);
   if (row >= 0) session_.resultsRowPointed(row);
 }
 

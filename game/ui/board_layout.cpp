@@ -80,6 +80,8 @@ void initRPBtns(BoardBoxes& boxes, int boardWidth, Surface& board, const Drawing
 
   place(boxes.messageLine, board, roundHalfEven(3.5 * u), 3, 9 * u, 20);
   boxes.messageLine.hBrush = &kit.brLight;
+  place(boxes.meaningLine, board, 3 * u + 8, 150, 9 * u + 8, 22);
+  boxes.meaningLine.hBrush = &kit.brLight;
   place(boxes.backButton, board, 5 * u, roundHalfEven(2.5 * u), 5 * u, 30);
   boxes.backButton.hBrush = &kit.brDark;
   boxes.backButton.hPen = &kit.penFrame;

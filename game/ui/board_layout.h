@@ -20,6 +20,9 @@ struct BoardBoxes {
   OneBased<ScreenBox> stats = OneBased<ScreenBox>(kMaxRackLength - 1);  // (1) the header
   ScreenBox progress;
   ScreenBox messageLine;
+  // The meaning line under the answer-slot buttons, clear of the tallest
+  // wheel (8 tiles start at y 192): "Show meanings" writes there.
+  ScreenBox meaningLine;
   ScreenBox backButton;
   ScreenBox sidePanelBackground;
   OneBased<ScreenBox> panel = OneBased<ScreenBox>(kLastPanelButton);  // (2)..(18) used

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -272,7 +273,7 @@ bool MainWindow::hoverBackButton(double x, double y) {
   return inside;
 }
 
-int MainWindow::resultsRowAt(double x, double y) const {
+int MainWindow::listRowAt(double x, double y) const {
   const ScreenBox& list = boxes_.wordList;
   if (!(list.x < x && x <= list.x + 8 * list.w && list.y < y && y <= list.y + kVisibleListRows * list.h)) return -1;
   return static_cast<int>(std::lround(y - list.y)) / list.h;
@@ -357,6 +358,21 @@ void MainWindow::pbGrid_MouseMove(int, double x, double y) {
     }
   }
   if (state_.showingResults && onResultsMove) onResultsMove(x, y);
+  if (state_.gameActive && !state_.showingResults && onPlayMove) onPlayMove(x, y);
+}
+
+void MainWindow::drawMeaningLine(const QString& text) {
+  const ScreenBox& line = boxes_.meaningLine;
+  kit_.fillBox(line);
+  if (text.isEmpty()) return;
+  FontSize size(board_, kListPoints);
+  board_.font().setBold(false);
+  const QFontMetrics metrics(board_.font());
+  // Dark on the light line, as the message line is written.
+  DrawingKit::drawText(board_, QRect(line.x, line.y, line.w, line.h),
+                       metrics.elidedText(text, Qt::ElideRight, line.w), QColor(0, 0, 0),
+                       DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  board_.font().setBold(true);
 }
 
 void MainWindow::pbMainMenu_MouseMove(int, double x, double y) {

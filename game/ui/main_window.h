@@ -78,7 +78,9 @@ class MainWindow : public QWidget {
   // The back button lit or not as the pointer is over it; true when over it.
   bool hoverBackButton(double x, double y);
   // The visible word-list row (0 the first) the point is over, or -1.
-  int resultsRowAt(double x, double y) const;
+  int listRowAt(double x, double y) const;
+  // The meaning line with `text` trimmed to its width ("" clears it).
+  void drawMeaningLine(const QString& text);
 
   // The pause notice over the whole window with the board hidden, or the
   // board back (unless the menu is showing).
@@ -96,6 +98,8 @@ class MainWindow : public QWidget {
   std::function<void()> onLeftArrow;
   // Pointer moves while the results are shown.
   std::function<void(double x, double y)> onResultsMove;
+  // Pointer moves over the board while a game is in play.
+  std::function<void(double x, double y)> onPlayMove;
   // A key typed in the window, as its character code (see characterCode).
   std::function<void(int code)> onKey;
   // The window is closing, by the program or by the desktop.

@@ -59,9 +59,14 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
   // Beyond the classic options, in the gap above the buttons.
   typeLetters_ = new QCheckBox("Type letters", this);
   typeLetters_->setFont(arialBold(9.75));
-  typeLetters_->setGeometry(twips(495, 4020, 3600, 285));
+  typeLetters_->setGeometry(twips(495, 4020, 2100, 285));
   typeLetters_->setToolTip("Letter keys pick tiles, Backspace takes the last back, Delete clears, Space shuffles");
   typeLetters_->setChecked(state.typeLetters);
+  showMeanings_ = new QCheckBox("Show meanings", this);
+  showMeanings_->setFont(arialBold(9.75));
+  showMeanings_->setGeometry(twips(2700, 4020, 2700, 285));
+  showMeanings_->setToolTip("Pointing at a word in the list shows what it means; in the results a click shows all its senses");
+  showMeanings_->setChecked(state.showMeanings);
 
   command1_ = new QPushButton("OK", this);
   command1_->setGeometry(twips(1935, 4350, 1455, 420));
@@ -77,6 +82,7 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
     state_.solvingData.timeOption = selTime_;
     state_.solvingData.levelOption = selLevel_;
     state_.typeLetters = typeLetters_->isChecked();
+    state_.showMeanings = showMeanings_->isChecked();
     accept();
   });
   connect(command2_, &QPushButton::clicked, this, &QDialog::reject);

@@ -28,6 +28,7 @@ class OptionsDialog : public QDialog {
   QRadioButton& levelButton(int index) { return *opSL_[index]; }
   QRadioButton& timeButton(int index) { return *opTime_[index]; }
   QCheckBox& typeLettersBox() { return *typeLetters_; }
+  QCheckBox& showMeaningsBox() { return *showMeanings_; }
   QPushButton& okButton() { return *command1_; }
   QPushButton& cancelButton() { return *command2_; }
 
@@ -38,6 +39,7 @@ class OptionsDialog : public QDialog {
   QRadioButton* opSL_[4];
   QRadioButton* opTime_[3];
   QCheckBox* typeLetters_;
+  QCheckBox* showMeanings_;
   QPushButton* command1_;
   QPushButton* command2_;
 };

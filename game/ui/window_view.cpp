@@ -2,9 +2,11 @@
 
 #include <QDialog>
 #include <QEventLoop>
+#include <cctype>
 
 #include "best_scores_window.h"
 #include "level_summary_dialog.h"
+#include "meanings_dialog.h"
 #include "name_dialog.h"
 #include "text_codec.h"
 
@@ -14,8 +16,8 @@ namespace {
 constexpr int kCountdownMilliseconds = 100;
 }  // namespace
 
-WindowView::WindowView(MainWindow& window, GameState& state, Sounds& sounds)
-    : window_(window), state_(state), sounds_(sounds) {
+WindowView::WindowView(MainWindow& window, GameState& state, Sounds& sounds, WordMeanings& meanings)
+    : window_(window), state_(state), sounds_(sounds), meanings_(meanings) {
   countdown_.setInterval(kCountdownMilliseconds);
   QObject::connect(&countdown_, &QTimer::timeout, [this] {
     if (!waiting_ && onCountdownTick) onCountdownTick();
@@ -23,6 +25,9 @@ WindowView::WindowView(MainWindow& window, GameState& state, Sounds& sounds)
 }
 
 void WindowView::drawBoard() {
+  // The definitions are read in the background while the level starts, so
+  // that the first word pointed at does not wait for them.
+  if (state_.showMeanings) meanings_.prepare();
   if (window_.menuShown()) window_.mainMenu(false);
   window_.layOutBoard();
   window_.drawBoard();
@@ -35,6 +40,48 @@ void WindowView::drawProgressArea() {
 
 void WindowView::showMessage(int messageId, const std::string& points) {
   window_.showMessage(messageId, fromAnsi(points));
+}
+
+namespace {
+std::string lowerCase(std::string word) {
+  for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return word;
+}
+}  // namespace
+
+void WindowView::showMeaning(const std::string& word) {
+  const auto senses = word.empty() ? std::vector<Sense>{} : meanings_.lookUp(word);
+  if (senses.empty()) {
+    window_.drawMeaningLine(QString());
+    return;
+  }
+  // The word leads: in play nothing else on the board says which it is.
+  const std::string lower = lowerCase(word);
+  window_.drawMeaningLine(QString::fromUtf8(lower + ": " + describeSense(lower, senses.front())));
+}
+
+void WindowView::showMeanings(const std::string& word) {
+  if (dialogsSuppressed_) return;
+  const auto senses = meanings_.lookUp(word);
+  if (senses.empty()) return;
+  const std::string lower = lowerCase(word);
+  QStringList lines;
+  QStringList bases;
+  bool ownSense = false;
+  for (const Sense& sense : senses) {
+    lines << QString::number(lines.size() + 1) + ". " + QString::fromUtf8(describeSense(lower, sense));
+    const QString base = QString::fromUtf8(sense.base);
+    if (sense.base.empty() || sense.base == lower) {
+      ownSense = true;
+    } else if (!bases.contains(base)) {
+      bases << base;
+    }
+  }
+  QString heading = fromAnsi(word);
+  if (!bases.isEmpty()) heading += (ownSense ? ", also a form of " : ", a form of ") + bases.join(", ");
+  closeOpenDialogs();
+  MeaningsDialog dialog(window_.kit(), heading, lines, &window_);
+  dialog.exec();
 }
 
 void WindowView::pauseInput(int milliseconds) {

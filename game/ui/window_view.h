@@ -10,12 +10,13 @@
 #include "game_view.h"
 #include "main_window.h"
 #include "sounds.h"
+#include "word_meanings.h"
 
 namespace vorpex {
 
 class WindowView : public GameView {
  public:
-  WindowView(MainWindow& window, GameState& state, Sounds& sounds);
+  WindowView(MainWindow& window, GameState& state, Sounds& sounds, WordMeanings& meanings);
 
   // Each tick of the running count-down (the session's countdownTick).
   // Ticks that fall inside pauseInput are dropped, as a blocked thread
@@ -33,6 +34,7 @@ class WindowView : public GameView {
   void drawProgressArea() override;
   void drawReadOuts() override { window_.drawReadOuts(); }
   void showMessage(int messageId, const std::string& points) override;
+  void showMeaning(const std::string& word) override;
   void showResultsControls() override { window_.showResultsControls(); }
   void refresh() override { window_.board().refresh(); }
 
@@ -54,6 +56,7 @@ class WindowView : public GameView {
   void showLevelSummary(const std::string& text) override;
   std::string askPlayerName() override;
   void showBestScores(int table) override;
+  void showMeanings(const std::string& word) override;
 
   // From now on the three dialogs above return at once without showing
   // (the name as "" ), for a program that is ending and must not wait.
@@ -65,6 +68,7 @@ class WindowView : public GameView {
   MainWindow& window_;
   GameState& state_;
   Sounds& sounds_;
+  WordMeanings& meanings_;
   QTimer countdown_;
   bool waiting_ = false;
   bool dialogsSuppressed_ = false;

@@ -117,25 +117,35 @@ TEST_F(SettingsTest, SavedSettingsLoadBackWhole) {
   EXPECT_NE(text.find("\"2STATS1\"=\"Zo\xeb with 19 chars!\"\r\n"), std::string::npos);
 }
 
-// "Type letters" lives in a value of its own: the settings record keeps its
-// 22 bytes, and anything but a stored 1 leaves typing off.
-TEST_F(SettingsTest, TypeLettersIsItsOwnValueAndOffUnlessItReadsOne) {
-  EXPECT_FALSE(loaded().typeLetters) << "no value";
-  GameState state = testing::settingsWorthKeeping();
-  state.typeLetters = true;
-  saveSettings(state, store, messages);
-  EXPECT_TRUE(loaded().typeLetters);
-  EXPECT_NE(fileText().find("\"TYPELETTERS\"=hex:01,00,00,00"), std::string::npos) << fileText();
-  const GameState back = loaded();
-  EXPECT_EQ(writeSolvingDataImage(back.solvingData), writeSolvingDataImage(state.solvingData));
-  for (const std::vector<uint8_t>& bad : {std::vector<uint8_t>{2, 0, 0, 0}, std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFF},
-                                          std::vector<uint8_t>{1, 0, 0, 0, 0, 0, 0, 0}, std::vector<uint8_t>{}}) {
-    storeValue(kTypeLettersValue, ValueType::binary, bad);
-    EXPECT_FALSE(loaded().typeLetters) << bad.size() << " bytes";
+// The switches beyond the settings record ("Type letters", "Show meanings")
+// live in values of their own: the record keeps its 22 bytes, each switch is
+// written apart from the other, and anything but a stored 1 leaves it off.
+TEST_F(SettingsTest, EachLaterSwitchIsItsOwnValueAndOffUnlessItReadsOne) {
+  struct Switch {
+    const char* value;
+    bool GameState::*field;
+  };
+  for (const Switch& sw : {Switch{kTypeLettersValue, &GameState::typeLetters},
+                           Switch{kMeaningsValue, &GameState::showMeanings}}) {
+    SCOPED_TRACE(sw.value);
+    EXPECT_FALSE(loaded().*sw.field) << "no value";
+    GameState state = testing::settingsWorthKeeping();
+    state.*sw.field = true;
+    saveSettings(state, store, messages);
+    const GameState back = loaded();
+    EXPECT_TRUE(back.*sw.field);
+    EXPECT_EQ(back.typeLetters + back.showMeanings, 1) << "the other switch stays off";
+    EXPECT_NE(fileText().find("\"" + std::string(sw.value) + "\"=hex:01,00,00,00"), std::string::npos) << fileText();
+    EXPECT_EQ(writeSolvingDataImage(back.solvingData), writeSolvingDataImage(state.solvingData));
+    for (const std::vector<uint8_t>& bad : {std::vector<uint8_t>{2, 0, 0, 0}, std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFF},
+                                            std::vector<uint8_t>{1, 0, 0, 0, 0, 0, 0, 0}, std::vector<uint8_t>{}}) {
+      storeValue(sw.value, ValueType::binary, bad);
+      EXPECT_FALSE(loaded().*sw.field) << bad.size() << " bytes";
+    }
+    state.*sw.field = false;
+    saveSettings(state, store, messages);
+    EXPECT_FALSE(loaded().*sw.field);
   }
-  state.typeLetters = false;
-  saveSettings(state, store, messages);
-  EXPECT_FALSE(loaded().typeLetters);
 }
 
 TEST_F(SettingsTest, StoreThatCannotBeOpenedIsReportedAndDefaultsApply) {

@@ -51,6 +51,7 @@ class RecordingView : public GameView {
   void showMessage(int id, const std::string& points) override {
     log("message " + std::to_string(id) + (points.empty() ? "" : " " + points));
   }
+  void showMeaning(const std::string& word) override { log("meaning " + word); }
   void showResultsControls() override { log("results"); }
   void refresh() override {
     log("refresh");
@@ -79,6 +80,7 @@ class RecordingView : public GameView {
     return name;
   }
   void showBestScores(int table) override { log("best scores " + std::to_string(table)); }
+  void showMeanings(const std::string& word) override { log("meanings " + word); }
 
   bool saw(const std::string& event) const { return std::find(events.begin(), events.end(), event) != events.end(); }
   void clear() { events.clear(); }

@@ -10,7 +10,7 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install failed"; exit 1; }
 fail() { echo "FAIL: $*"; exit 1; }
 app=$prefix/lib/arcade-vorpex
-for f in arcade-vorpex libwordcore.so VORPEX.DICT ALLPICDATA.BMP TOLMIN.HTM arcade-vorpex.png \
+for f in arcade-vorpex libwordcore.so VORPEX.DICT VORPEX.DEFS ALLPICDATA.BMP TOLMIN.HTM arcade-vorpex.png \
          CLICK.wav UNCLICK.wav BEEP.wav BEEPS.wav RIGHT.wav CLAP.wav; do
   [ -f "$app/$f" ] || fail "$f is missing from the program folder"
 done
@@ -22,7 +22,7 @@ entry=$prefix/share/applications/arcade-vorpex.desktop
 grep -qx "Exec=$prefix/bin/arcade-vorpex" "$entry" || fail "the menu entry does not name the launcher: $(grep Exec "$entry")"
 grep -qx "Icon=arcade-vorpex" "$entry" || fail "the menu entry names no icon"
 [ -f "$prefix/share/icons/hicolor/256x256/apps/arcade-vorpex.png" ] || fail "no icon"
-for f in LICENSE THIRD-PARTY-NOTICES.md SCOWL-COPYRIGHT.txt; do
+for f in LICENSE THIRD-PARTY-NOTICES.md SCOWL-COPYRIGHT.txt WORDNET-LICENSE.txt; do
   [ -s "$prefix/share/doc/arcade-vorpex/$f" ] || fail "$f is not installed"
 done
 if command -v desktop-file-validate >/dev/null; then

@@ -173,31 +173,44 @@ TEST_F(ProgramTest, OptionsTakeEffectOnOkOnlyAndTheNextGameStartsAtTheChosenLeve
             static_cast<int32_t>(std::lround(program.state().totalPoints * 3.25 + 20)));
 }
 
-// The one option beyond the classic ones: off at first, ticked and kept
-// through a restart in a value of its own.
-TEST_F(ProgramTest, TypeLettersIsTickedInTheOptionsAndRemembered) {
+// The options beyond the classic ones: off at first, each ticked on its own
+// box and kept through a restart in a value of its own.
+TEST_F(ProgramTest, LaterOptionsAreTickedInTheOptionsAndRemembered) {
+  struct Option {
+    QCheckBox& (OptionsDialog::*box)();
+    bool GameState::*field;
+    const char* stored;
+  };
+  const Option options[] = {
+      {&OptionsDialog::typeLettersBox, &GameState::typeLetters, "\"TYPELETTERS\"=hex:01,00,00,00"},
+      {&OptionsDialog::showMeaningsBox, &GameState::showMeanings, "\"MEANINGS\"=hex:01,00,00,00"},
+  };
   {
     Program program(environment());
     ASSERT_EQ(program.start(), "");
-    OptionsDialog options(program.state(), &program.window());
-    EXPECT_FALSE(options.typeLettersBox().isChecked());
-    options.show();
-    const QPoint tick(6, options.typeLettersBox().height() / 2);  // on the box itself
-    QTest::mouseClick(&options.typeLettersBox(), Qt::LeftButton, {}, tick);
-    ASSERT_TRUE(options.typeLettersBox().isChecked());
-    QTest::mouseClick(&options.cancelButton(), Qt::LeftButton);
-    EXPECT_FALSE(program.state().typeLetters) << "Cancel keeps it off";
-    OptionsDialog again(program.state(), &program.window());
-    again.show();
-    QTest::mouseClick(&again.typeLettersBox(), Qt::LeftButton, {}, tick);
-    QTest::mouseClick(&again.okButton(), Qt::LeftButton);
-    EXPECT_TRUE(program.state().typeLetters);
+    for (const Option& option : options) {
+      OptionsDialog dialog(program.state(), &program.window());
+      EXPECT_FALSE((dialog.*option.box)().isChecked());
+      dialog.show();
+      const QPoint tick(6, (dialog.*option.box)().height() / 2);  // on the box itself
+      QTest::mouseClick(&(dialog.*option.box)(), Qt::LeftButton, {}, tick);
+      ASSERT_TRUE((dialog.*option.box)().isChecked());
+      QTest::mouseClick(&dialog.cancelButton(), Qt::LeftButton);
+      EXPECT_FALSE(program.state().*option.field) << "Cancel keeps it off";
+      OptionsDialog again(program.state(), &program.window());
+      again.show();
+      QTest::mouseClick(&(again.*option.box)(), Qt::LeftButton, {}, tick);
+      QTest::mouseClick(&again.okButton(), Qt::LeftButton);
+      EXPECT_TRUE(program.state().*option.field);
+    }
     program.window().close();
   }
-  EXPECT_NE(storeText().find("\"TYPELETTERS\"=hex:01,00,00,00"), std::string::npos) << storeText();
   Program restarted(environment());
   ASSERT_EQ(restarted.start(), "");
-  EXPECT_TRUE(restarted.state().typeLetters);
+  for (const Option& option : options) {
+    EXPECT_NE(storeText().find(option.stored), std::string::npos) << storeText();
+    EXPECT_TRUE(restarted.state().*option.field);
+  }
 }
 
 TEST_F(ProgramTest, HallOfFameFromTheMenuLeavesTheMenuUsable) {

@@ -14,6 +14,8 @@
 #include "board_controller.h"
 #include "found_words.h"
 #include "level_summary_dialog.h"
+#include "meanings_dialog.h"
+#include "memory_files.h"
 #include "modal_closer.h"
 #include "name_dialog.h"
 #include "puzzle_fixture.h"
@@ -24,6 +26,7 @@ namespace vorpex {
 namespace {
 
 using testing::FixedPuzzles;
+using testing::MemoryFiles;
 using testing::ModalCloser;
 using testing::RecordingOutput;
 using testing::tileOf;
@@ -53,6 +56,10 @@ class HalfwayFractions : public RandomSource {
 class GameWindowTest : public ::testing::Test {
  protected:
   GameWindowTest() {
+    files.files["/app/VORPEX.DEFS"] =
+        "# two words\n"
+        "tan\t|v|get a tan, from wind or sun\t|n|a light brown\n"
+        "ten\t|n|the cardinal number that is the sum of nine and one\n";
     for (int level = 1; level <= MAX_LEVEL; ++level) state.levelLength(static_cast<size_t>(level)) = level + 4;
     state.solvingData.levelOption = 1;
     state.solvingData.timeOption = 2;
@@ -82,7 +89,9 @@ class GameWindowTest : public ::testing::Test {
   MainWindow window{state, kit};
   RecordingOutput output;
   Sounds sounds{state, output};
-  WindowView view{window, state, sounds};
+  MemoryFiles files;
+  WordMeanings meanings{files, "/app/VORPEX.DEFS"};
+  WindowView view{window, state, sounds, meanings};
   FixedPuzzles puzzles{state};
   GameSession session{state, view, puzzles};
   FakeCommands commands;
@@ -231,6 +240,58 @@ TEST_F(GameWindowTest, ResultsViewListsEveryWordSpellsPointedRowsOnceAndLeadsBac
 
   click(centre(window.boxes().backButton));
   EXPECT_TRUE(window.menuShown());
+}
+
+// The meaning line's dark pixels: text is drawn there, or the line is bare.
+int darkPixelsOnMeaningLine(MainWindow& window) {
+  const ScreenBox& line = window.boxes().meaningLine;
+  int dark = 0;
+  for (int y = line.y; y < line.y + line.h; ++y)
+    for (int x = line.x; x < line.x + line.w; ++x) dark += qGray(window.board().image().pixel(x, y)) < 100 ? 1 : 0;
+  return dark;
+}
+
+TEST_F(GameWindowTest, WithShowMeaningsOnAPointedResultShowsItsSenseAndAClickAllOfThem) {
+  int meaningWindows = 0;
+  ModalCloser closer([&meaningWindows](QWidget& modal) {
+    meaningWindows += dynamic_cast<MeaningsDialog*>(&modal) ? 1 : 0;
+    answerWithName(modal, "Ada");
+  });
+  session.newGame(MODE_CLASSIC);
+  clickPanel(13);  // "Show Solution"
+  ASSERT_TRUE(state.showingResults);
+  const ScreenBox& list = window.boxes().wordList;
+  const QPoint tanRow(list.x + list.w * 2, list.y + list.h * 2 - list.h / 2);  // ANT, TAN, ...
+  window.pbGrid_MouseMove(0, tanRow.x(), tanRow.y());
+  EXPECT_EQ(darkPixelsOnMeaningLine(window), 0) << "off: the board is as the classic game draws it";
+
+  state.showMeanings = true;
+  window.pbGrid_MouseMove(0, tanRow.x(), tanRow.y() + list.h);  // TEN
+  const int ten = darkPixelsOnMeaningLine(window);
+  EXPECT_GT(ten, 20);
+  window.pbGrid_MouseMove(0, tanRow.x(), tanRow.y() - list.h);  // ANT: no definition, the line clears
+  EXPECT_EQ(darkPixelsOnMeaningLine(window), 0);
+  window.pbGrid_MouseMove(0, tanRow.x(), tanRow.y());
+  EXPECT_GT(darkPixelsOnMeaningLine(window), 0);
+  EXPECT_NE(darkPixelsOnMeaningLine(window), ten) << "another word, another sense";
+
+  click(tanRow);
+  EXPECT_EQ(meaningWindows, 1);
+  click(QPoint(list.x + list.w, list.y + list.h * 12));  // below the last word
+  EXPECT_EQ(meaningWindows, 1);
+  EXPECT_TRUE(state.showingResults) << "the results stay";
+}
+
+TEST_F(GameWindowTest, WithShowMeaningsOnAFoundWordInPlayShowsItsSense) {
+  state.showMeanings = true;
+  session.newGame(MODE_CLASSIC);
+  spell("TEN");
+  key(Qt::Key_Return);
+  const ScreenBox& list = window.boxes().wordList;
+  window.pbGrid_MouseMove(0, list.x + list.w * 2, list.y + list.h / 2);
+  EXPECT_GT(darkPixelsOnMeaningLine(window), 20);
+  window.pbGrid_MouseMove(0, 300, 300);  // off the list
+  EXPECT_EQ(darkPixelsOnMeaningLine(window), 0);
 }
 
 TEST_F(GameWindowTest, ArrowRepeatStartsAt300MsThenAt600MsAndStopsAtTheLastPage) {

@@ -5,13 +5,19 @@
 //   vorpex-dict puzzle DICT LENGTH NUMBER
 //                                       a rack and its solutions, through the
 //                                       library's five functions
+//   vorpex-dict define WORD [DEFS]      a word's senses from a definitions
+//                                       file (the build's VORPEX.DEFS unless
+//                                       DEFS is given)
 #include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 
+#include "definitions_file.h"
 #include "dict_file.h"
 #include "graph_builder.h"
 #include "puzzle_engine.h"
@@ -24,7 +30,8 @@ int usage() {
   std::fputs(
       "usage: vorpex-dict build WORDLIST OUT\n"
       "       vorpex-dict list DICT\n"
-      "       vorpex-dict puzzle DICT LENGTH NUMBER\n",
+      "       vorpex-dict puzzle DICT LENGTH NUMBER\n"
+      "       vorpex-dict define WORD [DEFS]\n",
       stderr);
   return 2;
 }
@@ -118,6 +125,29 @@ int puzzle(const std::string& dictPath, const std::string& lengthText,
   return 0;
 }
 
+int define(const std::string& word, const std::string& defsPath) {
+  std::ifstream in(defsPath, std::ios::binary);
+  std::ostringstream text;
+  if (!in || !(text << in.rdbuf())) {
+    std::fprintf(stderr, "vorpex-dict: %s: cannot be read\n", defsPath.c_str());
+    return 1;
+  }
+  const vorpex::DefinitionsFile definitions(std::move(text).str());
+  if (definitions.wordCount() == 0) {
+    std::fprintf(stderr, "vorpex-dict: %s: holds no definitions\n", defsPath.c_str());
+    return 1;
+  }
+  const auto senses = definitions.lookUp(word);
+  if (senses.empty()) {
+    std::fprintf(stderr, "vorpex-dict: no definition of \"%s\" in %s\n", word.c_str(), defsPath.c_str());
+    return 1;
+  }
+  std::printf("%s\n", word.c_str());
+  int n = 0;
+  for (const auto& sense : senses) std::printf("%d. %s\n", ++n, vorpex::describeSense(word, sense).c_str());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -126,5 +156,6 @@ int main(int argc, char** argv) {
   if (command == "build" && argc == 4) return build(argv[2], argv[3]);
   if (command == "list" && argc == 3) return list(argv[2]);
   if (command == "puzzle" && argc == 5) return puzzle(argv[2], argv[3], argv[4]);
+  if (command == "define" && (argc == 3 || argc == 4)) return define(argv[2], argc == 4 ? argv[3] : VORPEX_DEFINITIONS);
   return usage();
 }

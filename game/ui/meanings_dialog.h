@@ -1,0 +1,33 @@
+// The senses of one word, in a small window drawn with the drawing kit:
+// the word (and the form it comes from, when that differs), then each sense
+// on lines of its own. Closes on its OK button, a click elsewhere in it,
+// Enter or Esc.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "drawing_kit.h"
+#include "drawn_dialog.h"
+
+namespace vorpex {
+
+class MeaningsDialog : public DrawnDialog {
+ public:
+  // `heading` names the word; `senses` are the lines to show, one a sense.
+  // The window is as tall as they need.
+  MeaningsDialog(const DrawingKit& kit, const QString& heading, const QStringList& senses, QWidget* parent);
+
+  const ScreenBox& okButton() const { return ok_; }
+
+ protected:
+  void pointerMoved(double x, double y) override;
+  void pointerPressed(int button, double x, double y) override;
+  void characterTyped(int code) override;
+
+ private:
+  const DrawingKit& kit_;
+  ScreenBox ok_;
+};
+
+}  // namespace vorpex

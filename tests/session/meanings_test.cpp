@@ -1,0 +1,91 @@
+// "Show meanings": pointing at a word of the list shows its sense on the
+// meaning line, and in the results a click shows all its senses.
+#include <gtest/gtest.h>
+
+#include "session_fixture.h"
+
+namespace vorpex {
+namespace {
+
+using Meanings = testing::SessionTest;
+
+TEST_F(Meanings, OffTheResultsViewAndTheListAreAsTheClassicGameHasThem) {
+  session.newGame(MODE_CLASSIC);
+  enter("TEN");
+  view.clear();
+  session.listRowPointed(0);
+  EXPECT_TRUE(view.events.empty()) << "no meaning line in play";
+  session.showSolution();
+  view.clear();
+  session.resultsRowPointed(1);
+  session.resultsRowClicked(1);
+  EXPECT_EQ(view.events, (std::vector<std::string>{"spell TAN", "refresh"}));
+}
+
+TEST_F(Meanings, InTheResultsThePointedWordIsSpelledAndMeantAndAClickShowsAllItsSenses) {
+  state.showMeanings = true;
+  session.newGame(MODE_CLASSIC);
+  enter("TEN");
+  session.showSolution();
+  view.clear();
+  session.resultsRowPointed(1);
+  session.resultsRowPointed(1);
+  EXPECT_EQ(view.events, (std::vector<std::string>{"spell TAN", "meaning TAN", "refresh"}));
+  view.clear();
+  session.resultsRowClicked(6);
+  session.resultsRowClicked(40);  // below the last word
+  session.resultsRowClicked(-1);
+  EXPECT_EQ(view.events, (std::vector<std::string>{"meanings NEATS"}));
+}
+
+TEST_F(Meanings, InPlayOnlyAFoundWordIsMeantAndLeavingTheListClearsTheLine) {
+  state.showMeanings = true;
+  session.newGame(MODE_CLASSIC);
+  enter("TEN");
+  enter("ANT");
+  const std::string first = state.foundWords(1), second = state.foundWords(2);
+  view.clear();
+  session.listRowPointed(0);
+  session.listRowPointed(0);  // a move within the row changes nothing
+  session.listRowPointed(1);
+  session.listRowPointed(2);  // no third word: the line clears
+  session.listRowPointed(-1);
+  EXPECT_EQ(view.events, (std::vector<std::string>{"meaning " + first, "refresh", "meaning " + second, "refresh",
+                                                   "meaning ", "refresh"}));
+}
+
+// The list grows under a still pointer: the row now holds another word, so
+// the line follows the word, not the row.
+TEST_F(Meanings, AWordFoundUnderAStillPointerIsMeantAtTheNextMove) {
+  state.showMeanings = true;
+  session.newGame(MODE_CLASSIC);
+  enter("TEN");
+  session.listRowPointed(0);
+  enter("ANT");
+  ASSERT_EQ(state.foundWords(1), "ANT") << "the list is sorted: ANT now heads it";
+  view.clear();
+  session.listRowPointed(0);
+  EXPECT_EQ(view.events, (std::vector<std::string>{"meaning ANT", "refresh"}));
+}
+
+TEST_F(Meanings, NothingIsMeantWhilePausedAndANewLevelStartsWithAnEmptyLine) {
+  state.showMeanings = true;
+  session.newGame(MODE_CLASSIC);
+  enter("TEN");
+  session.enablePause(true);
+  view.clear();
+  session.listRowPointed(0);
+  EXPECT_TRUE(view.events.empty());
+  session.enablePause(false);
+  session.listRowPointed(0);
+  EXPECT_TRUE(view.saw("meaning TEN"));
+  session.keyPressed(KEY_SKIP_LEVEL);  // the next board is drawn with the line empty
+  ASSERT_EQ(state.solvingData.curLevel, 2);
+  enter("TEN");
+  view.clear();
+  session.listRowPointed(0);
+  EXPECT_TRUE(view.saw("meaning TEN")) << "the line the new board cleared is drawn again";
+}
+
+}  // namespace
+}  // namespace vorpex

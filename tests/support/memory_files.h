@@ -1,0 +1,38 @@
+// A FileSystem held in memory: files are put in by the test, and every
+// operation acts on the map alone.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "file_system.h"
+
+namespace vorpex::testing {
+
+class MemoryFiles : public FileSystem {
+ public:
+  std::map<std::string, std::string> files;
+
+  bool createDirectories(const std::string&) override { return true; }
+  ReadResult readFile(const std::string& path, std::string& bytes) override {
+    const auto it = files.find(path);
+    if (it == files.end()) return ReadResult::notFound;
+    bytes = it->second;
+    return ReadResult::ok;
+  }
+  bool exists(const std::string& path) override { return files.count(path) > 0; }
+  bool replaceFile(const std::string& path, const std::string& bytes) override {
+    files[path] = bytes;
+    return true;
+  }
+  std::vector<std::string> filesStartingWith(const std::string& prefix) override {
+    std::vector<std::string> found;
+    for (const auto& [path, bytes] : files)
+      if (path.rfind(prefix, 0) == 0) found.push_back(path);
+    return found;
+  }
+  bool removeFile(const std::string& path) override { return files.erase(path) > 0; }
+};
+
+}  // namespace vorpex::testing
