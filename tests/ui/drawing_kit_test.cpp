@@ -38,6 +38,25 @@ TEST_F(DrawingKitTest, SpriteSheetHasEveryCell) {
   EXPECT_EQ(kit.sheet().pixel(90, 0), 0xFFFFFFFFu) << "face white around the tile";
 }
 
+// The pictures with rounded corners (arrows, progress strips, title) are
+// copied whole onto the board and the menu: no black may show at their
+// corners, and a tile cut to the answer slots' 40 x 40 keeps its whole shape.
+TEST_F(DrawingKitTest, PicturesShowNoBlackCornersAndASlotTileIsWhole) {
+  const QImage& sheet = kit.sheet();
+  const QRect cells[] = {{0, 46, 292, 20}, {0, 67, 292, 20}, {0, 87, 200, 101}, {0, 193, 241, 42}};
+  for (const QRect& cell : cells)
+    for (const QPoint corner : {cell.topLeft(), cell.topRight(), cell.bottomLeft(), cell.bottomRight()})
+      EXPECT_NE(sheet.pixel(corner), 0xFF000000u) << corner.x() << "," << corner.y();
+  for (int y = 0; y < 44; ++y) {
+    for (int x = 0; x < 44; ++x) {
+      const bool tile = sheet.pixel(x, y) == 0xFFFFFFFFu;
+      ASSERT_FALSE(tile && (x >= 39 || y >= 39)) << "the mask at " << x << "," << y << " is cut off in a slot";
+    }
+  }
+  EXPECT_EQ(sheet.pixel(20, 0), 0xFF000000u) << "a margin above the tile";
+  EXPECT_EQ(sheet.pixel(20, 1), 0xFFFFFFFFu);
+}
+
 TEST_F(DrawingKitTest, ProgressBarSplitsAtItsRoundedPercentage) {
   ScreenBox progress = box(176, 462, 330, 30);
   const QImage& sheet = kit.sheet();

@@ -27,10 +27,14 @@ namespace {
 constexpr int kSheetWidth = 292;  // the progress strips are 292 wide
 constexpr int kSheetHeight = 235;
 
-// The tile: a rounded square from (2, 2) to (41, 41) in its 44-pixel cell,
+// The tile: a rounded square from (1, 1) to (38, 38) in its 44-pixel cell,
 // with hard edges, because the mask and face are combined with OR and AND.
+// The answer slots show the cell's top-left 40 x 40 only, so the tile lies
+// whole inside that, with a pixel to spare on every side.
+constexpr double kTileLeft = 1, kTileRight = 38;
+
 bool insideTile(int x, int y) {
-  constexpr double left = 2, top = 2, right = 41, bottom = 41, radius = 8;
+  constexpr double left = kTileLeft, top = kTileLeft, right = kTileRight, bottom = kTileRight, radius = 8;
   const double cx = std::clamp<double>(x + 0.5, left + radius, right + 1 - radius);
   const double cy = std::clamp<double>(y + 0.5, top + radius, bottom + 1 - radius);
   const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
@@ -49,22 +53,23 @@ void paintTileFace(QImage& sheet, int originX, QColor top, QColor bottom, double
   {
     QPainter p(&face);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient body(0, 2, 0, 42);
+    constexpr double side = kTileRight + 1 - kTileLeft, middle = kTileLeft + side / 2;
+    QLinearGradient body(0, kTileLeft, 0, kTileRight + 1);
     body.setColorAt(0, top);
     body.setColorAt(1, bottom);
     p.fillRect(0, 0, 44, 44, body);
-    QRadialGradient shine(22, 6, 26, 22, 0);
+    QRadialGradient shine(middle, kTileLeft + 4, 24, middle, kTileLeft - 2);
     shine.setColorAt(0, QColor(255, 255, 255, static_cast<int>(180 * gloss)));
     shine.setColorAt(0.6, QColor(255, 255, 255, static_cast<int>(40 * gloss)));
     shine.setColorAt(1, QColor(255, 255, 255, 0));
     QPainterPath upper;
-    upper.addRoundedRect(QRectF(5, 4, 34, 18), 7, 7);
+    upper.addRoundedRect(QRectF(kTileLeft + 3, kTileLeft + 2, side - 6, side / 2 - 2), 7, 7);
     p.fillPath(upper, shine);
     p.setPen(QPen(top.lighter(150), 1.2));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(3, 3, 38, 38), 7, 7);
+    p.drawRoundedRect(QRectF(kTileLeft + 1, kTileLeft + 1, side - 2, side - 2), 7, 7);
     p.setPen(QPen(bottom.darker(160), 1.2));
-    p.drawLine(QPointF(9, 40.5), QPointF(35, 40.5));
+    p.drawLine(QPointF(kTileLeft + 7, kTileRight - 0.5), QPointF(kTileRight - 6, kTileRight - 0.5));
   }
   for (int y = 0; y < 44; ++y)
     for (int x = 0; x < 44; ++x) sheet.setPixel(originX + x, y, insideTile(x, y) ? face.pixel(x, y) : 0xFFFFFFFFu);
@@ -83,7 +88,13 @@ void paintBackdrop(QImage& sheet) {
   }
 }
 
+// The progress strips and the list arrows lie on the board's light
+// background; their cells are filled with it first, so that their rounded
+// corners blend into the board instead of showing the sheet's black.
+const QColor kBoardBackground(180, 240, 180);
+
 void paintStrip(QPainter& p, int y, bool full) {
+  p.fillRect(QRect(0, y, 292, 20), kBoardBackground);
   const QRectF groove(0.5, y + 0.5, 291, 19);
   if (full) {
     QLinearGradient fill(0, y, 292, y);
@@ -137,6 +148,15 @@ QPainterPath wordPath(const char* word, double left, double top, double scale, d
   return path;
 }
 
+// The title's cell, filled first with the menu's backdrop as the menu
+// shows it there: the 34 x 34 texture stretched over 704 x 528, with the
+// title's top-left corner at (260, 33). Its rounded corners then blend in.
+void paintTitleBackground(QImage& sheet) {
+  for (int y = 0; y < 101; ++y)
+    for (int x = 0; x < 200; ++x)
+      sheet.setPixel(x, 87 + y, sheet.pixel(179 + (260 + x) * 34 / 704, (33 + y) * 34 / 528));
+}
+
 void paintTitle(QPainter& p) {
   const QRectF plate(1.5, 88.5, 197, 98);
   QLinearGradient back(0, 88, 0, 187);
@@ -163,6 +183,7 @@ void paintTitle(QPainter& p) {
 }
 
 void paintArrow(QPainter& p, int x, int y, bool up, bool hot) {
+  p.fillRect(QRect(x, y, 120, 20), kBoardBackground);
   const QRectF bar(x + 0.5, y + 0.5, 119, 19);
   QLinearGradient fill(0, y, 0, y + 20);
   fill.setColorAt(0, hot ? QColor(200, 250, 200) : QColor(120, 150, 120));
@@ -238,6 +259,7 @@ int main(int argc, char** argv) {
   paintTileFace(sheet, 45, QColor(96, 110, 124), QColor(52, 60, 70), 0.35);
   paintTileFace(sheet, 90, QColor(70, 110, 235), QColor(22, 34, 128), 1.0);
   paintBackdrop(sheet);
+  paintTitleBackground(sheet);
   {
     QPainter p(&sheet);
     p.setRenderHint(QPainter::Antialiasing);
