@@ -17,6 +17,7 @@ void applyDefaults(GameState& state) {
   state.soundOptions.fill(1);
   state.typeLetters = false;
   state.showMeanings = false;
+  state.zoomPercent = kDefaultZoomPercent;
   for (int t = 1; t <= 2; ++t) {
     for (size_t r = 1; r <= kScoreRows; ++r) {
       state.bestScores[t].names(r) = kDefaultPlayerName;
@@ -25,10 +26,20 @@ void applyDefaults(GameState& state) {
   }
 }
 
-// A setting beyond the settings record: on only when its value reads exactly 1.
+// A setting beyond the settings record: a 32-bit value, read only when it
+// is exactly four bytes long (anything else is a bad value).
+bool readLaterSetting(KeyedStore& store, KeyHandle key, const char* name, int32_t& value) {
+  uint8_t bytes[4];
+  uint32_t size = sizeof bytes;
+  if (!store.queryValue(key, name, bytes, size) || size != sizeof bytes) return false;
+  overlayLE32(&value, 1, bytes, size);
+  return true;
+}
+
+// On only when its value reads exactly 1.
 bool readSwitch(KeyedStore& store, KeyHandle key, const char* name) {
   int32_t value = 0;
-  return queryInt32(store, key, name, value) && value == 1;
+  return readLaterSetting(store, key, name, value) && value == 1;
 }
 
 void readSettingsKey(GameState& state, KeyedStore& store, KeyHandle key) {
@@ -39,6 +50,10 @@ void readSettingsKey(GameState& state, KeyedStore& store, KeyHandle key) {
 
   state.typeLetters = readSwitch(store, key, kTypeLettersValue);
   state.showMeanings = readSwitch(store, key, kMeaningsValue);
+  int32_t zoom = 0;
+  const bool zoomRead = readLaterSetting(store, key, kZoomValue, zoom);
+  state.zoomPercent =
+      zoomRead && (zoom == 0 || (zoom >= kDefaultZoomPercent && zoom <= kMaxZoomPercent)) ? zoom : kDefaultZoomPercent;
 
   uint8_t switches[2 * kSoundSwitches];
   size = sizeof switches;
@@ -110,6 +125,7 @@ void saveSettings(const GameState& state, KeyedStore& store, MessageSink& messag
     setBinary(store, key, "SOUNDOPTIONS", switches.data(), switches.size());
     setInt32(store, key, kTypeLettersValue, state.typeLetters ? 1 : 0);
     setInt32(store, key, kMeaningsValue, state.showMeanings ? 1 : 0);
+    setInt32(store, key, kZoomValue, state.zoomPercent);
     for (int t = 1; t <= 2; ++t) {
       const ScoreTable& table = state.bestScores[t];
       const std::vector<int32_t> scores(table.scores.begin(), table.scores.end());

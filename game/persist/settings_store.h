@@ -6,7 +6,8 @@
 // scores each) and 1STATS1 .. 2STATS8 (strings with their NUL, the names).
 // Settings added later are values of their own beside those, whose absence
 // or a bad value means their default: TYPELETTERS and MEANINGS (32-bit, 1
-// on, anything else off).
+// on, anything else off), ZOOM (32-bit, the window's zoom in percent from
+// 100 to 400, or 0 for "fit"; anything else 100).
 #pragma once
 
 #include "game_state.h"
@@ -19,6 +20,9 @@ constexpr const char* kDefaultPlayerName = "Anononymous";
 constexpr const char* kStoreFailedMessage = " Error Failerd";
 constexpr const char* kTypeLettersValue = "TYPELETTERS";
 constexpr const char* kMeaningsValue = "MEANINGS";
+constexpr const char* kZoomValue = "ZOOM";
+constexpr int32_t kDefaultZoomPercent = 100;
+constexpr int32_t kMaxZoomPercent = 400;
 
 // Brings the starting level into 1..4 and the timer difficulty into 1..3,
 // wherever they were read from (the settings or a saved game's image).

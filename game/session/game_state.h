@@ -105,6 +105,9 @@ struct GameState {
   // view a click opens all its senses (off: the list as the classic game
   // has it). Stored as a value of its own, MEANINGS.
   bool showMeanings = false;
+  // The main window's zoom in percent (100 .. 400), or 0 for the largest
+  // 4:3 size the screen holds. Stored as a value of its own, ZOOM.
+  int32_t zoomPercent = 100;
 
   // Best scores by game mode: bestScores[1] Classic Arcade, [2] Timed Arcade
   // ([0] unused).

@@ -78,6 +78,8 @@ std::string Program::start() {
   state_.boardWidth = state_.levelLength(static_cast<size_t>(state_.solvingData.sizeIndex) + 1);
   sounds_.initSoundFiles(env_.appDir);
   window_->boxes().stats(1).state = state_.solvingData.statsView;
+  window_->applyZoomSetting(state_.zoomPercent);
+  window_->onZoomChosen = [this](int32_t percent) { state_.zoomPercent = percent; };
 
   window_->show();
   window_->resizeWindow();

@@ -14,9 +14,42 @@ bool isInBox(const ScreenBox& box, float px, float py) {
   return box.x < px && px < box.x + box.w && box.y < py && py < box.y + box.h;
 }
 
-DrawingKit::DrawingKit(const std::string& spriteSheetPath) {
-  QImage loaded(QString::fromStdString(spriteSheetPath));
-  if (!loaded.isNull()) sheet_ = loaded.convertToFormat(QImage::Format_RGB32);
+namespace {
+QImage readSheet(const std::string& path) {
+  QImage loaded(QString::fromStdString(path));
+  return loaded.isNull() ? QImage() : loaded.convertToFormat(QImage::Format_RGB32);
+}
+
+// "ALLPICDATA.BMP" -> "ALLPICDATA@2x.BMP".
+std::string largerSheetPath(const std::string& path, int times) {
+  const size_t dot = path.rfind('.');
+  const size_t slash = path.find_last_of("/\\");
+  const size_t cut = dot == std::string::npos || (slash != std::string::npos && dot < slash) ? path.size() : dot;
+  return path.substr(0, cut) + "@" + std::to_string(times) + "x" + path.substr(cut);
+}
+}  // namespace
+
+DrawingKit::DrawingKit(const std::string& spriteSheetPath)
+    : sheet_(readSheet(spriteSheetPath)), sheetPath_(spriteSheetPath) {}
+
+const QImage& DrawingKit::sheetFor(double scale) const {
+  if (scale <= 1 + 1e-6 || sheet_.isNull()) return sheet_;
+  const QImage* best = &sheet_;
+  for (int times = 2; times <= 3; ++times) {
+    const int k = times - 2;
+    if (!largerRead_[k]) {
+      largerRead_[k] = true;
+      QImage larger = readSheet(largerSheetPath(sheetPath_, times));
+      // A sheet of the wrong size would cut pictures in the wrong places.
+      if (larger.size() == sheet_.size() * times) {
+        larger.setDevicePixelRatio(times);
+        larger_[k] = std::move(larger);
+      }
+    }
+    if (!larger_[k].isNull()) best = &larger_[k];
+    if (!larger_[k].isNull() && times >= scale - 1e-6) break;
+  }
+  return *best;
 }
 
 namespace {
@@ -31,12 +64,22 @@ void outline(Surface& surface, const QPen& pen, int left, int top, int right, in
   p.drawRect(left, top, right - left - 1, bottom - top - 1);
 }
 
+// Copies the sheet's logical rectangle (sx, sy, w, h) to (dx, dy). The
+// source rectangle of drawImage is in the sheet's own pixels, hence the
+// sheet's ratio; a sheet of another scale than the surface is resampled.
 void copyFromSheet(Surface& surface, const QImage& sheet, int dx, int dy, int sx, int sy, int w, int h,
                    QPainter::CompositionMode mode = QPainter::CompositionMode_Source) {
   if (sheet.isNull() || w <= 0 || h <= 0) return;
   QPainter p(&surface.image());
   p.setCompositionMode(mode);
-  p.drawImage(QPoint(dx, dy), sheet, QRect(sx, sy, w, h));
+  const double k = sheet.devicePixelRatio();
+  const QRectF source(sx * k, sy * k, w * k, h * k);
+  if (k == surface.scale()) {
+    p.drawImage(QPointF(dx, dy), sheet, source);
+  } else {
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(dx, dy, w, h), sheet, source);
+  }
 }
 
 QString upper(char letter) {
@@ -89,7 +132,9 @@ void DrawingKit::clearPicture(Surface& surface, const QBrush& brush) const {
 void DrawingKit::stretchBackdrop(Surface& surface, int width, int height) const {
   if (sheet_.isNull()) return;
   QPainter p(&surface.image());
-  p.drawImage(QRect(0, 0, width, height), sheet_, QRect(179, 0, 34, 34));
+  const QImage& sheet = sheetFor(surface.scale());
+  const double k = sheet.devicePixelRatio();
+  p.drawImage(QRectF(0, 0, width, height), sheet, QRectF(179 * k, 0, 34 * k, 34 * k));
 }
 
 void DrawingKit::drawButton(const ScreenBox& box, int frameStyle, bool hot, int shadowShift,
@@ -130,12 +175,13 @@ void DrawingKit::drawSprite(const ScreenBox& box, int pictureId, bool hot) const
     case 5: sx = 0; sy = 87; break;
     default: return;
   }
-  copyFromSheet(*box.surface, sheet_, box.x, box.y, sx, sy, box.w, box.h);
+  copyFromSheet(*box.surface, sheetFor(box.surface->scale()), box.x, box.y, sx, sy, box.w, box.h);
 }
 
 void DrawingKit::copyTile(Surface& surface, int x, int y, int size, int faceX) const {
-  copyFromSheet(surface, sheet_, x, y, 0, 0, size, size, QPainter::RasterOp_SourceOrDestination);
-  copyFromSheet(surface, sheet_, x, y, faceX, 0, size, size, QPainter::RasterOp_SourceAndDestination);
+  const QImage& sheet = sheetFor(surface.scale());
+  copyFromSheet(surface, sheet, x, y, 0, 0, size, size, QPainter::RasterOp_SourceOrDestination);
+  copyFromSheet(surface, sheet, x, y, faceX, 0, size, size, QPainter::RasterOp_SourceAndDestination);
 }
 
 void DrawingKit::drawLetterTile(const ScreenBox& box, char letter, bool available) const {
@@ -216,8 +262,9 @@ void DrawingKit::drawProgressBar(const ScreenBox& box, double percent) const {
   if (!box.surface) return;
   const int filled = roundHalfEven(std::clamp(percent, 0.0, 100.0) * 292 / 100);
   const int bx = box.x + roundHalfEven((7 * unitSize - 292) / 2.0);
-  copyFromSheet(*box.surface, sheet_, bx + filled, box.y, filled, 46, 292 - filled, 20);
-  copyFromSheet(*box.surface, sheet_, bx, box.y, 0, 67, filled, 20);
+  const QImage& sheet = sheetFor(box.surface->scale());
+  copyFromSheet(*box.surface, sheet, bx + filled, box.y, filled, 46, 292 - filled, 20);
+  copyFromSheet(*box.surface, sheet, bx, box.y, 0, 67, filled, 20);
 }
 
 }  // namespace vorpex

@@ -43,10 +43,16 @@ class DrawingKit {
  public:
   // initGraphics: the palette, brushes and pen, and the sprite sheet loaded
   // from `spriteSheetPath`. A missing or unreadable sheet is not an error:
-  // pictures then draw nothing.
+  // pictures then draw nothing. Sheets painted at two and three times the
+  // size ("ALLPICDATA@2x.BMP", "@3x") beside it are read when a surface
+  // first needs them.
   explicit DrawingKit(const std::string& spriteSheetPath);
 
   const QImage& sheet() const { return sheet_; }
+  // The sheet for a surface of `scale`: the one nearest at or above it
+  // (1x, 2x or 3x; the largest there is past that), its device pixel ratio
+  // its own scale. The 1x sheet when no larger one can be read.
+  const QImage& sheetFor(double scale) const;
 
   const QBrush brLight{QColor(180, 240, 180)};
   const QBrush brDark{QColor(120, 150, 120)};
@@ -90,6 +96,10 @@ class DrawingKit {
   void drawSlots(const ScreenBox& box, int filled, const std::string& letters, int16_t width) const;
 
   QImage sheet_;
+  std::string sheetPath_;
+  // The 2x and 3x sheets, read at first use (a null image: none there).
+  mutable QImage larger_[2];
+  mutable bool largerRead_[2] = {false, false};
 };
 
 }  // namespace vorpex

@@ -20,9 +20,14 @@ int characterCode(const QKeyEvent& event) {
 DrawnDialog::DrawnDialog(int width, int height, const QString& caption, QWidget* parent)
     : QDialog(parent), surface_(width, height) {
   setWindowTitle(caption);
-  setFixedSize(width, height);
+  // As large as the window it opens over is zoomed, and drawn at that
+  // size's own pixels (the subclass draws after this).
+  const double zoom = windowZoom(parent);
+  setFixedSize(zoomed(width, zoom), zoomed(height, zoom));
+  surface_.setScale(zoom * (parent ? parent->devicePixelRatioF() : devicePixelRatioF()));
   if (parent) setWindowIcon(parent->windowIcon());
   widget_ = new SurfaceWidget(surface_, this);
+  widget_->setZoom(zoom);
   widget_->move(0, 0);
   widget_->onMouseMove = [this](int, double x, double y) { pointerMoved(x, y); };
   widget_->onMouseDown = [this](int button, double x, double y) { pointerPressed(button, x, y); };

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 #include <cmath>
@@ -45,11 +46,26 @@ class FontSize {
 
 MainWindow::MainWindow(GameState& state, const DrawingKit& kit) : state_(state), kit_(kit) {
   setWindowTitle("Arcade Vorpex");
-  setFixedSize(kWindowWidth, kWindowHeight);  // resizing and maximising snap back
+  // 100 % at least; a size the frame is dragged to snaps to 4:3.
+  setMinimumSize(kWindowWidth, kWindowHeight);
+  resize(kWindowWidth, kWindowHeight);
+  setWindowZoom(*this, 1);
+  // Full screen letterboxes the board on its own background.
+  QPalette background = palette();
+  background.setColor(QPalette::Window, kit.brLight.color());
+  setPalette(background);
+  setAutoFillBackground(true);
   board_.setFont(kBoardFamily, kBoardPoints, true);
   menu_.setFont(kMenuFamily, kBoardPoints, true);
   boardWidget_ = new SurfaceWidget(board_, this);
   menuWidget_ = new SurfaceWidget(menu_, this);
+  boardWidget_->onRescaled = [this] { redrawBoard(); };
+  menuWidget_->onRescaled = [this] {
+    if (menuWidget_->isVisible()) drawMainMenu();
+  };
+  // Drawn at the screen's pixels from the first frame.
+  board_.setScale(devicePixelRatioF());
+  menu_.setScale(devicePixelRatioF());
   boardWidget_->onMouseMove = [this](int b, double x, double y) { pbGrid_MouseMove(b, x, y); };
   menuWidget_->onMouseMove = [this](int b, double x, double y) { pbMainMenu_MouseMove(b, x, y); };
   boardWidget_->hide();
@@ -68,29 +84,124 @@ QLabel& MainWindow::pauseNotice() {
     // The notice covers the whole window, so a click anywhere reaches the
     // window itself and resumes.
     pauseNotice_ = new QLabel(this);
-    pauseNotice_->setGeometry(0, 0, kWindowWidth, kWindowHeight);
     pauseNotice_->setAlignment(Qt::AlignCenter);
     pauseNotice_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    pauseNotice_->setStyleSheet(
-        "background: rgb(120, 150, 120); color: rgb(209, 255, 209);"
-        "font-family: 'Arial Narrow'; font-weight: bold; font-size: 19px;");
-    pauseNotice_->setText("<p style='font-size: 48px'>PAUSED</p><p>Click anywhere to go on playing</p>");
+    placePauseNotice();
     pauseNotice_->hide();
   }
   return *pauseNotice_;
 }
 
-void MainWindow::resizeWindow() {
-  boardWidget_->move(0, 0);
-  menuWidget_->move(0, 0);
+void MainWindow::placePauseNotice() {
+  if (!pauseNotice_) return;
+  pauseNotice_->setGeometry(0, 0, width(), height());
+  pauseNotice_->setStyleSheet(
+      QString("background: rgb(120, 150, 120); color: rgb(209, 255, 209);"
+              "font-family: 'Arial Narrow'; font-weight: bold; font-size: %1px;")
+          .arg(zoomed(19, shown_)));
+  pauseNotice_->setText(QString("<p style='font-size: %1px'>PAUSED</p><p>Click anywhere to go on playing</p>")
+                            .arg(zoomed(48, shown_)));
 }
+
+double MainWindow::fitZoom() const {
+  const QScreen* where = screen();
+  if (!where) return 1;
+  const QRect area = where->availableGeometry();
+  // The frame the window manager adds; before the window is shown, room
+  // for a common title bar.
+  const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 32);
+  const double fit = std::min((area.width() - frame.width()) / static_cast<double>(kWindowWidth),
+                              (area.height() - frame.height()) / static_cast<double>(kWindowHeight));
+  return std::max(1.0, fit);
+}
+
+void MainWindow::showAtZoom(double zoom) {
+  shown_ = zoom;
+  setWindowZoom(*this, zoom);
+  for (SurfaceWidget* widget : {boardWidget_, menuWidget_}) {
+    widget->setZoom(zoom);
+    widget->move(std::max(0, (width() - widget->width()) / 2), std::max(0, (height() - widget->height()) / 2));
+    widget->matchScale();
+  }
+  placePauseNotice();
+}
+
+void MainWindow::fillScreen() {
+  showAtZoom(std::min(width() / static_cast<double>(kWindowWidth), height() / static_cast<double>(kWindowHeight)));
+}
+
+void MainWindow::setZoom(double zoom) {
+  zoom_ = std::max(1.0, zoom);
+  if (fullScreen_) return;
+  const QSize size(zoomed(kWindowWidth, zoom_), zoomed(kWindowHeight, zoom_));
+  if (this->size() != size) resize(size);
+  showAtZoom(zoom_);
+}
+
+void MainWindow::chooseZoom(double zoom, bool fit) {
+  zoomIsFit_ = fit;
+  setZoom(zoom);
+  if (onZoomChosen) onZoomChosen(zoomSetting());
+}
+
+namespace {
+constexpr double kZoomSteps[] = {1.0, 1.25, 1.5, 2.0};
+constexpr double kSameZoom = 0.005;
+}  // namespace
+
+void MainWindow::zoomIn() {
+  const double fit = fitZoom();
+  for (const double step : kZoomSteps) {
+    if (step > zoom_ + kSameZoom && step <= fit + kSameZoom) {
+      chooseZoom(step, false);
+      return;
+    }
+  }
+  if (fit > zoom_ + kSameZoom) chooseZoom(fit, true);
+}
+
+void MainWindow::zoomOut() {
+  const double fit = fitZoom();
+  double below = 0;
+  for (const double step : kZoomSteps)
+    if (step < zoom_ - kSameZoom && step <= fit + kSameZoom) below = step;
+  if (below > 0) chooseZoom(below, false);
+}
+
+void MainWindow::toggleFullScreen() {
+  if (fullScreen_) {
+    fullScreen_ = false;
+    showNormal();
+    setMinimumSize(kWindowWidth, kWindowHeight);
+    setZoom(zoom_);
+  } else {
+    fullScreen_ = true;
+    setMinimumSize(0, 0);  // a screen may hold less than 100 %
+    showFullScreen();
+  }
+}
+
+int32_t MainWindow::zoomSetting() const {
+  return zoomIsFit_ ? 0 : static_cast<int32_t>(std::lround(zoom_ * 100));
+}
+
+void MainWindow::applyZoomSetting(int32_t percent) {
+  zoomIsFit_ = percent == 0;
+  // A zoom kept from a larger screen is as large as this one holds.
+  setZoom(zoomIsFit_ ? fitZoom() : std::min(percent / 100.0, fitZoom()));
+}
+
+void MainWindow::resizeWindow() { showAtZoom(shown_); }
 
 bool MainWindow::menuShown() const { return menuWidget_->isVisible() || !boardWidget_->isVisible(); }
 
 void MainWindow::mainMenu(bool shown) {
   menuWidget_->setVisible(shown);
   boardWidget_->setVisible(!shown);
-  if (!shown) return;
+  if (shown) drawMainMenu();
+}
+
+void MainWindow::drawMainMenu() {
   kit_.clearPicture(menu_, kit_.brDark);
   for (int b = 1; b <= 7; ++b) {
     ScreenBox& box = menuBoxes_.buttons(static_cast<size_t>(b));
@@ -238,6 +349,16 @@ void MainWindow::drawBoard() {
   board_.refresh();
 }
 
+void MainWindow::redrawBoard() {
+  if (!boxes_.progress.surface) return;  // no board laid out yet: nothing to draw
+  drawBoard();
+  if (state_.showingResults) {
+    showResultsControls();
+    showMessage(4);
+  }
+  board_.refresh();
+}
+
 void MainWindow::drawBackButton(bool hot) {
   FontSize size(board_, kPanelPoints);
   if (hot) {
@@ -292,6 +413,20 @@ void MainWindow::showPaused(bool paused) {
 bool MainWindow::pauseShown() const { return pauseNotice_ && pauseNotice_->isVisible(); }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+  // The window's own keys: zoom and full screen, never a key of the game.
+  if (event->key() == Qt::Key_F11) {
+    toggleFullScreen();
+    return;
+  }
+  if (event->modifiers() & Qt::ControlModifier) {
+    switch (event->key()) {
+      case Qt::Key_Equal:
+      case Qt::Key_Plus: zoomIn(); return;
+      case Qt::Key_Minus: zoomOut(); return;
+      case Qt::Key_0: chooseZoom(1, false); return;
+      default: break;
+    }
+  }
   if (onKey) onKey(characterCode(*event));
 }
 
@@ -392,20 +527,40 @@ void MainWindow::pbMainMenu_MouseMove(int, double x, double y) {
 
 void MainWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::WindowStateChange) {
+    // The full-screen size may arrive after the state.
+    if (fullScreen_) QTimer::singleShot(0, this, [this] {
+        if (fullScreen_) fillScreen();
+      });
     if (windowState() & Qt::WindowMinimized) {
       if (onMinimized) onMinimized();
-    } else if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
-      // Maximising is undone like any other resize.
-      QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen)); });
+    } else if ((windowState() & Qt::WindowMaximized) && !fullScreen_) {
+      // Maximising zooms to the largest 4:3 size the screen holds.
+      QTimer::singleShot(0, this, [this] {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        chooseZoom(fitZoom(), true);
+      });
     }
   }
   QWidget::changeEvent(event);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
-  if (event->size() != QSize(kWindowWidth, kWindowHeight))
-    QTimer::singleShot(0, this, [this] { resize(kWindowWidth, kWindowHeight); });
   QWidget::resizeEvent(event);
+  const QSize size = event->size();
+  if (fullScreen_) {
+    fillScreen();
+    return;
+  }
+  // The frame was dragged: the nearest 4:3 size at or above 100 %, or the
+  // window as it is when that is its zoom already (a window manager that
+  // keeps the window a little off 4:3 must not start a tug of war).
+  const double dragged = std::clamp((size.width() / static_cast<double>(kWindowWidth) +
+                                     size.height() / static_cast<double>(kWindowHeight)) / 2,
+                                    1.0, std::max(1.0, fitZoom()));
+  if (std::abs(dragged - zoom_) > kSameZoom) {
+    QTimer::singleShot(0, this, [this, dragged] { chooseZoom(dragged, false); });
+  }
+  showAtZoom(zoom_);
 }
 
 }  // namespace vorpex

@@ -1,8 +1,12 @@
-// The main game window frm5ir: fixed at 16 x 12 layout units (704 x 528),
+// The main game window frm5ir: 16 x 12 layout units (704 x 528) at 100 %,
 // holding two full-size surfaces stacked on each other, the board pbGrid and
 // the main menu pbMainMenu, exactly one of them visible. This class lays out
 // and draws them and gives the board and the menu their hover feedback; what
 // a click does is the game's (it is handed on through the callbacks).
+//
+// The player may zoom the window (the layout stays in logical pixels; the
+// surfaces are drawn at the zoomed size's own pixels) or show it full
+// screen, letterboxed at 4:3 on the board's background.
 #pragma once
 
 #include <QWidget>
@@ -40,6 +44,30 @@ class MainWindow : public QWidget {
 
   // Places the board at (0, 0) at full size.
   void resizeWindow();
+
+  // The zoom of the window: 1 is 100 %, at least 1. setZoom resizes the
+  // window to 704 x 528 times `zoom` and draws both surfaces again at their
+  // new size; in full screen it takes effect when full screen ends.
+  double zoom() const { return zoom_; }
+  void setZoom(double zoom);
+  // The zoom of what is on screen: the window's, or in full screen the
+  // largest that fits the screen.
+  double shownZoom() const { return shown_; }
+  // The largest zoom at which the window, frame included, fits the
+  // screen's available area (at least 1).
+  double fitZoom() const;
+  // Ctrl+= and Ctrl+-: the next step up or down of 100, 125, 150, 200 %
+  // and "fit" (the steps the screen holds); Ctrl+0: 100 %.
+  void zoomIn();
+  void zoomOut();
+  void zoomReset() { setZoom(1); }
+  // F11: full screen, or back to the window at its zoom.
+  void toggleFullScreen();
+  bool fullScreen() const { return fullScreen_; }
+  // The zoom the player chose, as the settings keep it: percent, or 0 for
+  // "fit" (re-measured on each screen).
+  int32_t zoomSetting() const;
+  void applyZoomSetting(int32_t percent);
 
   // Shows the menu (drawn afresh) or the board; exactly one is visible.
   void mainMenu(bool shown);
@@ -104,6 +132,9 @@ class MainWindow : public QWidget {
   std::function<void(int code)> onKey;
   // The window is closing, by the program or by the desktop.
   std::function<void()> onClose;
+  // The zoom changed (the player zoomed or dragged the frame): the setting
+  // to keep, as zoomSetting gives it.
+  std::function<void(int32_t percent)> onZoomChosen;
   // A click on the window itself, which only the pause notice leaves bare.
   std::function<void()> onWindowClicked;
 
@@ -117,6 +148,15 @@ class MainWindow : public QWidget {
  private:
   void drawPanelButton(int b, bool hot);
   void drawBackButton(bool hot);
+  void drawMainMenu();
+  // The board as it last stood, drawn again on a surface of a new scale.
+  void redrawBoard();
+  // Shows the surfaces at `zoom`, centred in the window, and draws them
+  // again at the scale that needs.
+  void showAtZoom(double zoom);
+  // In full screen: the largest zoom the window holds, letterboxed.
+  void fillScreen();
+  void chooseZoom(double zoom, bool fit);
 
   GameState& state_;
   const DrawingKit& kit_;
@@ -127,7 +167,12 @@ class MainWindow : public QWidget {
   BoardBoxes boxes_;
   MenuBoxes menuBoxes_;
   QLabel& pauseNotice();
+  void placePauseNotice();
   QLabel* pauseNotice_ = nullptr;  // made at the first pause
+  double zoom_ = 1;
+  double shown_ = 1;
+  bool zoomIsFit_ = false;
+  bool fullScreen_ = false;
 };
 
 }  // namespace vorpex

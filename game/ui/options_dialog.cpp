@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,28 +15,32 @@ namespace vorpex {
 namespace {
 constexpr int kTwipsPerPixel = 15;
 
-QRect twips(int left, int top, int width, int height) {
-  return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel};
-}
-
-QFont arialBold(double points) {
-  QFont font("Arial");
-  font.setPixelSize(pointsToPixels(points));
-  font.setBold(true);
-  return font;
-}
+// Places and fonts at the zoom of the window the dialog opens over.
+struct Zoomed {
+  double zoom;
+  QRect twips(int left, int top, int width, int height) const {
+    return zoomed(
+        QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel), zoom);
+  }
+  QFont arialBold(double points) const {
+    QFont font("Arial");
+    font.setPixelSize(zoomed(pointsToPixels(points), zoom));
+    font.setBold(true);
+    return font;
+  }
+};
 
 // A framed group of radio buttons, numbered from 0 in the group returned; the
 // buttons are written into `buttons`.
-QButtonGroup* addChoices(QDialog* dialog, const char* title, QRect place, const QStringList& captions,
-                         const QRect* places, QRadioButton** buttons) {
+QButtonGroup* addChoices(QDialog* dialog, const Zoomed& z, const char* title, QRect place,
+                         const QStringList& captions, const QRect* places, QRadioButton** buttons) {
   auto* frame = new QGroupBox(title, dialog);
-  frame->setFont(arialBold(12));
+  frame->setFont(z.arialBold(12));
   frame->setGeometry(place);
   auto* group = new QButtonGroup(dialog);
   for (int i = 0; i < captions.size(); ++i) {
     buttons[i] = new QRadioButton(captions[i], frame);
-    buttons[i]->setFont(arialBold(9.75));
+    buttons[i]->setFont(z.arialBold(9.75));
     buttons[i]->setGeometry(places[i]);
     group->addButton(buttons[i], i);
   }
@@ -45,33 +50,39 @@ QButtonGroup* addChoices(QDialog* dialog, const char* title, QRect place, const 
 
 OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent), state_(state) {
   setWindowTitle("Set Options");
-  setFixedSize(394, 360);
+  const Zoomed z{windowZoom(parent)};  // as large as the window it opens over
+  setFixedSize(zoomed(394, z.zoom), zoomed(360, z.zoom));
   if (parent) setWindowIcon(parent->windowIcon());
 
-  const QRect levelPlaces[4] = {twips(450, 615, 1260, 285), twips(2190, 600, 1305, 270),
-                                twips(450, 1125, 1245, 285), twips(2205, 1110, 1245, 285)};
-  QButtonGroup* levels = addChoices(this, "Start Level", twips(495, 330, 4680, 1920),
+  const QRect levelPlaces[4] = {z.twips(450, 615, 1260, 285), z.twips(2190, 600, 1305, 270),
+                                z.twips(450, 1125, 1245, 285), z.twips(2205, 1110, 1245, 285)};
+  QButtonGroup* levels = addChoices(this, z, "Start Level", z.twips(495, 330, 4680, 1920),
                                     {"Level 1", "Level 2", "Level 3", "Level 4"}, levelPlaces, opSL_);
-  const QRect timePlaces[3] = {twips(285, 540, 960, 420), twips(1515, 555, 1200, 420), twips(2955, 600, 1380, 420)};
-  QButtonGroup* times = addChoices(this, "Timer Difficulty", twips(465, 2715, 4875, 1275),
+  const QRect timePlaces[3] = {z.twips(285, 540, 960, 420), z.twips(1515, 555, 1200, 420), z.twips(2955, 600, 1380, 420)};
+  QButtonGroup* times = addChoices(this, z, "Timer Difficulty", z.twips(465, 2715, 4875, 1275),
                                    {"Easy", "Medium", "Difficult"}, timePlaces, opTime_);
 
   // Beyond the classic options, in the gap above the buttons.
   typeLetters_ = new QCheckBox("Type letters", this);
-  typeLetters_->setFont(arialBold(9.75));
-  typeLetters_->setGeometry(twips(495, 4020, 2100, 285));
+  typeLetters_->setFont(z.arialBold(9.75));
+  typeLetters_->setGeometry(z.twips(495, 4020, 2100, 285));
   typeLetters_->setToolTip("Letter keys pick tiles, Backspace takes the last back, Delete clears, Space shuffles");
   typeLetters_->setChecked(state.typeLetters);
   showMeanings_ = new QCheckBox("Show meanings", this);
-  showMeanings_->setFont(arialBold(9.75));
-  showMeanings_->setGeometry(twips(2700, 4020, 2700, 285));
+  showMeanings_->setFont(z.arialBold(9.75));
+  showMeanings_->setGeometry(z.twips(2700, 4020, 2700, 285));
   showMeanings_->setToolTip("Pointing at a word in the list shows what it means; in the results a click shows all its senses");
   showMeanings_->setChecked(state.showMeanings);
 
   command1_ = new QPushButton("OK", this);
-  command1_->setGeometry(twips(1935, 4350, 1455, 420));
+  if (z.zoom != 1) {
+    QFont buttons = font();
+    buttons.setPixelSize(zoomed(QFontInfo(buttons).pixelSize(), z.zoom));
+    setFont(buttons);  // the buttons' own font, zoomed; the rest set theirs
+  }
+  command1_->setGeometry(z.twips(1935, 4350, 1455, 420));
   command2_ = new QPushButton("Cancel", this);
-  command2_->setGeometry(twips(3885, 4335, 1455, 420));
+  command2_->setGeometry(z.twips(3885, 4335, 1455, 420));
 
   // idClicked comes from the player's clicks only, never from setChecked.
   connect(levels, &QButtonGroup::idClicked, this,

@@ -1,6 +1,11 @@
 // A drawing surface: a persistent off-screen image with its current font,
 // selected pen and text colour, as the drawing kit paints it. A refresh asks
 // the widget that shows it to repaint; nothing reaches the screen before.
+//
+// Everything draws in logical pixels, the layout's coordinates. The image
+// holds `scale` physical pixels for each (the window's zoom times the
+// screen's device pixel ratio), so text and pictures come out sharp at any
+// size; at scale 1 it is the plain logical image.
 #pragma once
 
 #include <QColor>
@@ -16,6 +21,15 @@ namespace vorpex {
 // 19 px, 12 pt 16 px, 10 pt 13 px.
 int pointsToPixels(double points);
 
+// The zoom the player chose for the game's windows (1 is 100 %): the main
+// window keeps it on itself, and every dialog opened over it reads it there
+// and draws itself that much larger. 1 for a widget without one.
+double windowZoom(const QWidget* widget);
+void setWindowZoom(QWidget& window, double zoom);
+// `rect` (or a length) in logical pixels, at `zoom`.
+QRect zoomed(const QRect& rect, double zoom);
+int zoomed(int length, double zoom);
+
 class Surface {
  public:
   // A black surface of that size. Its image is made at its first use: a
@@ -23,10 +37,17 @@ class Surface {
   // nothing at start-up.
   Surface(int width, int height);
 
+  // The image, `scale` times the logical size, its device pixel ratio set
+  // to `scale` so that a QPainter on it draws in logical pixels.
   QImage& image() { return made(); }
   const QImage& image() const { return made(); }
-  int width() const { return width_; }
+  int width() const { return width_; }   // logical
   int height() const { return height_; }
+
+  // A new scale drops the image's content (a black image of the new size);
+  // the owner draws it again. The same scale changes nothing.
+  void setScale(double scale);
+  double scale() const { return scale_; }
 
   QFont& font() { return font_; }
   // The current font at `points` (converted to pixels at 96 dpi).
@@ -51,6 +72,7 @@ class Surface {
 
   int width_;
   int height_;
+  double scale_ = 1;
   mutable QImage image_;
   QFont font_;
   double points_ = 0;
@@ -59,10 +81,24 @@ class Surface {
   int refreshes_ = 0;
 };
 
-// A widget that shows a Surface pixel for pixel and hands its mouse events on.
+// A widget that shows a Surface, `zoom` times its logical size, and hands
+// its mouse events on in the surface's logical pixels, so that every hit
+// test reads the layout's coordinates at any zoom.
 class SurfaceWidget : public QWidget {
  public:
   SurfaceWidget(Surface& surface, QWidget* parent = nullptr);
+
+  // The widget's size becomes the surface's times `zoom` (at least 1/8).
+  void setZoom(double zoom);
+  double zoom() const { return zoom_; }
+  // Called when the surface's scale had to change to match the zoom and the
+  // screen (a window moved to a screen of another pixel ratio): the surface
+  // is blank and must be drawn again now. Without a handler the surface
+  // keeps its scale and is shown stretched.
+  std::function<void()> onRescaled;
+  // Brings the surface's scale to zoom times the screen's pixel ratio,
+  // calling onRescaled when it changed; paint does it too.
+  void matchScale();
 
   // Handlers get the button (1 left, 2 right, 4 middle, 0 none) and the point.
   std::function<void(int button, double x, double y)> onMouseDown;
@@ -77,6 +113,7 @@ class SurfaceWidget : public QWidget {
 
  private:
   Surface& surface_;
+  double zoom_ = 1;
 };
 
 }  // namespace vorpex

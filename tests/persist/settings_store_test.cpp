@@ -138,13 +138,33 @@ TEST_F(SettingsTest, EachLaterSwitchIsItsOwnValueAndOffUnlessItReadsOne) {
     EXPECT_NE(fileText().find("\"" + std::string(sw.value) + "\"=hex:01,00,00,00"), std::string::npos) << fileText();
     EXPECT_EQ(writeSolvingDataImage(back.solvingData), writeSolvingDataImage(state.solvingData));
     for (const std::vector<uint8_t>& bad : {std::vector<uint8_t>{2, 0, 0, 0}, std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFF},
-                                            std::vector<uint8_t>{1, 0, 0, 0, 0, 0, 0, 0}, std::vector<uint8_t>{}}) {
+                                            std::vector<uint8_t>{1, 0, 0, 0, 0, 0, 0, 0}, std::vector<uint8_t>{1},
+                                            std::vector<uint8_t>{}}) {
       storeValue(sw.value, ValueType::binary, bad);
       EXPECT_FALSE(loaded().*sw.field) << bad.size() << " bytes";
     }
     state.*sw.field = false;
     saveSettings(state, store, messages);
     EXPECT_FALSE(loaded().*sw.field);
+  }
+}
+
+// The window's zoom: a value of its own, in percent or 0 for "fit"; a
+// missing or bad one means 100 %.
+TEST_F(SettingsTest, ZoomIsItsOwnValueAndOneHundredPercentUnlessItReadsRight) {
+  EXPECT_EQ(loaded().zoomPercent, 100) << "no value";
+  GameState state = testing::settingsWorthKeeping();
+  for (const int32_t kept : {150, 0, 400, 100}) {
+    state.zoomPercent = kept;
+    saveSettings(state, store, messages);
+    EXPECT_EQ(loaded().zoomPercent, kept);
+  }
+  EXPECT_NE(fileText().find("\"ZOOM\"=hex:64,00,00,00"), std::string::npos) << fileText();
+  for (const std::vector<uint8_t>& bad :
+       {std::vector<uint8_t>{99, 0, 0, 0}, std::vector<uint8_t>{0x91, 0x01, 0, 0} /* 401 */,
+        std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFF}, std::vector<uint8_t>{150, 0}, std::vector<uint8_t>{}}) {
+    storeValue(kZoomValue, ValueType::binary, bad);
+    EXPECT_EQ(loaded().zoomPercent, 100) << bad.size() << " bytes";
   }
 }
 

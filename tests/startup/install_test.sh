@@ -10,7 +10,7 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install failed"; exit 1; }
 fail() { echo "FAIL: $*"; exit 1; }
 app=$prefix/lib/arcade-vorpex
-for f in arcade-vorpex libwordcore.so VORPEX.DICT VORPEX.DEFS ALLPICDATA.BMP TOLMIN.HTM arcade-vorpex.png \
+for f in arcade-vorpex libwordcore.so VORPEX.DICT VORPEX.DEFS ALLPICDATA.BMP ALLPICDATA@2x.BMP ALLPICDATA@3x.BMP TOLMIN.HTM arcade-vorpex.png \
          CLICK.wav UNCLICK.wav BEEP.wav BEEPS.wav RIGHT.wav CLAP.wav; do
   [ -f "$app/$f" ] || fail "$f is missing from the program folder"
 done

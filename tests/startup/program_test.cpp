@@ -213,6 +213,31 @@ TEST_F(ProgramTest, LaterOptionsAreTickedInTheOptionsAndRemembered) {
   }
 }
 
+// The zoom the player chose comes back at the next start, as large as this
+// screen holds; 100 % again by Ctrl+0.
+TEST_F(ProgramTest, TheZoomIsRememberedBetweenRuns) {
+  {
+    Program program(environment());
+    ASSERT_EQ(program.start(), "");
+    EXPECT_EQ(program.window().zoom(), 1.0);
+    QTest::keyClick(&program.window(), Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_GT(program.window().zoom(), 1.0);
+    program.window().close();
+  }
+  EXPECT_NE(storeText().find("\"ZOOM\"="), std::string::npos);
+  EXPECT_EQ(storeText().find("\"ZOOM\"=hex:64,00,00,00"), std::string::npos) << "not 100 % any more";
+  {
+    Program program(environment());
+    ASSERT_EQ(program.start(), "");
+    EXPECT_GT(program.window().zoom(), 1.0);
+    EXPECT_EQ(program.window().size(),
+              QSize(zoomed(704, program.window().zoom()), zoomed(528, program.window().zoom())));
+    QTest::keyClick(&program.window(), Qt::Key_0, Qt::ControlModifier);
+    program.window().close();
+  }
+  EXPECT_NE(storeText().find("\"ZOOM\"=hex:64,00,00,00"), std::string::npos) << storeText();
+}
+
 TEST_F(ProgramTest, HallOfFameFromTheMenuLeavesTheMenuUsable) {
   Program program(environment());
   ASSERT_EQ(program.start(), "");

@@ -242,6 +242,56 @@ TEST_F(GameWindowTest, ResultsViewListsEveryWordSpellsPointedRowsOnceAndLeadsBac
   EXPECT_TRUE(window.menuShown());
 }
 
+// The board's boxes stay in logical pixels: a click at a box's centre
+// times the zoom shown lands on that box at 100, 150 and 200 % and in full
+// screen (letterboxed on this 800 x 600 screen).
+TEST_F(GameWindowTest, ClicksLandOnTheSameBoxesAtEveryZoomAndInFullScreen) {
+  session.newGame(MODE_CLASSIC);
+  const auto clickAt = [this](const ScreenBox& box) {
+    const double z = window.shownZoom();
+    click(QPoint(static_cast<int>(std::lround((box.x + box.w / 2) * z)),
+                 static_cast<int>(std::lround((box.y + box.h / 2) * z))));
+  };
+  for (const double zoom : {1.0, 1.5, 2.0, 0.0}) {
+    if (zoom > 0) {
+      window.setZoom(zoom);
+    } else {
+      window.toggleFullScreen();
+      for (int i = 0; i < 5; ++i) QApplication::processEvents();
+      ASSERT_TRUE(window.fullScreen());
+      EXPECT_EQ(window.boardWidget().x(), (window.width() - window.boardWidget().width()) / 2) << "centred";
+      EXPECT_EQ(window.boardWidget().y(), (window.height() - window.boardWidget().height()) / 2);
+    }
+    SCOPED_TRACE(window.shownZoom());
+    EXPECT_EQ(window.boardWidget().width(), static_cast<int>(std::lround(704 * window.shownZoom())));
+    const int t = tileOf(state, 'N');
+    clickAt(window.boxes().tiles(static_cast<size_t>(t)));
+    ASSERT_EQ(state.selCount, 1);
+    EXPECT_EQ(state.selOrder(1), t);
+    clickAt(window.boxes().panel(18));  // "Clear"
+    EXPECT_EQ(state.selCount, 0);
+  }
+  window.toggleFullScreen();
+  EXPECT_FALSE(window.fullScreen());
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  EXPECT_EQ(window.size(), QSize(zoomed(704, window.zoom()), zoomed(528, window.zoom())))
+      << "back to a window at a zoom of its own";
+}
+
+// Zoom keys belong to the window: Ctrl+= is never the "=" that skips a level.
+TEST_F(GameWindowTest, ZoomKeysZoomAndNeverReachTheGame) {
+  session.newGame(MODE_CLASSIC);
+  QTest::keyClick(&window, Qt::Key_Equal, Qt::ControlModifier);
+  EXPECT_EQ(state.solvingData.curLevel, 1) << "no level skipped";
+  EXPECT_GT(window.zoom(), 1.0) << "one step up (the screen's fit, on this small screen)";
+  QTest::keyClick(&window, Qt::Key_Minus, Qt::ControlModifier);
+  EXPECT_EQ(window.zoom(), 1.0);
+  window.setZoom(1.5);
+  QTest::keyClick(&window, Qt::Key_0, Qt::ControlModifier);
+  EXPECT_EQ(window.zoom(), 1.0);
+  EXPECT_EQ(state.solvingData.curLevel, 1);
+}
+
 // The meaning line's dark pixels: text is drawn there, or the line is bare.
 int darkPixelsOnMeaningLine(MainWindow& window) {
   const ScreenBox& line = window.boxes().meaningLine;

@@ -29,16 +29,38 @@ class MainWindowTest : public ::testing::Test {
   MainWindow window{state, kit};
 };
 
-TEST_F(MainWindowTest, WindowIsFixedAtSixteenByTwelveUnitsWhateverTheUserDoes) {
+// A window dragged to another size snaps to the nearest 4:3 size, never
+// below 100 % nor beyond what the screen holds (800 x 600 here); maximising
+// zooms to that largest size.
+TEST_F(MainWindowTest, ResizingSnapsToFourByThreeFromOneHundredPercentToTheScreen) {
+  const auto settle = [] {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  };
   EXPECT_EQ(window.windowTitle(), "Arcade Vorpex");
   EXPECT_EQ(window.size(), QSize(704, 528));
+  int32_t chosen = -1;
+  window.onZoomChosen = [&chosen](int32_t percent) { chosen = percent; };
+  window.resize(760, 560);
+  settle();
+  EXPECT_EQ(window.size(), QSize(zoomed(704, window.zoom()), zoomed(528, window.zoom())));
+  EXPECT_NEAR(window.zoom(), (760 / 704.0 + 560 / 528.0) / 2, 0.01);
+  EXPECT_EQ(window.boardWidget().size(), window.size());
+  EXPECT_EQ(chosen, 107);
   window.resize(900, 700);
-  EXPECT_EQ(window.size(), QSize(704, 528));
+  settle();
+  const QSize largest(zoomed(704, window.fitZoom()), zoomed(528, window.fitZoom()));
+  EXPECT_LE(largest.width(), 800);
+  EXPECT_GT(largest.width(), 780);
+  EXPECT_EQ(window.size(), largest) << "as large as the screen";
+  window.resize(500, 400);
+  settle();
+  EXPECT_EQ(window.size(), QSize(704, 528)) << "never below 100 %";
+  EXPECT_EQ(chosen, 100);
   window.showMaximized();
-  for (int i = 0; i < 5; ++i) QApplication::processEvents();
-  EXPECT_EQ(window.size(), QSize(704, 528));
+  settle();
   EXPECT_FALSE(window.isMaximized());
-  EXPECT_EQ(window.boardWidget().size(), QSize(704, 528));
+  EXPECT_EQ(window.size(), largest);
+  EXPECT_EQ(chosen, 0) << "kept as \"fit\"";
 }
 
 TEST_F(MainWindowTest, ExactlyOneSurfaceIsVisible) {

@@ -2,9 +2,11 @@
 // icon for the desktop's menus and the window frame.
 //
 //   vorpex-sprites OUT.BMP
+//   vorpex-sprites --scale 2 OUT.BMP  (the same sheet at 2 or 3 times the size,
+//                                      for screens of more pixels per point)
 //   vorpex-sprites --icon OUT.PNG   (256 x 256, a lettered tile on transparency)
 //
-// A 292 x 235 sheet. Cells (x, y, size): tile mask (0, 0, 44x44), dimmed tile face (45, 0),
+// A 292 x 235 sheet (times the scale). Cells (x, y, size): tile mask (0, 0, 44x44), dimmed tile face (45, 0),
 // normal tile face (90, 0), backdrop texture (179, 0, 34x34), empty and full
 // progress strips (0, 46) and (0, 67), 292x20, the title (0, 87, 200x101),
 // and the up and down arrows, normal at x 0 and lit at x 121, at y 193 and
@@ -18,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -33,26 +36,32 @@ constexpr int kSheetHeight = 235;
 // whole inside that, with a pixel to spare on every side.
 constexpr double kTileLeft = 1, kTileRight = 38;
 
-bool insideTile(int x, int y) {
-  constexpr double left = kTileLeft, top = kTileLeft, right = kTileRight, bottom = kTileRight, radius = 8;
-  const double cx = std::clamp<double>(x + 0.5, left + radius, right + 1 - radius);
-  const double cy = std::clamp<double>(y + 0.5, top + radius, bottom + 1 - radius);
-  const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
-  return x >= left && x <= right && y >= top && y <= bottom && dx * dx + dy * dy <= radius * radius;
+// Whether the point (px, py), in the cell's logical pixels, lies on the tile.
+bool onTile(double px, double py) {
+  constexpr double left = kTileLeft, top = kTileLeft, right = kTileRight + 1, bottom = kTileRight + 1, radius = 8;
+  const double cx = std::clamp(px, left + radius, right - radius);
+  const double cy = std::clamp(py, top + radius, bottom - radius);
+  const double dx = px - cx, dy = py - cy;
+  return px >= left && px < right && py >= top && py < bottom && dx * dx + dy * dy <= radius * radius;
 }
 
-void paintTileMask(QImage& sheet) {
-  for (int y = 0; y < 44; ++y)
-    for (int x = 0; x < 44; ++x) sheet.setPixel(x, y, insideTile(x, y) ? 0xFFFFFFFFu : 0xFF000000u);
+// Whether the sheet pixel (x, y) of a cell painted at `scale` is on the
+// tile: its centre, in logical pixels.
+bool insideTile(int x, int y, int scale) { return onTile((x + 0.5) / scale, (y + 0.5) / scale); }
+
+void paintTileMask(QImage& sheet, int scale) {
+  for (int y = 0; y < 44 * scale; ++y)
+    for (int x = 0; x < 44 * scale; ++x) sheet.setPixel(x, y, insideTile(x, y, scale) ? 0xFFFFFFFFu : 0xFF000000u);
 }
 
 // A glossy face: a vertical gradient, a lighter rim, and a soft highlight
 // over the upper half; white outside the tile.
-void paintTileFace(QImage& sheet, int originX, QColor top, QColor bottom, double gloss) {
-  QImage face(44, 44, QImage::Format_RGB32);
+void paintTileFace(QImage& sheet, int originX, QColor top, QColor bottom, double gloss, int scale) {
+  QImage face(44 * scale, 44 * scale, QImage::Format_RGB32);
   {
     QPainter p(&face);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     constexpr double side = kTileRight + 1 - kTileLeft, middle = kTileLeft + side / 2;
     QLinearGradient body(0, kTileLeft, 0, kTileRight + 1);
     body.setColorAt(0, top);
@@ -71,21 +80,25 @@ void paintTileFace(QImage& sheet, int originX, QColor top, QColor bottom, double
     p.setPen(QPen(bottom.darker(160), 1.2));
     p.drawLine(QPointF(kTileLeft + 7, kTileRight - 0.5), QPointF(kTileRight - 6, kTileRight - 0.5));
   }
-  for (int y = 0; y < 44; ++y)
-    for (int x = 0; x < 44; ++x) sheet.setPixel(originX + x, y, insideTile(x, y) ? face.pixel(x, y) : 0xFFFFFFFFu);
+  for (int y = 0; y < 44 * scale; ++y)
+    for (int x = 0; x < 44 * scale; ++x)
+      sheet.setPixel(originX * scale + x, y, insideTile(x, y, scale) ? face.pixel(x, y) : 0xFFFFFFFFu);
 }
 
 // Stretched over the whole board, so neighbouring pixels differ by a level
 // at most: the stretch shows no blocks, only a soft vignette.
-void paintBackdrop(QImage& sheet) {
-  for (int y = 0; y < 34; ++y) {
-    for (int x = 0; x < 34; ++x) {
-      const double dx = (x - 16.5) / 17.0, dy = (y - 16.5) / 17.0;
-      const double fall = std::min(1.0, std::sqrt(dx * dx + dy * dy));
-      const int g = static_cast<int>(std::lround(64 - 18 * fall));
-      sheet.setPixel(179 + x, y, qRgb(g * 5 / 8, g, g * 11 / 16));
-    }
-  }
+// The texture's colour at (x, y) of its 34 x 34 logical pixels.
+QRgb backdropAt(double x, double y) {
+  const double dx = (x - 16.5) / 17.0, dy = (y - 16.5) / 17.0;
+  const double fall = std::min(1.0, std::sqrt(dx * dx + dy * dy));
+  const int g = static_cast<int>(std::lround(64 - 18 * fall));
+  return qRgb(g * 5 / 8, g, g * 11 / 16);
+}
+
+void paintBackdrop(QImage& sheet, int scale) {
+  for (int y = 0; y < 34 * scale; ++y)
+    for (int x = 0; x < 34 * scale; ++x)
+      sheet.setPixel(179 * scale + x, y, backdropAt((x + 0.5) / scale - 0.5, (y + 0.5) / scale - 0.5));
 }
 
 // The progress strips and the list arrows lie on the board's light
@@ -148,16 +161,12 @@ QPainterPath wordPath(const char* word, double left, double top, double scale, d
   return path;
 }
 
-// The title's cell, filled first with the menu's backdrop as the menu
-// shows it there: the 34 x 34 texture stretched over 704 x 528, with the
-// title's top-left corner at (260, 33). Its rounded corners then blend in.
-void paintTitleBackground(QImage& sheet) {
-  for (int y = 0; y < 101; ++y)
-    for (int x = 0; x < 200; ++x)
-      sheet.setPixel(x, 87 + y, sheet.pixel(179 + (260 + x) * 34 / 704, (33 + y) * 34 / 528));
-}
+// The title lies on the menu's plain dark green; its cell is filled with it
+// first, so that the plate's rounded corners blend in.
+const QColor kMenuBackground(120, 150, 120);
 
 void paintTitle(QPainter& p) {
+  p.fillRect(QRect(0, 87, 200, 101), kMenuBackground);
   const QRectF plate(1.5, 88.5, 197, 98);
   QLinearGradient back(0, 88, 0, 187);
   back.setColorAt(0, QColor(28, 48, 34));
@@ -249,20 +258,26 @@ int main(int argc, char** argv) {
     }
     return 0;
   }
-  if (argc != 2) {
-    std::fputs("usage: vorpex-sprites OUT.BMP | vorpex-sprites --icon OUT.PNG\n", stderr);
+  int scale = 1;
+  if (argc == 4 && std::string(argv[1]) == "--scale") {
+    scale = std::atoi(argv[2]);
+    argv += 2;
+    argc -= 2;
+  }
+  if (argc != 2 || scale < 1 || scale > 3) {
+    std::fputs("usage: vorpex-sprites [--scale 1|2|3] OUT.BMP | vorpex-sprites --icon OUT.PNG\n", stderr);
     return 2;
   }
-  QImage sheet(kSheetWidth, kSheetHeight, QImage::Format_RGB32);
+  QImage sheet(kSheetWidth * scale, kSheetHeight * scale, QImage::Format_RGB32);
   sheet.fill(Qt::black);
-  paintTileMask(sheet);
-  paintTileFace(sheet, 45, QColor(96, 110, 124), QColor(52, 60, 70), 0.35);
-  paintTileFace(sheet, 90, QColor(70, 110, 235), QColor(22, 34, 128), 1.0);
-  paintBackdrop(sheet);
-  paintTitleBackground(sheet);
+  paintTileMask(sheet, scale);
+  paintTileFace(sheet, 45, QColor(96, 110, 124), QColor(52, 60, 70), 0.35, scale);
+  paintTileFace(sheet, 90, QColor(70, 110, 235), QColor(22, 34, 128), 1.0, scale);
+  paintBackdrop(sheet, scale);
   {
     QPainter p(&sheet);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     paintStrip(p, 46, false);
     paintStrip(p, 67, true);
     paintTitle(p);
