@@ -18,6 +18,7 @@ void applyDefaults(GameState& state) {
   state.typeLetters = false;
   state.showMeanings = false;
   state.zoomPercent = kDefaultZoomPercent;
+  state.highContrast = false;
   for (int t = 1; t <= 2; ++t) {
     for (size_t r = 1; r <= kScoreRows; ++r) {
       state.bestScores[t].names(r) = kDefaultPlayerName;
@@ -50,6 +51,7 @@ void readSettingsKey(GameState& state, KeyedStore& store, KeyHandle key) {
 
   state.typeLetters = readSwitch(store, key, kTypeLettersValue);
   state.showMeanings = readSwitch(store, key, kMeaningsValue);
+  state.highContrast = readSwitch(store, key, kHighContrastValue);
   int32_t zoom = 0;
   const bool zoomRead = readLaterSetting(store, key, kZoomValue, zoom);
   state.zoomPercent =
@@ -126,6 +128,7 @@ void saveSettings(const GameState& state, KeyedStore& store, MessageSink& messag
     setInt32(store, key, kTypeLettersValue, state.typeLetters ? 1 : 0);
     setInt32(store, key, kMeaningsValue, state.showMeanings ? 1 : 0);
     setInt32(store, key, kZoomValue, state.zoomPercent);
+    setInt32(store, key, kHighContrastValue, state.highContrast ? 1 : 0);
     for (int t = 1; t <= 2; ++t) {
       const ScoreTable& table = state.bestScores[t];
       const std::vector<int32_t> scores(table.scores.begin(), table.scores.end());

@@ -5,8 +5,8 @@
 // (binary, seven 16-bit switches), 1STATS and 2STATS (binary, eight 32-bit
 // scores each) and 1STATS1 .. 2STATS8 (strings with their NUL, the names).
 // Settings added later are values of their own beside those, whose absence
-// or a bad value means their default: TYPELETTERS and MEANINGS (32-bit, 1
-// on, anything else off), ZOOM (32-bit, the window's zoom in percent from
+// or a bad value means their default: TYPELETTERS, MEANINGS and HIGHCONTRAST
+// (32-bit, 1 on, anything else off), ZOOM (32-bit, the window's zoom in percent from
 // 100 to 400, or 0 for "fit"; anything else 100).
 #pragma once
 
@@ -21,6 +21,7 @@ constexpr const char* kStoreFailedMessage = " Error Failerd";
 constexpr const char* kTypeLettersValue = "TYPELETTERS";
 constexpr const char* kMeaningsValue = "MEANINGS";
 constexpr const char* kZoomValue = "ZOOM";
+constexpr const char* kHighContrastValue = "HIGHCONTRAST";
 constexpr int32_t kDefaultZoomPercent = 100;
 constexpr int32_t kMaxZoomPercent = 400;
 

@@ -108,6 +108,9 @@ struct GameState {
   // The main window's zoom in percent (100 .. 400), or 0 for the largest
   // 4:3 size the screen holds. Stored as a value of its own, ZOOM.
   int32_t zoomPercent = 100;
+  // The windows in a palette of strong contrast (off: the classic palette).
+  // Stored as a value of its own, HIGHCONTRAST.
+  bool highContrast = false;
 
   // Best scores by game mode: bestScores[1] Classic Arcade, [2] Timed Arcade
   // ([0] unused).

@@ -79,6 +79,10 @@ std::string Program::start() {
   sounds_.initSoundFiles(env_.appDir);
   window_->boxes().stats(1).state = state_.solvingData.statsView;
   window_->applyZoomSetting(state_.zoomPercent);
+  if (state_.highContrast) {
+    kit_->setHighContrast(true);
+    window_->paletteChanged();
+  }
   window_->onZoomChosen = [this](int32_t percent) { state_.zoomPercent = percent; };
 
   window_->show();
@@ -169,6 +173,10 @@ void Program::openHelp() { vorpex::openHelp(*env_.opener, env_.appDir); }
 void Program::openOptions() {
   OptionsDialog options(state_, window_.get());
   options.exec();
+  if (state_.highContrast != kit_->highContrast()) {
+    kit_->setHighContrast(state_.highContrast);
+    window_->paletteChanged();
+  }
 }
 
 void Program::saveAndExit() {

@@ -30,7 +30,30 @@ std::string largerSheetPath(const std::string& path, int times) {
 }  // namespace
 
 DrawingKit::DrawingKit(const std::string& spriteSheetPath)
-    : sheet_(readSheet(spriteSheetPath)), sheetPath_(spriteSheetPath) {}
+    : sheet_(readSheet(spriteSheetPath)), sheetPath_(spriteSheetPath) {
+  setHighContrast(false);
+}
+
+void DrawingKit::setHighContrast(bool on) {
+  highContrast_ = on;
+  if (on) {
+    light_ = QBrush(QColor(225, 250, 225));
+    dark_ = QBrush(QColor(20, 45, 25));
+    frame_ = QPen(QColor(100, 150, 105), 1);  // seen on the dark buttons and the light board alike
+    hot_ = QColor(255, 240, 120);
+    text_ = QColor(230, 255, 230);
+    value_ = QColor(255, 255, 255);
+    darkText_ = QColor(0, 40, 0);
+  } else {
+    light_ = QBrush(QColor(180, 240, 180));
+    dark_ = QBrush(QColor(120, 150, 120));
+    frame_ = QPen(QColor(170, 200, 170), 1);
+    hot_ = QColor(180, 240, 180);
+    text_ = QColor(140, 220, 140);
+    value_ = QColor(209, 255, 209);
+    darkText_ = QColor(120, 150, 120);
+  }
+}
 
 const QImage& DrawingKit::sheetFor(double scale) const {
   if (scale <= 1 + 1e-6 || sheet_.isNull()) return sheet_;
@@ -152,9 +175,10 @@ void DrawingKit::drawButton(const ScreenBox& box, int frameStyle, bool hot, int 
     }
   }
   const int flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+  const int shift = this->shadowShift(shadowShift);
   drawText(s, QRect(left, top, right - left, bottom - top), caption, Qt::black, flags);
-  drawText(s, QRect(left, top, right + shadowShift - left, bottom - shadowShift - top), caption,
-           hot ? clrHot : box.textColor, flags);
+  drawText(s, QRect(left, top, right + shift - left, bottom - shift - top), caption, hot ? clrHot : box.textColor,
+           flags);
 }
 
 void DrawingKit::drawShadowText(const ScreenBox& box, int shadowOffset, const QString& text, int format) const {
@@ -162,7 +186,8 @@ void DrawingKit::drawShadowText(const ScreenBox& box, int shadowOffset, const QS
   const int flags = format == -1 ? DT_VCENTER : format;
   const int left = box.x, top = box.y, right = box.x + box.w, bottom = box.y + box.h;
   drawText(*box.surface, QRect(left, top, right - left, bottom - top), text, Qt::black, flags);
-  const int l2 = left + shadowOffset, t2 = top - shadowOffset;
+  const int offset = highContrast_ ? std::min(shadowOffset, 1) : shadowOffset;
+  const int l2 = left + offset, t2 = top - offset;
   drawText(*box.surface, QRect(l2, t2, right - l2, bottom - t2), text, box.textColor, flags);
 }
 
@@ -179,6 +204,15 @@ void DrawingKit::drawSprite(const ScreenBox& box, int pictureId, bool hot) const
 }
 
 void DrawingKit::copyTile(Surface& surface, int x, int y, int size, int faceX) const {
+  if (highContrast_) {
+    // A flat face, without the gloss that a light letter would not stand out from.
+    QPainter p(&surface.image());
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(faceX == 90 ? QColor(22, 34, 128) : QColor(52, 60, 70));
+    p.drawRoundedRect(QRectF(x + 1, y + 1, std::min(size, 40) - 2, std::min(size, 40) - 2), 8, 8);
+    return;
+  }
   const QImage& sheet = sheetFor(surface.scale());
   copyFromSheet(surface, sheet, x, y, 0, 0, size, size, QPainter::RasterOp_SourceOrDestination);
   copyFromSheet(surface, sheet, x, y, faceX, 0, size, size, QPainter::RasterOp_SourceAndDestination);
@@ -251,9 +285,17 @@ void DrawingKit::drawWordList(const ScreenBox& box, const OneBased<std::string>&
   for (int32_t j = 0; j <= last; ++j) {
     const int32_t i = first + j;
     const std::string& word = words(static_cast<size_t>(i));
-    const QColor colour = findFoundWord(state, word) != -1 ? clrHot : clrText;
+    const bool found = findFoundWord(state, word) != -1;
+    const QColor colour = found ? clrHot : clrText;
     const int top = box.y + j * box.h, bottom = top + box.w;
+    const QFont font = s.font();
+    if (highContrast_) {
+      // Missed words lighter and slanted, not in another colour only.
+      s.font().setBold(found);
+      s.font().setItalic(!found);
+    }
     drawText(s, QRect(box.x + box.w, top, 7 * box.w, box.w), fromAnsi(word), colour, DT_VCENTER | DT_SINGLELINE);
+    s.font() = font;
     if (selected == i) outline(s, s.selectedPen(), box.x, top, box.x + 8 * box.w, bottom);
   }
 }

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPen>
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -47,6 +48,8 @@ class DrawingKit {
   // size ("ALLPICDATA@2x.BMP", "@3x") beside it are read when a surface
   // first needs them.
   explicit DrawingKit(const std::string& spriteSheetPath);
+  DrawingKit(const DrawingKit&) = delete;  // boxes point at its brushes
+  DrawingKit& operator=(const DrawingKit&) = delete;
 
   const QImage& sheet() const { return sheet_; }
   // The sheet for a surface of `scale`: the one nearest at or above it
@@ -54,13 +57,24 @@ class DrawingKit {
   // its own scale. The 1x sheet when no larger one can be read.
   const QImage& sheetFor(double scale) const;
 
-  const QBrush brLight{QColor(180, 240, 180)};
-  const QBrush brDark{QColor(120, 150, 120)};
-  const QPen penFrame{QColor(170, 200, 170), 1};
-  const QColor clrHot{180, 240, 180};
-  const QColor clrText{140, 220, 140};
-  const QColor clrValue{209, 255, 209};
-  const QColor clrDark{120, 150, 120};
+  // The palette, the classic one or the high-contrast one. Boxes keep
+  // pointers to the brushes and copies of the colours: after a switch the
+  // windows lay their boxes out again.
+  const QBrush& brLight = light_;
+  const QBrush& brDark = dark_;
+  const QPen& penFrame = frame_;
+  const QColor& clrHot = hot_;
+  const QColor& clrText = text_;
+  const QColor& clrValue = value_;
+  const QColor& clrDark = darkText_;
+
+  // "High contrast": a palette in which every text reads at 4.5:1 or more
+  // against what lies under it, letter tiles with flat faces, found and
+  // missed words in the results set apart by weight and slant as well as
+  // colour, and captions that keep close to their shadows. Off: the classic
+  // look, exactly.
+  void setHighContrast(bool on);
+  bool highContrast() const { return highContrast_; }
 
   void fillBox(const ScreenBox& box) const;
   void clearPicture(Surface& surface, const QBrush& brush) const;
@@ -95,6 +109,14 @@ class DrawingKit {
   void copyTile(Surface& surface, int x, int y, int size, int faceX) const;
   void drawSlots(const ScreenBox& box, int filled, const std::string& letters, int16_t width) const;
 
+  // At most this far (pixels) from its black shadow a caption is drawn in
+  // high contrast, so that the two read as one.
+  int shadowShift(int wanted) const { return highContrast_ ? std::min(wanted, 2) : wanted; }
+
+  QBrush light_, dark_;
+  QPen frame_;
+  QColor hot_, text_, value_, darkText_;
+  bool highContrast_ = false;
   QImage sheet_;
   std::string sheetPath_;
   // The 2x and 3x sheets, read at first use (a null image: none there).

@@ -61,7 +61,7 @@ MainWindow::MainWindow(GameState& state, const DrawingKit& kit) : state_(state),
   menuWidget_ = new SurfaceWidget(menu_, this);
   boardWidget_->onRescaled = [this] { redrawBoard(); };
   menuWidget_->onRescaled = [this] {
-    if (menuWidget_->isVisible()) drawMainMenu();
+    if (!menuWidget_->isHidden()) drawMainMenu();
   };
   // Drawn at the screen's pixels from the first frame.
   board_.setScale(devicePixelRatioF());
@@ -96,8 +96,8 @@ void MainWindow::placePauseNotice() {
   if (!pauseNotice_) return;
   pauseNotice_->setGeometry(0, 0, width(), height());
   pauseNotice_->setStyleSheet(
-      QString("background: rgb(120, 150, 120); color: rgb(209, 255, 209);"
-              "font-family: 'Arial Narrow'; font-weight: bold; font-size: %1px;")
+      QString("background: %1; color: %2; font-family: 'Arial Narrow'; font-weight: bold; font-size: %3px;")
+          .arg(kit_.brDark.color().name(), kit_.clrValue.name())
           .arg(zoomed(19, shown_)));
   pauseNotice_->setText(QString("<p style='font-size: %1px'>PAUSED</p><p>Click anywhere to go on playing</p>")
                             .arg(zoomed(48, shown_)));
@@ -347,6 +347,18 @@ void MainWindow::drawBoard() {
   kit_.fillBox(boxes_.messageLine);
   drawProgressArea();
   board_.refresh();
+}
+
+void MainWindow::paletteChanged() {
+  QPalette background = palette();
+  background.setColor(QPalette::Window, kit_.brLight.color());
+  setPalette(background);
+  placePauseNotice();
+  initMainMenuVar(menuBoxes_, menu_, kit_);
+  if (!menuWidget_->isHidden()) drawMainMenu();  // shown, or to be shown with the window
+  if (!boxes_.progress.surface) return;
+  layOutBoard();
+  redrawBoard();
 }
 
 void MainWindow::redrawBoard() {

@@ -64,6 +64,10 @@ class MainWindow : public QWidget {
   // F11: full screen, or back to the window at its zoom.
   void toggleFullScreen();
   bool fullScreen() const { return fullScreen_; }
+  // The kit's palette changed (high contrast on or off): every box is laid
+  // out again with its new colours, and what is shown drawn again.
+  void paletteChanged();
+
   // The zoom the player chose, as the settings keep it: percent, or 0 for
   // "fit" (re-measured on each screen).
   int32_t zoomSetting() const;

@@ -73,6 +73,11 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
   showMeanings_->setGeometry(z.twips(2700, 4020, 2700, 285));
   showMeanings_->setToolTip("Pointing at a word in the list shows what it means; in the results a click shows all its senses");
   showMeanings_->setChecked(state.showMeanings);
+  highContrast_ = new QCheckBox("High contrast", this);
+  highContrast_->setFont(z.arialBold(9.75));
+  highContrast_->setGeometry(z.twips(495, 4860, 3000, 285));
+  highContrast_->setToolTip("Stronger colours for every text, and found words set apart by more than colour");
+  highContrast_->setChecked(state.highContrast);
 
   command1_ = new QPushButton("OK", this);
   if (z.zoom != 1) {
@@ -94,6 +99,7 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
     state_.solvingData.levelOption = selLevel_;
     state_.typeLetters = typeLetters_->isChecked();
     state_.showMeanings = showMeanings_->isChecked();
+    state_.highContrast = highContrast_->isChecked();
     accept();
   });
   connect(command2_, &QPushButton::clicked, this, &QDialog::reject);

@@ -29,6 +29,7 @@ class OptionsDialog : public QDialog {
   QRadioButton& timeButton(int index) { return *opTime_[index]; }
   QCheckBox& typeLettersBox() { return *typeLetters_; }
   QCheckBox& showMeaningsBox() { return *showMeanings_; }
+  QCheckBox& highContrastBox() { return *highContrast_; }
   QPushButton& okButton() { return *command1_; }
   QPushButton& cancelButton() { return *command2_; }
 
@@ -40,6 +41,7 @@ class OptionsDialog : public QDialog {
   QRadioButton* opTime_[3];
   QCheckBox* typeLetters_;
   QCheckBox* showMeanings_;
+  QCheckBox* highContrast_;
   QPushButton* command1_;
   QPushButton* command2_;
 };

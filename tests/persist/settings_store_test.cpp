@@ -126,7 +126,8 @@ TEST_F(SettingsTest, EachLaterSwitchIsItsOwnValueAndOffUnlessItReadsOne) {
     bool GameState::*field;
   };
   for (const Switch& sw : {Switch{kTypeLettersValue, &GameState::typeLetters},
-                           Switch{kMeaningsValue, &GameState::showMeanings}}) {
+                           Switch{kMeaningsValue, &GameState::showMeanings},
+                           Switch{kHighContrastValue, &GameState::highContrast}}) {
     SCOPED_TRACE(sw.value);
     EXPECT_FALSE(loaded().*sw.field) << "no value";
     GameState state = testing::settingsWorthKeeping();
@@ -134,7 +135,7 @@ TEST_F(SettingsTest, EachLaterSwitchIsItsOwnValueAndOffUnlessItReadsOne) {
     saveSettings(state, store, messages);
     const GameState back = loaded();
     EXPECT_TRUE(back.*sw.field);
-    EXPECT_EQ(back.typeLetters + back.showMeanings, 1) << "the other switch stays off";
+    EXPECT_EQ(back.typeLetters + back.showMeanings + back.highContrast, 1) << "the other switches stay off";
     EXPECT_NE(fileText().find("\"" + std::string(sw.value) + "\"=hex:01,00,00,00"), std::string::npos) << fileText();
     EXPECT_EQ(writeSolvingDataImage(back.solvingData), writeSolvingDataImage(state.solvingData));
     for (const std::vector<uint8_t>& bad : {std::vector<uint8_t>{2, 0, 0, 0}, std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFF},

@@ -184,6 +184,7 @@ TEST_F(ProgramTest, LaterOptionsAreTickedInTheOptionsAndRemembered) {
   const Option options[] = {
       {&OptionsDialog::typeLettersBox, &GameState::typeLetters, "\"TYPELETTERS\"=hex:01,00,00,00"},
       {&OptionsDialog::showMeaningsBox, &GameState::showMeanings, "\"MEANINGS\"=hex:01,00,00,00"},
+      {&OptionsDialog::highContrastBox, &GameState::highContrast, "\"HIGHCONTRAST\"=hex:01,00,00,00"},
   };
   {
     Program program(environment());
@@ -211,6 +212,8 @@ TEST_F(ProgramTest, LaterOptionsAreTickedInTheOptionsAndRemembered) {
     EXPECT_NE(storeText().find(option.stored), std::string::npos) << storeText();
     EXPECT_TRUE(restarted.state().*option.field);
   }
+  EXPECT_EQ(QColor(restarted.window().menu().image().pixel(5, 5)), QColor(20, 45, 25))
+      << "the menu is drawn in high contrast from the start";
 }
 
 // The zoom the player chose comes back at the next start, as large as this

@@ -1,6 +1,7 @@
 // Pixel checks of the drawing kit on the real sprite sheet.
 #include <gtest/gtest.h>
 
+#include "box_at.h"
 #include "drawing_kit.h"
 #include "found_words.h"
 
@@ -12,15 +13,7 @@ const std::string kSheet = std::string(VORPEX_APP_DIR) + "/ALLPICDATA.BMP";
 class DrawingKitTest : public ::testing::Test {
  protected:
   DrawingKitTest() { surface.image().fill(kMarker); }
-  ScreenBox box(int x, int y, int w, int h) {
-    ScreenBox b;
-    b.surface = &surface;
-    b.x = x;
-    b.y = y;
-    b.w = w;
-    b.h = h;
-    return b;
-  }
+  ScreenBox box(int x, int y, int w, int h) { return testing::boxAt(surface, x, y, w, h); }
   QRgb at(int x, int y) const { return surface.image().pixel(x, y); }
 
   static constexpr QRgb kMarker = 0xFF102030;
