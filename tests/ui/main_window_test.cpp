@@ -63,6 +63,15 @@ TEST_F(MainWindowTest, ResizingSnapsToFourByThreeFromOneHundredPercentToTheScree
   EXPECT_EQ(chosen, 0) << "kept as \"fit\"";
 }
 
+// Where the pictures' rounded corners meet the board and the menu, as a
+// player once measured them: no pure black there.
+TEST_F(MainWindowTest, PicturesShowNoBlackCornersOnTheBoardOrTheMenu) {
+  for (const QPoint corner : {QPoint(550, 25), QPoint(669, 324), QPoint(184, 462)})
+    EXPECT_NE(window.board().image().pixel(corner), 0xFF000000u) << corner.x() << "," << corner.y();
+  window.mainMenu(true);
+  EXPECT_NE(window.menu().image().pixel(260, 33), 0xFF000000u);
+}
+
 TEST_F(MainWindowTest, ExactlyOneSurfaceIsVisible) {
   EXPECT_TRUE(window.boardWidget().isVisible());
   EXPECT_FALSE(window.menuWidget().isVisible());
