@@ -435,7 +435,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
       case Qt::Key_Equal:
       case Qt::Key_Plus: zoomIn(); return;
       case Qt::Key_Minus: zoomOut(); return;
-      case Qt::Key_0: chooseZoom(1, false); return;
+      case Qt::Key_0: zoomReset(); return;
       default: break;
     }
   }

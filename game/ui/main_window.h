@@ -60,7 +60,7 @@ class MainWindow : public QWidget {
   // and "fit" (the steps the screen holds); Ctrl+0: 100 %.
   void zoomIn();
   void zoomOut();
-  void zoomReset() { setZoom(1); }
+  void zoomReset() { chooseZoom(1, false); }
   // F11: full screen, or back to the window at its zoom.
   void toggleFullScreen();
   bool fullScreen() const { return fullScreen_; }
