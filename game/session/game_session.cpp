@@ -415,7 +415,7 @@ void GameSession::initiateResultsShow() {
 std::string GameSession::resultsWordAt(int row) const {
   if (!state_.showingResults || row < 0) return {};
   const int32_t i = state_.listTop + row;
-  if (i > state_.totalWords || static_cast<size_t>(i) > state_.allWords.size()) return {};
+  if (i < 1 || i > state_.totalWords || static_cast<size_t>(i) > state_.allWords.size()) return {};
   return state_.allWords(static_cast<size_t>(i));
 }
 

@@ -25,6 +25,7 @@ std::vector<std::string> glosses(const std::vector<Sense>& senses) {
 TEST(DefinitionsFile, TheFirstTheLastAndAWordBetweenAreFoundInAnyCaseAndNothingElse) {
   const DefinitionsFile file(kSample);
   EXPECT_EQ(file.wordCount(), 4u);
+  EXPECT_EQ(file.skippedLines(), 0u) << "a comment is not a damaged line";
   EXPECT_EQ(glosses(file.lookUp("ant")), std::vector<std::string>{"|n|social insect living in organized colonies"});
   EXPECT_EQ(glosses(file.lookUp("ZOO")).size(), 1u);
   EXPECT_EQ(glosses(file.lookUp("Saw")),
@@ -41,11 +42,17 @@ TEST(DefinitionsFile, DamagedLinesAreSkippedAndCountedAndTheRestStillFound) {
       "cat\n"
       "dog\t|x|no such part of speech\n"
       "elk\t|n|\n"                     // no gloss
+      "emu\t|n|\t|v|a second sense\n"   // no gloss in the first sense
       "fox\t|n|a wild dog\tbroken\t|v|never reached\n"
+      "gnu\t|n|an antelope\t\t|v|after an empty field\n"
+      "yak\t|n|y\n"                    // a gloss of one letter
       "ant\t|n|insect with | in it\n"  // unsorted, and a bar inside the gloss
       "ant\t|n|a second line for a word\n"
       "\n");
-  EXPECT_EQ(file.skippedLines(), 5u);
+  EXPECT_EQ(file.skippedLines(), 6u);
+  EXPECT_EQ(file.wordCount(), 5u) << "zoo, fox, gnu, yak and one ant";
+  EXPECT_EQ(glosses(file.lookUp("gnu")), std::vector<std::string>{"|n|an antelope"});
+  EXPECT_EQ(glosses(file.lookUp("yak")), std::vector<std::string>{"|n|y"});
   EXPECT_EQ(glosses(file.lookUp("zoo")), std::vector<std::string>{"|n|a place"}) << "no carriage return kept";
   EXPECT_EQ(glosses(file.lookUp("fox")), std::vector<std::string>{"|n|a wild dog"}) << "senses up to the damage";
   EXPECT_EQ(glosses(file.lookUp("ant")), std::vector<std::string>{"|n|insect with | in it"}) << "the first line wins";
@@ -73,10 +80,14 @@ TEST(WordMeanings, AMissingOrEmptyFileMeansNoMeaningsAndSaysWhy) {
 
   files.files["/app/VORPEX.DEFS"] = kSample;
   WordMeanings good(files, "/app/VORPEX.DEFS");
+  const int readsBefore = files.reads;
   good.prepare();
   good.prepare();  // a second call starts nothing more
   EXPECT_EQ(good.lookUp("RAN").size(), 2u);
+  good.prepare();
+  EXPECT_EQ(good.lookUp("ant").size(), 1u);
   EXPECT_EQ(good.problem(), "");
+  EXPECT_EQ(files.reads, readsBefore + 1) << "the file is read once";
 }
 
 // The shipped file, as the game reads it.

@@ -28,6 +28,9 @@ TEST_F(Meanings, InTheResultsThePointedWordIsSpelledAndMeantAndAClickShowsAllIts
   enter("TEN");
   session.showSolution();
   view.clear();
+  session.resultsRowPointed(2);  // the list is ANT, TAN, TEN, ...
+  EXPECT_EQ(view.events, (std::vector<std::string>{"spell TEN", "meaning TEN", "refresh"}));
+  view.clear();
   session.resultsRowPointed(1);
   session.resultsRowPointed(1);
   EXPECT_EQ(view.events, (std::vector<std::string>{"spell TAN", "meaning TAN", "refresh"}));
@@ -66,6 +69,39 @@ TEST_F(Meanings, AWordFoundUnderAStillPointerIsMeantAtTheNextMove) {
   view.clear();
   session.listRowPointed(0);
   EXPECT_EQ(view.events, (std::vector<std::string>{"meaning ANT", "refresh"}));
+}
+
+// The results' list of every word outlives the results view, and the found
+// words outlive play: neither is meant once the player has moved on.
+TEST_F(Meanings, OnlyTheViewThePointerIsInIsMeant) {
+  state.showMeanings = true;
+  session.newGame(MODE_CLASSIC);
+  enter("TEN");
+  session.leaveToMenu();
+  view.clear();
+  session.listRowPointed(0);
+  EXPECT_TRUE(view.events.empty()) << "a game no longer in play";
+  session.newGame(MODE_CLASSIC);
+  enter("TEN");
+  session.showSolution();
+  session.newGame(MODE_CLASSIC);
+  view.clear();
+  session.resultsRowPointed(0);
+  session.resultsRowClicked(0);
+  EXPECT_TRUE(view.events.empty()) << "in play, the results' rows are gone";
+}
+
+// A resumed game's board is drawn afresh, meaning line empty: the word
+// pointed at before is written again.
+TEST_F(Meanings, AResumedBoardMeansTheSameWordAgain) {
+  state.showMeanings = true;
+  session.newGame(MODE_CLASSIC);
+  enter("TEN");
+  session.listRowPointed(0);
+  session.restartStoredGame();
+  view.clear();
+  session.listRowPointed(0);
+  EXPECT_TRUE(view.saw("meaning TEN"));
 }
 
 TEST_F(Meanings, NothingIsMeantWhilePausedAndANewLevelStartsWithAnEmptyLine) {

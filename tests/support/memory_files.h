@@ -13,9 +13,11 @@ namespace vorpex::testing {
 class MemoryFiles : public FileSystem {
  public:
   std::map<std::string, std::string> files;
+  int reads = 0;  // readFile calls, found or not
 
   bool createDirectories(const std::string&) override { return true; }
   ReadResult readFile(const std::string& path, std::string& bytes) override {
+    ++reads;
     const auto it = files.find(path);
     if (it == files.end()) return ReadResult::notFound;
     bytes = it->second;
