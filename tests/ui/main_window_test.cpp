@@ -4,29 +4,14 @@
 #include <QApplication>
 #include <QTest>
 
-#include "main_window.h"
+#include "board_shown_fixture.h"
 
 namespace vorpex {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing::BoardShownTest {
  protected:
-  MainWindowTest() {
-    state.boardWidth = state.rackLength = 6;
-    state.rack = {'A', 'E', 'N', 'S', 'T', 'T'};
-    state.tileUsed.assign(6, 0);
-    state.targetScore = 50;
-    window.show();
-    window.resizeWindow();
-    window.mainMenu(false);
-    window.layOutBoard();
-    window.drawBoard();
-  }
   void move(MainWindow& w, double x, double y) { w.pbGrid_MouseMove(0, x, y); }
-
-  GameState state;
-  DrawingKit kit{std::string(VORPEX_APP_DIR) + "/ALLPICDATA.BMP"};
-  MainWindow window{state, kit};
 };
 
 // A window dragged to another size snaps to the nearest 4:3 size, never

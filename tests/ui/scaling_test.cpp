@@ -8,30 +8,13 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "main_window.h"
+#include "board_shown_fixture.h"
 
 namespace vorpex {
 namespace {
 
-const std::string kSheet = std::string(VORPEX_APP_DIR) + "/ALLPICDATA.BMP";
-
-class ScalingTest : public ::testing::Test {
- protected:
-  ScalingTest() {
-    state.boardWidth = state.rackLength = 6;
-    state.rack = {'W', 'E', 'N', 'S', 'T', 'T'};
-    state.tileUsed.assign(6, 0);
-    state.targetScore = 50;
-    window.show();
-    window.resizeWindow();
-    window.mainMenu(false);
-    window.layOutBoard();
-    window.drawBoard();
-  }
-  GameState state;
-  DrawingKit kit{kSheet};
-  MainWindow window{state, kit};
-};
+using ScalingTest = testing::BoardShownTest;
+const std::string& kSheet = testing::kSpriteSheet;
 
 bool letterish(QRgb pixel) { return qRed(pixel) > 200 && qGreen(pixel) > 200 && qBlue(pixel) < 130; }
 
