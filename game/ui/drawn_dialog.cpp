@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "rounding.h"
+
 namespace vorpex {
 
 int characterCode(const QKeyEvent& event) {
@@ -31,6 +33,35 @@ DrawnDialog::DrawnDialog(int width, int height, const QString& caption, QWidget*
   widget_->move(0, 0);
   widget_->onMouseMove = [this](int, double x, double y) { pointerMoved(x, y); };
   widget_->onMouseDown = [this](int button, double x, double y) { pointerPressed(button, x, y); };
+}
+
+void OkButtonDialog::placeOkButton(int top, const QString& caption) {
+  Surface& s = surface();
+  const int u = unitSize;
+  ok_ = {&s, roundHalfEven((s.width() - 2 * u) / 2.0), top, 2 * u, 30, false, &kit_.brDark, &kit_.penFrame,
+         kit_.clrText, 0};
+  okCaption_ = caption;
+  kit_.drawButton(ok_, 1, false, 6, okCaption_);
+}
+
+void OkButtonDialog::pointerMoved(double x, double y) {
+  const bool inside = isInBox(ok_, static_cast<float>(x), static_cast<float>(y));
+  if (inside == ok_.isHot) return;
+  if (inside) {
+    kit_.drawButton(ok_, 2, true, 8, okCaption_);
+  } else {
+    kit_.drawButton(ok_, 1, false, 6, okCaption_);
+  }
+  ok_.isHot = inside;
+  surface().refresh();
+}
+
+void OkButtonDialog::pointerPressed(int, double x, double y) {
+  if (isInBox(ok_, static_cast<float>(x), static_cast<float>(y))) accept();
+}
+
+void OkButtonDialog::characterTyped(int code) {
+  if (code == 13 || code == 27) accept();
 }
 
 void DrawnDialog::keyPressEvent(QKeyEvent* event) {

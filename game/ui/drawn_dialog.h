@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include "drawing_kit.h"
 #include "surface.h"
 
 namespace vorpex {
@@ -29,6 +30,31 @@ class DrawnDialog : public QDialog {
  private:
   Surface surface_;
   SurfaceWidget* widget_;
+};
+
+// A drawn dialog with one OK button: it lights while the pointer is over
+// it, and the dialog closes on a click on it, Enter or Esc.
+class OkButtonDialog : public DrawnDialog {
+ public:
+  OkButtonDialog(const DrawingKit& kit, int width, int height, const QString& caption, QWidget* parent)
+      : DrawnDialog(width, height, caption, parent), kit_(kit) {}
+
+  const ScreenBox& okButton() const { return ok_; }
+
+ protected:
+  // Places the button, 2 units wide and 30 high, centred at `top`, with
+  // `caption` in the surface's current font, and draws it.
+  void placeOkButton(int top, const QString& caption);
+
+  void pointerMoved(double x, double y) override;
+  void pointerPressed(int button, double x, double y) override;
+  void characterTyped(int code) override;
+
+  const DrawingKit& kit_;
+
+ private:
+  ScreenBox ok_;
+  QString okCaption_;
 };
 
 // The character code the keyboard handlers of the game's windows expect for

@@ -8,22 +8,15 @@
 
 namespace vorpex {
 
-class LevelSummaryDialog : public DrawnDialog {
+class LevelSummaryDialog : public OkButtonDialog {
  public:
   // `text` may hold line breaks; each starts a centred line.
   LevelSummaryDialog(const DrawingKit& kit, const QString& text, QWidget* parent);
 
-  const ScreenBox& okButton() const { return ok_; }
   const ScreenBox& messageBox() const { return message_; }
 
- protected:
-  void pointerMoved(double x, double y) override;
-  void pointerPressed(int button, double x, double y) override;
-  void characterTyped(int code) override;
-
  private:
-  const DrawingKit& kit_;
-  ScreenBox background_, message_, ok_;
+  ScreenBox background_, message_;
 };
 
 }  // namespace vorpex

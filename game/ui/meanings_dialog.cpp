@@ -3,13 +3,11 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "rounding.h"
 
 namespace vorpex {
 
 namespace {
 constexpr int kWidth = 440;
-constexpr int u = unitSize;
 constexpr int kMargin = 16;
 constexpr int kGap = 6;  // between senses
 constexpr int kTextWidth = kWidth - 2 * kMargin;
@@ -34,7 +32,7 @@ int dialogHeight(const QString& heading, const QStringList& senses) {
 
 MeaningsDialog::MeaningsDialog(const DrawingKit& kit, const QString& heading, const QStringList& senses,
                                QWidget* parent)
-    : DrawnDialog(kWidth, dialogHeight(heading, senses), "Meanings", parent), kit_(kit) {
+    : OkButtonDialog(kit, kWidth, dialogHeight(heading, senses), "Meanings", parent) {
   Surface& s = surface();
   const ScreenBox background{&s, 0, 0, s.width(), s.height(), false, &kit.brLight, nullptr, {}, 0};
   kit.fillBox(background);
@@ -54,24 +52,8 @@ MeaningsDialog::MeaningsDialog(const DrawingKit& kit, const QString& heading, co
     }
   }
   s.setFont("Arial", 12, false);
-  ok_ = {&s, roundHalfEven((s.width() - 2 * u) / 2.0), s.height() - kMargin - 30, 2 * u, 30, false,
-         &kit.brDark, &kit.penFrame, kit.clrText, 0};
-  kit_.drawButton(ok_, 1, false, 6, "OK");
+  placeOkButton(s.height() - kMargin - 30, "OK");
   s.refresh();
-}
-
-void MeaningsDialog::pointerMoved(double x, double y) {
-  const bool inside = isInBox(ok_, static_cast<float>(x), static_cast<float>(y));
-  if (inside == ok_.isHot) return;
-  kit_.drawButton(ok_, inside ? 2 : 1, inside, inside ? 8 : 6, "OK");
-  ok_.isHot = inside;
-  surface().refresh();
-}
-
-void MeaningsDialog::pointerPressed(int, double, double) { accept(); }
-
-void MeaningsDialog::characterTyped(int code) {
-  if (code == 13 || code == 27) accept();
 }
 
 }  // namespace vorpex

@@ -12,22 +12,15 @@
 
 namespace vorpex {
 
-class MeaningsDialog : public DrawnDialog {
+class MeaningsDialog : public OkButtonDialog {
  public:
   // `heading` names the word; `senses` are the lines to show, one a sense.
   // The window is as tall as they need.
   MeaningsDialog(const DrawingKit& kit, const QString& heading, const QStringList& senses, QWidget* parent);
 
-  const ScreenBox& okButton() const { return ok_; }
-
  protected:
-  void pointerMoved(double x, double y) override;
-  void pointerPressed(int button, double x, double y) override;
-  void characterTyped(int code) override;
-
- private:
-  const DrawingKit& kit_;
-  ScreenBox ok_;
+  // A click anywhere closes it: it is read, not answered.
+  void pointerPressed(int, double, double) override { accept(); }
 };
 
 }  // namespace vorpex
