@@ -17,6 +17,12 @@ constexpr const char* kSounds[6] = {"CLICK.wav", "UNCLICK.wav", "BEEP.wav",
                                     "BEEPS.wav", "RIGHT.wav",   "CLAP.wav"};
 
 #if defined(_WIN32)
+constexpr const char* kSoundModule = "vorpex-sound.dll";
+#else
+constexpr const char* kSoundModule = "vorpex-sound.so";
+#endif
+
+#if defined(_WIN32)
 constexpr const char* kEngineLibrary = "wordcore.dll";
 #elif defined(__APPLE__)
 constexpr const char* kEngineLibrary = "libwordcore.dylib";

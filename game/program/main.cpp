@@ -6,10 +6,10 @@
 // best scores are written, and a game in play is kept for the next start.
 #include <QIcon>
 #include <QMessageBox>
-#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <future>
 
 #include "app_dir.h"
 #include "clock_random.h"
@@ -18,7 +18,7 @@
 #include "program_files.h"
 #include "file_system.h"
 #include "font_warm_up.h"
-#include "qt_sound_output.h"
+#include "loaded_sound_output.h"
 #include "single_instance.h"
 #include "termination_signals.h"
 
@@ -76,13 +76,13 @@ int main(int argc, char** argv) {
   });
 
   ClockSeededRandom random;
-  QtSoundOutput soundOutput;
   DesktopOpener opener;
   MessageBoxSink messages;
   StandardErrorSink quietMessages;
   LocalFileSystem fileSystem;
   ProgramEnvironment environment;
   environment.appDir = withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString());
+  LoadedSoundOutput soundOutput(environment.appDir + files::kSoundModule);
 #if !defined(_WIN32)
   environment.storePath = defaultStorePath();  // Windows: empty, the registry
 #endif
@@ -91,6 +91,9 @@ int main(int argc, char** argv) {
   environment.opener = &opener;
   environment.messages = &messages;
   environment.quietMessages = &quietMessages;
+  // Decoded while the store is locked and the program made.
+  environment.spriteSheet =
+      std::async(std::launch::async, DrawingKit::readSheet, environment.appDir + files::kSpriteSheet).share();
   QGuiApplication::setDesktopFileName("arcade-vorpex");
   // One game per store; a second start brings the running one forward.
   SingleInstance instance(environment.storePath);
@@ -101,6 +104,17 @@ int main(int argc, char** argv) {
     }
     removeStaleTemporaries(fileSystem, environment.storePath);
   }
+  // Once the menu's first picture is on screen: the icon (decoding and
+  // scaling it took a tenth of the time to the first window), and the sound
+  // module loaded, the sounds read and the audio device opened, so that the
+  // first click is heard at once. Done before that picture, they delayed it
+  // by a fifth. A game without its sound module plays on in silence.
+  environment.afterFirstFrame = [&environment, &soundOutput] {
+    // A missing icon leaves the desktop's default one; the game runs on.
+    QApplication::setWindowIcon(QIcon(QString::fromStdString(environment.appDir + files::kIcon)));
+    for (const char* sound : files::kSounds) soundOutput.prepare(environment.appDir + sound);
+    if (!soundOutput.problem().empty()) std::fprintf(stderr, "arcade-vorpex: %s\n", soundOutput.problem().c_str());
+  };
   Program program(environment);
   running = &program;
   instance.onAnotherStart = [&program] {
@@ -130,14 +144,6 @@ int main(int argc, char** argv) {
     QMessageBox::critical(nullptr, "Arcade Vorpex", QString::fromStdString(problem));
     return 1;
   }
-  // Once the menu is on screen: the icon (decoding and scaling it took a
-  // tenth of the time to the first window), and the sounds read and the
-  // audio device opened, so that the first click is heard at once.
-  QTimer::singleShot(0, &app, [&environment, &soundOutput] {
-    // A missing icon leaves the desktop's default one; the game runs on.
-    QApplication::setWindowIcon(QIcon(QString::fromStdString(environment.appDir + files::kIcon)));
-    for (const char* sound : files::kSounds) soundOutput.prepare(environment.appDir + sound);
-  });
   const int status = program.terminationRequested() ? 0 : app.exec();
   program.unload();
   return status;

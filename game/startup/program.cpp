@@ -5,6 +5,7 @@
 #include <QWindow>
 #include <future>
 
+#include "after_first_frame.h"
 #include "best_scores_window.h"
 #include "dictionary_check.h"
 #include "game_rules.h"
@@ -47,7 +48,9 @@ std::string Program::start() {
     return loadAndCheckDictionary(engine_, env_.appDir + files::kDictionary);
   });
 
-  kit_ = std::make_unique<DrawingKit>(env_.appDir + files::kSpriteSheet);
+  const std::string sheetPath = env_.appDir + files::kSpriteSheet;
+  kit_ = env_.spriteSheet.valid() ? std::make_unique<DrawingKit>(env_.spriteSheet.get(), sheetPath)
+                                  : std::make_unique<DrawingKit>(sheetPath);
   window_ = std::make_unique<MainWindow>(state_, *kit_);
   view_ = std::make_unique<WindowView>(*window_, state_, sounds_, meanings_);
   puzzles_ = std::make_unique<EnginePuzzleMaker>(state_, engine_, *env_.random);
@@ -87,6 +90,7 @@ std::string Program::start() {
 
   window_->show();
   window_->resizeWindow();
+  if (env_.afterFirstFrame) runAfterFirstFrame(*window_, env_.afterFirstFrame);
   resumeAtStartUp();
   return {};
 }

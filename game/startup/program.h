@@ -4,8 +4,11 @@
 // settings. main() makes one; tests make their own with their own folders.
 #pragma once
 
+#include <QImage>
 #include <QPointer>
 #include <array>
+#include <functional>
+#include <future>
 #include <memory>
 #include <string>
 
@@ -41,6 +44,13 @@ struct ProgramEnvironment {
   // nobody may be there to answer a dialog (standard error in the real
   // program). Null means `messages`.
   MessageSink* quietMessages = nullptr;
+  // The program folder's sprite sheet, when the caller began reading it
+  // (DrawingKit::readSheet) before the program was made; otherwise start()
+  // reads it.
+  std::shared_future<QImage> spriteSheet;
+  // Work that must not delay the main menu's first picture, run once that
+  // picture is on screen (runAfterFirstFrame); may be empty.
+  std::function<void()> afterFirstFrame;
 };
 
 class Program : private ProgramCommands {

@@ -1,23 +1,13 @@
 #include "single_instance.h"
 
-#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLocalSocket>
 
 namespace vorpex {
 
-namespace {
-constexpr int kKnockMilliseconds = 1000;
-}  // namespace
-
 SingleInstance::SingleInstance(const std::string& storePath)
-    : socketName_("arcade-vorpex-" +
-                  QCryptographicHash::hash(QFileInfo(QString::fromStdString(storePath)).absoluteFilePath().toUtf8(),
-                                           QCryptographicHash::Sha1)
-                      .toHex()
-                      .left(16)),
-      lock_(QString::fromStdString(storePath) + ".lock") {
+    : knockPath_(QString::fromStdString(storePath) + ".knock"), lock_(QString::fromStdString(storePath) + ".lock") {
   // Never stale by age: only a lock whose process is gone is taken over.
   lock_.setStaleLockTime(0);
 }
@@ -27,25 +17,26 @@ bool SingleInstance::acquire() {
   QDir().mkpath(QFileInfo(lock_.fileName()).absolutePath());
   if (!lock_.tryLock(0)) {
     if (lock_.error() != QLockFile::LockFailedError) return true;  // no lock to be had: play unguarded
-    QLocalSocket knock;
-    knock.connectToServer(socketName_);
-    if (knock.waitForConnected(kKnockMilliseconds)) {
-      knock.write("raise\n");
-      knock.waitForBytesWritten(kKnockMilliseconds);
-      knock.disconnectFromServer();
-    }
+    // Appended in place, so that the holder's watch on the file stays.
+    QFile knock(knockPath_);
+    if (knock.open(QIODevice::WriteOnly | QIODevice::Append)) knock.write("raise\n");
     return false;
   }
-  server_ = std::make_unique<QLocalServer>();
-  QLocalServer::removeServer(socketName_);  // a socket left by a copy that crashed
-  if (server_->listen(socketName_)) {
-    QObject::connect(server_.get(), &QLocalServer::newConnection, [this] {
-      while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        if (onAnotherStart) onAnotherStart();
-      }
-    });
-  }
+  // Emptied, so that the file stays small however often it is knocked on;
+  // a knock file that cannot be made or watched only leaves the holder
+  // where it is when another start comes.
+  QFile knock(knockPath_);
+  if (!knock.open(QIODevice::WriteOnly | QIODevice::Truncate)) return true;
+  knock.close();
+  watcher_ = std::make_unique<QFileSystemWatcher>(QStringList{knockPath_});
+  QObject::connect(watcher_.get(), &QFileSystemWatcher::fileChanged, [this](const QString&) {
+    // A holder that truncated the file itself sees it change too; only a
+    // knock leaves a line in it.
+    if (QFileInfo(knockPath_).size() == 0) return;
+    QFile emptied(knockPath_);
+    if (emptied.open(QIODevice::WriteOnly | QIODevice::Truncate)) emptied.close();
+    if (onAnotherStart) onAnotherStart();
+  });
   return true;
 }
 

@@ -1,11 +1,15 @@
 // One running game per store. Two copies on one store would each write the
 // whole settings key at exit, the last one erasing the other's new best
 // score and options. The first start holds a lock file beside the store (a
-// lock left by a copy that crashed is taken over); a second start asks it,
-// through a local socket, to bring its window forward, and ends.
+// lock left by a copy that crashed is taken over) and watches a knock file
+// beside it; a second start writes a line into that file, which asks the
+// first to bring its window forward, and ends.
+//
+// Only Qt Core: a local socket would load the network library, and its
+// cost, before the first window.
 #pragma once
 
-#include <QLocalServer>
+#include <QFileSystemWatcher>
 #include <QLockFile>
 #include <functional>
 #include <memory>
@@ -15,7 +19,8 @@ namespace vorpex {
 
 class SingleInstance {
  public:
-  // `storePath`: the store's file; the lock is that path plus ".lock".
+  // `storePath`: the store's file; the lock is that path plus ".lock", the
+  // knock file that path plus ".knock".
   explicit SingleInstance(const std::string& storePath);
 
   // True when this process now holds the store. False when a running copy
@@ -27,9 +32,9 @@ class SingleInstance {
   std::function<void()> onAnotherStart;
 
  private:
-  QString socketName_;
-  QLockFile lock_;  // declared after socketName_: built from the same path
-  std::unique_ptr<QLocalServer> server_;
+  QString knockPath_;
+  QLockFile lock_;
+  std::unique_ptr<QFileSystemWatcher> watcher_;
 };
 
 }  // namespace vorpex

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "found_words.h"
 #include "rounding.h"
@@ -15,11 +16,6 @@ bool isInBox(const ScreenBox& box, float px, float py) {
 }
 
 namespace {
-QImage readSheet(const std::string& path) {
-  QImage loaded(QString::fromStdString(path));
-  return loaded.isNull() ? QImage() : loaded.convertToFormat(QImage::Format_RGB32);
-}
-
 // "ALLPICDATA.BMP" -> "ALLPICDATA@2x.BMP".
 std::string largerSheetPath(const std::string& path, int times) {
   const size_t dot = path.rfind('.');
@@ -29,9 +25,16 @@ std::string largerSheetPath(const std::string& path, int times) {
 }
 }  // namespace
 
-DrawingKit::DrawingKit(const std::string& spriteSheetPath)
-    : sheet_(readSheet(spriteSheetPath)), sheetPath_(spriteSheetPath) {
+DrawingKit::DrawingKit(const std::string& spriteSheetPath) : DrawingKit(readSheet(spriteSheetPath), spriteSheetPath) {}
+
+DrawingKit::DrawingKit(QImage sheet, const std::string& spriteSheetPath)
+    : sheet_(std::move(sheet)), sheetPath_(spriteSheetPath) {
   setHighContrast(false);
+}
+
+QImage DrawingKit::readSheet(const std::string& path) {
+  QImage loaded(QString::fromStdString(path));
+  return loaded.isNull() ? QImage() : loaded.convertToFormat(QImage::Format_RGB32);
 }
 
 void DrawingKit::setHighContrast(bool on) {

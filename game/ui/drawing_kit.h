@@ -48,6 +48,12 @@ class DrawingKit {
   // size ("ALLPICDATA@2x.BMP", "@3x") beside it are read when a surface
   // first needs them.
   explicit DrawingKit(const std::string& spriteSheetPath);
+  // The same, with the sheet already read (readSheet) from spriteSheetPath,
+  // whose larger sheets are still found beside it.
+  DrawingKit(QImage sheet, const std::string& spriteSheetPath);
+  // A sheet file in the form the kit draws from; a null image when it is
+  // missing or unreadable. Safe on any thread once the application exists.
+  static QImage readSheet(const std::string& path);
   DrawingKit(const DrawingKit&) = delete;  // boxes point at its brushes
   DrawingKit& operator=(const DrawingKit&) = delete;
 

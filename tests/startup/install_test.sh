@@ -10,11 +10,11 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install failed"; exit 1; }
 fail() { echo "FAIL: $*"; exit 1; }
 app=$prefix/lib/arcade-vorpex
-for f in arcade-vorpex libwordcore.so VORPEX.DICT VORPEX.DEFS ALLPICDATA.BMP ALLPICDATA@2x.BMP ALLPICDATA@3x.BMP TOLMIN.HTM arcade-vorpex.png \
+for f in arcade-vorpex libwordcore.so vorpex-sound.so VORPEX.DICT VORPEX.DEFS ALLPICDATA.BMP ALLPICDATA@2x.BMP ALLPICDATA@3x.BMP TOLMIN.HTM arcade-vorpex.png \
          CLICK.wav UNCLICK.wav BEEP.wav BEEPS.wav RIGHT.wav CLAP.wav; do
   [ -f "$app/$f" ] || fail "$f is missing from the program folder"
 done
-for f in arcade-vorpex libwordcore.so; do
+for f in arcade-vorpex libwordcore.so vorpex-sound.so; do
   readelf -S "$app/$f" | grep -q '\.debug_' && fail "$f is installed with its debug information"
 done
 [ -x "$prefix/bin/arcade-vorpex" ] || fail "no launcher in bin/"

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "help.h"
+#include "loaded_sound_output.h"
+#include "program_files.h"
 #include "qt_sound_output.h"
 #include "recording_output.h"
 #include "sounds.h"
@@ -50,6 +52,33 @@ TEST(QtSoundOutput, MissingFilesAndNoAudioDevicePlayNothingAndFailNothing) {
   output.stop();
   output.stop();
   SUCCEED();
+}
+
+TEST(LoadedSoundOutput, TheBuiltModuleLoadsAndPlaysWithoutAProblem) {
+  LoadedSoundOutput output(std::string(VORPEX_APP_DIR) + "/" + files::kSoundModule);
+  output.stop();  // before loading: nothing to stop
+  EXPECT_EQ(output.problem(), "");
+  output.prepare(std::string(VORPEX_APP_DIR) + "/CLICK.wav");
+  output.play(std::string(VORPEX_APP_DIR) + "/RIGHT.wav");
+  output.play("/nonexistent/CLICK.wav");
+  output.stop();
+  EXPECT_EQ(output.problem(), "");
+}
+
+TEST(LoadedSoundOutput, AMissingOrWrongModuleLeavesTheGameSilentAndSaysWhy) {
+  LoadedSoundOutput missing("/nonexistent/folder/vorpex-sound.so");
+  missing.play(std::string(VORPEX_APP_DIR) + "/RIGHT.wav");
+  missing.prepare(std::string(VORPEX_APP_DIR) + "/CLICK.wav");
+  missing.stop();
+  EXPECT_NE(missing.problem().find("\"vorpex-sound.so\" in the folder \"/nonexistent/folder\""), std::string::npos)
+      << missing.problem();
+  EXPECT_NE(missing.problem().find("silent"), std::string::npos);
+
+  // A library that loads but is no sound module: the engine.
+  LoadedSoundOutput wrong(std::string(VORPEX_APP_DIR) + "/" + files::kEngineLibrary);
+  wrong.play(std::string(VORPEX_APP_DIR) + "/RIGHT.wav");
+  wrong.stop();
+  EXPECT_NE(wrong.problem().find("lacks one of its functions"), std::string::npos) << wrong.problem();
 }
 
 // The stream behind playback: a clip from its start, then silence, and a
