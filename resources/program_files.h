@@ -1,7 +1,17 @@
 // The files the game expects in its program folder, beside the program.
 #pragma once
 
+#include <filesystem>
+#include <string>
+
 namespace vorpex::files {
+
+// `"NAME" in the folder "FOLDER"`: how a failure message names the file at
+// `path`, so that the player knows which file and where to look.
+inline std::string describeLocation(const std::string& path) {
+  const std::filesystem::path p(path);
+  return "\"" + p.filename().string() + "\" in the folder \"" + p.parent_path().string() + "\"";
+}
 
 constexpr const char* kDictionary = "VORPEX.DICT";
 // Definitions of the words, one line each; optional: without it (a

@@ -1,7 +1,8 @@
 #include "loaded_sound_output.h"
 
-#include <QFileInfo>
 #include <utility>
+
+#include "program_files.h"
 
 namespace vorpex {
 
@@ -14,10 +15,8 @@ LoadedSoundOutput::~LoadedSoundOutput() {
 void* LoadedSoundOutput::player() {
   if (tried_) return player_;
   tried_ = true;
-  const QFileInfo file(QString::fromStdString(modulePath_));
-  const std::string where = "The sound module \"" + file.fileName().toStdString() + "\" in the folder \"" +
-                            file.absolutePath().toStdString() + "\"";
-  module_.setFileName(file.absoluteFilePath());
+  const std::string where = "The sound module " + files::describeLocation(modulePath_);
+  module_.setFileName(QString::fromStdString(modulePath_));
   if (!module_.load()) {
     problem_ = where + " could not be loaded (" + module_.errorString().toStdString() + "); the game is silent.";
     return nullptr;

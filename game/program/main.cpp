@@ -109,11 +109,11 @@ int main(int argc, char** argv) {
   // module loaded, the sounds read and the audio device opened, so that the
   // first click is heard at once. Done before that picture, they delayed it
   // by a fifth. A game without its sound module plays on in silence.
-  environment.afterFirstFrame = [&environment, &soundOutput] {
+  environment.afterFirstFrame = [&environment, &soundOutput, &quietMessages] {
     // A missing icon leaves the desktop's default one; the game runs on.
     QApplication::setWindowIcon(QIcon(QString::fromStdString(environment.appDir + files::kIcon)));
     for (const char* sound : files::kSounds) soundOutput.prepare(environment.appDir + sound);
-    if (!soundOutput.problem().empty()) std::fprintf(stderr, "arcade-vorpex: %s\n", soundOutput.problem().c_str());
+    if (!soundOutput.problem().empty()) quietMessages.showMessage(soundOutput.problem());
   };
   Program program(environment);
   running = &program;

@@ -1,13 +1,11 @@
 #include "dictionary_check.h"
 
-#include <filesystem>
+#include "program_files.h"
 
 namespace vorpex {
 
 std::string loadAndCheckDictionary(WordEngine& engine, const std::string& dictionaryPath) {
-  const std::filesystem::path path(dictionaryPath);
-  const std::string where = "The dictionary \"" + path.filename().string() + "\" in the folder \"" +
-                            path.parent_path().string() + "\"";
+  const std::string where = "The dictionary " + files::describeLocation(dictionaryPath);
   if (engine.loadLangDict(dictionaryPath.c_str()) != 1)
     return where + " could not be loaded: it is missing, unreadable or damaged.";
   for (int32_t length = 5; length <= 8; ++length) {

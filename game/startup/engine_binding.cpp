@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "program_files.h"
 #include "wordcore.h"
 
 #if defined(_WIN32)
@@ -13,11 +14,6 @@
 namespace vorpex {
 
 namespace {
-
-std::string describeLocation(const std::string& path) {
-  const std::filesystem::path p(path);
-  return "\"" + p.filename().string() + "\" in the folder \"" + p.parent_path().string() + "\"";
-}
 
 #if defined(_WIN32)
 void* openLibrary(const std::string& path, std::string& error) {
@@ -51,18 +47,18 @@ EngineBinding::~EngineBinding() = default;
 void* EngineBinding::function(const char* name, void*& slot) {
   if (slot) return slot;
   if (!std::filesystem::path(libraryPath_).is_absolute())
-    throw EngineBindingError("The word engine " + describeLocation(libraryPath_) +
+    throw EngineBindingError("The word engine " + files::describeLocation(libraryPath_) +
                              " is not named by an absolute path.");
   if (!library_) {
     std::string error;
     library_ = openLibrary(libraryPath_, error);
     if (!library_)
-      throw EngineBindingError("The word engine " + describeLocation(libraryPath_) +
+      throw EngineBindingError("The word engine " + files::describeLocation(libraryPath_) +
                                " could not be loaded: " + error);
   }
   slot = findFunction(library_, name);
   if (!slot)
-    throw EngineBindingError("The word engine " + describeLocation(libraryPath_) +
+    throw EngineBindingError("The word engine " + files::describeLocation(libraryPath_) +
                              " has no function \"" + std::string(name) + "\".");
   return slot;
 }

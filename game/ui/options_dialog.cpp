@@ -46,6 +46,16 @@ QButtonGroup* addChoices(QDialog* dialog, const Zoomed& z, const char* title, QR
   }
   return group;
 }
+
+// One of the switches beyond the classic options, set as `on`.
+QCheckBox* addSwitch(QDialog* dialog, const Zoomed& z, const char* caption, QRect place, const char* tip, bool on) {
+  auto* box = new QCheckBox(caption, dialog);
+  box->setFont(z.arialBold(9.75));
+  box->setGeometry(place);
+  box->setToolTip(tip);
+  box->setChecked(on);
+  return box;
+}
 }  // namespace
 
 OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent), state_(state) {
@@ -63,21 +73,15 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
                                    {"Easy", "Medium", "Difficult"}, timePlaces, opTime_);
 
   // Beyond the classic options, in the gap above the buttons.
-  typeLetters_ = new QCheckBox("Type letters", this);
-  typeLetters_->setFont(z.arialBold(9.75));
-  typeLetters_->setGeometry(z.twips(495, 4020, 2100, 285));
-  typeLetters_->setToolTip("Letter keys pick tiles, Backspace takes the last back, Delete clears, Space shuffles");
-  typeLetters_->setChecked(state.typeLetters);
-  showMeanings_ = new QCheckBox("Show meanings", this);
-  showMeanings_->setFont(z.arialBold(9.75));
-  showMeanings_->setGeometry(z.twips(2700, 4020, 2700, 285));
-  showMeanings_->setToolTip("Pointing at a word in the list shows what it means; in the results a click shows all its senses");
-  showMeanings_->setChecked(state.showMeanings);
-  highContrast_ = new QCheckBox("High contrast", this);
-  highContrast_->setFont(z.arialBold(9.75));
-  highContrast_->setGeometry(z.twips(495, 4860, 3000, 285));
-  highContrast_->setToolTip("Stronger colours for every text, and found words set apart by more than colour");
-  highContrast_->setChecked(state.highContrast);
+  typeLetters_ = addSwitch(this, z, "Type letters", z.twips(495, 4020, 2100, 285),
+                           "Letter keys pick tiles, Backspace takes the last back, Delete clears, Space shuffles",
+                           state.typeLetters);
+  showMeanings_ = addSwitch(this, z, "Show meanings", z.twips(2700, 4020, 2700, 285),
+                            "Pointing at a word in the list shows what it means; in the results a click shows all its senses",
+                            state.showMeanings);
+  highContrast_ = addSwitch(this, z, "High contrast", z.twips(495, 4860, 3000, 285),
+                            "Stronger colours for every text, and found words set apart by more than colour",
+                            state.highContrast);
 
   command1_ = new QPushButton("OK", this);
   if (z.zoom != 1) {
