@@ -1,5 +1,6 @@
 #include "after_first_frame.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <memory>
@@ -11,22 +12,25 @@ namespace {
 // Lives as the window's child until the work has run. A window's paint
 // events are delivered, its children painted and the result flushed in one
 // pass; a zero timer posted at the first paint event therefore runs once
-// that frame is on screen.
+// that frame is on screen. The paint events of the whole application are
+// watched, not the window's own: a window covered by opaque children (the
+// main window's surfaces) gets none of its own.
 class FirstFrameWatch : public QObject {
  public:
   FirstFrameWatch(QWidget& window, std::function<void()> work, int fallbackMilliseconds)
-      : QObject(&window), work_(std::move(work)) {
-    window.installEventFilter(this);
+      : QObject(&window), window_(window), work_(std::move(work)) {
+    QCoreApplication::instance()->installEventFilter(this);
     QTimer::singleShot(fallbackMilliseconds, this, [this] { runOnce(); });
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && !posted_) {
-      posted_ = true;
+    if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == &window_) {
+      QCoreApplication::instance()->removeEventFilter(this);
       QTimer::singleShot(0, this, [this] { runOnce(); });
     }
-    return QObject::eventFilter(watched, event);
+    return false;
   }
 
  private:
@@ -38,8 +42,8 @@ class FirstFrameWatch : public QObject {
     work();
   }
 
+  QWidget& window_;
   std::function<void()> work_;
-  bool posted_ = false;
 };
 
 }  // namespace
