@@ -7,16 +7,14 @@
 namespace vorpex {
 
 SingleInstance::SingleInstance(const std::string& storePath)
-    : knockPath_(QString::fromStdString(storePath) + ".knock"), lock_(QString::fromStdString(storePath) + ".lock") {
-  // Never stale by age: only a lock whose process is gone is taken over.
-  lock_.setStaleLockTime(0);
-}
+    : lockPath_(storePath + ".lock"), knockPath_(QString::fromStdString(storePath) + ".knock") {}
 
 bool SingleInstance::acquire() {
   // The store's folder may not exist before the first game ends.
-  QDir().mkpath(QFileInfo(lock_.fileName()).absolutePath());
-  if (!lock_.tryLock(0)) {
-    if (lock_.error() != QLockFile::LockFailedError) return true;  // no lock to be had: play unguarded
+  QDir().mkpath(QFileInfo(QString::fromStdString(lockPath_)).absolutePath());
+  const FileLock::Result locked = lock_.tryLock(lockPath_);
+  if (locked == FileLock::Result::unavailable) return true;  // no lock to be had: play unguarded
+  if (locked == FileLock::Result::heldByAnother) {
     // Appended in place, so that the holder's watch on the file stays.
     QFile knock(knockPath_);
     if (knock.open(QIODevice::WriteOnly | QIODevice::Append)) knock.write("raise\n");

@@ -1,19 +1,20 @@
 // One running game per store. Two copies on one store would each write the
 // whole settings key at exit, the last one erasing the other's new best
-// score and options. The first start holds a lock file beside the store (a
-// lock left by a copy that crashed is taken over) and watches a knock file
-// beside it; a second start writes a line into that file, which asks the
-// first to bring its window forward, and ends.
+// score and options. The first start holds a lock on a file beside the
+// store (the system's lock: a copy that crashed holds nothing) and watches
+// a knock file beside it; a second start writes a line into that file,
+// which asks the first to bring its window forward, and ends.
 //
 // Only Qt Core: a local socket would load the network library, and its
 // cost, before the first window.
 #pragma once
 
 #include <QFileSystemWatcher>
-#include <QLockFile>
 #include <functional>
 #include <memory>
 #include <string>
+
+#include "file_lock.h"
 
 namespace vorpex {
 
@@ -32,8 +33,9 @@ class SingleInstance {
   std::function<void()> onAnotherStart;
 
  private:
+  std::string lockPath_;
   QString knockPath_;
-  QLockFile lock_;
+  FileLock lock_;
   std::unique_ptr<QFileSystemWatcher> watcher_;
 };
 

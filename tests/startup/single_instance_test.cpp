@@ -1,5 +1,6 @@
 // One running game per store: a second start finds the first, asks it to
-// come forward and ends; a lock left by a copy that crashed is taken over.
+// come forward and ends; a lock file left by a copy that crashed does not
+// stop a start.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -35,11 +36,11 @@ TEST(SingleInstance, ASecondStartOnTheSameStoreAsksTheFirstToComeForward) {
   EXPECT_TRUE(after.acquire()) << "the first one ended and let go";
 }
 
-TEST(SingleInstance, ALockLeftByACopyThatCrashedIsTakenOver) {
+TEST(SingleInstance, ALockFileLeftByACopyThatCrashedDoesNotStopAStart) {
   TempDir dir;
   const std::string store = (dir.path() / "registry.reg").string();
-  // QLockFile's own format: the holder's process id, program and host; no
-  // process has this id.
+  // As an earlier version left it: the holder's process id, program and
+  // host; no process has this id.
   std::ofstream(store + ".lock") << "2147483646\narcade-vorpex\n\n";
   SingleInstance instance(store);
   EXPECT_TRUE(instance.acquire());
