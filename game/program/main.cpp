@@ -17,7 +17,7 @@
 #include "program.h"
 #include "program_files.h"
 #include "file_system.h"
-#include "font_warm_up.h"
+#include "font_configuration.h"
 #include "loaded_sound_output.h"
 #include "single_instance.h"
 #include "termination_signals.h"
@@ -65,9 +65,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   using namespace vorpex;
+  // While Qt connects to the display: the larger part of the first text's cost.
+  FontConfigurationLoad fontConfiguration;
   GuardedApplication app(argc, argv);
-  // While the dictionary is checked and the main window built.
-  FontWarmUp fontWarmUp(MainWindow::captionFamilies(), MainWindow::captionPixelSize());
   Program* running = nullptr;
   // Before anything worth saving exists. A signal is acted on at the first
   // turn of an event loop, and none runs before the program exists.

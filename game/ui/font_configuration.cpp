@@ -1,28 +1,20 @@
-#include "font_warm_up.h"
+#include "font_configuration.h"
 
-#include <QFont>
-#include <QImage>
-#include <QPainter>
+#if defined(VORPEX_HAVE_FONTCONFIG)
+#include <fontconfig/fontconfig.h>
+#endif
 
 namespace vorpex {
 
-FontWarmUp::FontWarmUp(const QStringList& families, int pixelSize)
-    : thread_([families, pixelSize] {
-        QImage scratch(64, 32, QImage::Format_RGB32);
-        QPainter painter(&scratch);
-        for (const QString& family : families) {
-          QFont font(family);
-          font.setBold(true);
-          font.setStyleStrategy(QFont::PreferAntialias);
-          font.setPixelSize(pixelSize);
-          painter.setFont(font);
-          // Upper and lower case and digits: the glyphs of the first captions.
-          painter.drawText(0, 24, QStringLiteral("ACDEFHILMNOPSTVaeilnorst0123456789"));
-        }
-      }) {}
-
-FontWarmUp::~FontWarmUp() {
-  if (thread_.joinable()) thread_.join();
+namespace {
+void readFontConfiguration() {
+#if defined(VORPEX_HAVE_FONTCONFIG)
+  // Qt's own call finds it read; a failure here is Qt's to meet again and report.
+  FcInit();
+#endif
 }
+}  // namespace
+
+FontConfigurationLoad::FontConfigurationLoad() : done_(std::async(std::launch::async, readFontConfiguration)) {}
 
 }  // namespace vorpex

@@ -1,30 +1,31 @@
-// Loads the fonts the windows draw with on a thread of its own, while the
-// main thread builds and shows the main window.
+// Reads the desktop's font configuration on a thread of its own, from the
+// first line of main, while Qt connects to the display.
 //
-// The first text drawn in a family pays for reading the font configuration,
-// matching the family and opening its file: about a quarter of the time to
-// the first window. Those results are shared by every thread, so drawing a
-// line in each family off the main thread leaves the main window's first
-// captions cheap. Drawing text into an image off the main thread is
-// supported by Qt; nothing here touches a widget.
+// The first text a process draws pays for reading the font configuration,
+// matching the family and opening its file. On Linux the configuration
+// (fontconfig's files and caches) is most of it, about a fifth of the time
+// to the first window, and it needs no QGuiApplication; what it reads is
+// shared by every thread, so Qt finds it read when the menu draws its
+// captions. The rest (Qt's font list, each thread's own font engines)
+// needs the application and stays on the main thread: done ahead on a
+// thread of its own it only competed with the start-up for two cores.
 #pragma once
-#include <QStringList>
-#include <thread>
+#include <future>
 
 namespace vorpex {
 
-class FontWarmUp {
+class FontConfigurationLoad {
  public:
-  // Starts at once; needs the QGuiApplication to exist, and to outlive this.
-  // `families` are drawn bold at `pixelSize`.
-  FontWarmUp(const QStringList& families, int pixelSize);
-  // Waits for the thread: a warm-up takes a few milliseconds.
-  ~FontWarmUp();
-  FontWarmUp(const FontWarmUp&) = delete;
-  FontWarmUp& operator=(const FontWarmUp&) = delete;
+  // Starts at once; needs nothing of Qt. Where Qt does not read a font
+  // configuration of this kind (Windows, macOS) it does nothing.
+  FontConfigurationLoad();
+  // Waits for the thread, if still running.
+  ~FontConfigurationLoad() = default;
+  FontConfigurationLoad(const FontConfigurationLoad&) = delete;
+  FontConfigurationLoad& operator=(const FontConfigurationLoad&) = delete;
 
  private:
-  std::thread thread_;
+  std::future<void> done_;
 };
 
 }  // namespace vorpex

@@ -73,10 +73,6 @@ MainWindow::MainWindow(GameState& state, const DrawingKit& kit) : state_(state),
   setFocusPolicy(Qt::StrongFocus);
 }
 
-QStringList MainWindow::captionFamilies() { return {kMenuFamily, kBoardFamily}; }
-
-int MainWindow::captionPixelSize() { return pointsToPixels(kBoardPoints); }
-
 QLabel& MainWindow::pauseNotice() {
   // Made at the first pause: its style sheet alone took a fifth of the
   // time to the first window.

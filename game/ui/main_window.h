@@ -29,11 +29,6 @@ class MainWindow : public QWidget {
  public:
   MainWindow(GameState& state, const DrawingKit& kit);
 
-  // The font families the board and the menu draw their captions in, and
-  // the captions' size in pixels: what a FontWarmUp loads ahead.
-  static QStringList captionFamilies();
-  static int captionPixelSize();
-
   Surface& board() { return board_; }
   Surface& menu() { return menu_; }
   SurfaceWidget& boardWidget() { return *boardWidget_; }
