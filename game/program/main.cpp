@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
   environment.opener = &opener;
   environment.messages = &messages;
   environment.quietMessages = &quietMessages;
-  // Decoded while the store is locked and the program made.
+  // Decoded while the store is locked, the program made and the menu's captions drawn.
   environment.spriteSheet =
       std::async(std::launch::async, DrawingKit::readSheet, environment.appDir + files::kSpriteSheet).share();
   QGuiApplication::setDesktopFileName("arcade-vorpex");

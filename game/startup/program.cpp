@@ -49,7 +49,7 @@ std::string Program::start() {
   });
 
   const std::string sheetPath = env_.appDir + files::kSpriteSheet;
-  kit_ = env_.spriteSheet.valid() ? std::make_unique<DrawingKit>(env_.spriteSheet.get(), sheetPath)
+  kit_ = env_.spriteSheet.valid() ? std::make_unique<DrawingKit>(env_.spriteSheet, sheetPath)
                                   : std::make_unique<DrawingKit>(sheetPath);
   window_ = std::make_unique<MainWindow>(state_, *kit_);
   view_ = std::make_unique<WindowView>(*window_, state_, sounds_, meanings_);

@@ -45,8 +45,8 @@ struct ProgramEnvironment {
   // program). Null means `messages`.
   MessageSink* quietMessages = nullptr;
   // The program folder's sprite sheet, when the caller began reading it
-  // (DrawingKit::readSheet) before the program was made; otherwise start()
-  // reads it.
+  // (DrawingKit::readSheet) before the program was made; the menu waits
+  // for it only at its first picture. Otherwise start() reads it.
   std::shared_future<QImage> spriteSheet;
   // Work that must not delay the main menu's first picture, run once that
   // picture is on screen (runAfterFirstFrame); may be empty.

@@ -25,11 +25,22 @@ std::string largerSheetPath(const std::string& path, int times) {
 }
 }  // namespace
 
-DrawingKit::DrawingKit(const std::string& spriteSheetPath) : DrawingKit(readSheet(spriteSheetPath), spriteSheetPath) {}
-
-DrawingKit::DrawingKit(QImage sheet, const std::string& spriteSheetPath)
-    : sheet_(std::move(sheet)), sheetPath_(spriteSheetPath) {
+DrawingKit::DrawingKit(const std::string& spriteSheetPath)
+    : sheet_(readSheet(spriteSheetPath)), sheetPath_(spriteSheetPath) {
   setHighContrast(false);
+}
+
+DrawingKit::DrawingKit(std::shared_future<QImage> sheet, const std::string& spriteSheetPath)
+    : pendingSheet_(std::move(sheet)), sheetPath_(spriteSheetPath) {
+  setHighContrast(false);
+}
+
+const QImage& DrawingKit::sheet() const {
+  if (pendingSheet_.valid()) {
+    sheet_ = pendingSheet_.get();
+    pendingSheet_ = {};
+  }
+  return sheet_;
 }
 
 QImage DrawingKit::readSheet(const std::string& path) {
@@ -59,15 +70,16 @@ void DrawingKit::setHighContrast(bool on) {
 }
 
 const QImage& DrawingKit::sheetFor(double scale) const {
-  if (scale <= 1 + 1e-6 || sheet_.isNull()) return sheet_;
-  const QImage* best = &sheet_;
+  const QImage& single = sheet();
+  if (scale <= 1 + 1e-6 || single.isNull()) return single;
+  const QImage* best = &single;
   for (int times = 2; times <= 3; ++times) {
     const int k = times - 2;
     if (!largerRead_[k]) {
       largerRead_[k] = true;
       QImage larger = readSheet(largerSheetPath(sheetPath_, times));
       // A sheet of the wrong size would cut pictures in the wrong places.
-      if (larger.size() == sheet_.size() * times) {
+      if (larger.size() == single.size() * times) {
         larger.setDevicePixelRatio(times);
         larger_[k] = std::move(larger);
       }
@@ -156,7 +168,7 @@ void DrawingKit::clearPicture(Surface& surface, const QBrush& brush) const {
 }
 
 void DrawingKit::stretchBackdrop(Surface& surface, int width, int height) const {
-  if (sheet_.isNull()) return;
+  if (sheet().isNull()) return;
   QPainter p(&surface.image());
   const QImage& sheet = sheetFor(surface.scale());
   const double k = sheet.devicePixelRatio();

@@ -12,6 +12,7 @@
 #include <QString>
 #include <algorithm>
 #include <cstdint>
+#include <future>
 #include <string>
 
 #include "game_state.h"
@@ -48,16 +49,18 @@ class DrawingKit {
   // size ("ALLPICDATA@2x.BMP", "@3x") beside it are read when a surface
   // first needs them.
   explicit DrawingKit(const std::string& spriteSheetPath);
-  // The same, with the sheet already read (readSheet) from spriteSheetPath,
-  // whose larger sheets are still found beside it.
-  DrawingKit(QImage sheet, const std::string& spriteSheetPath);
+  // The same, with the sheet being read (readSheet) from spriteSheetPath
+  // on another thread, and waited for only when first drawn from: windows
+  // are built and their text drawn meanwhile. Its larger sheets are still
+  // found beside it.
+  DrawingKit(std::shared_future<QImage> sheet, const std::string& spriteSheetPath);
   // A sheet file in the form the kit draws from; a null image when it is
   // missing or unreadable. Safe on any thread once the application exists.
   static QImage readSheet(const std::string& path);
   DrawingKit(const DrawingKit&) = delete;  // boxes point at its brushes
   DrawingKit& operator=(const DrawingKit&) = delete;
 
-  const QImage& sheet() const { return sheet_; }
+  const QImage& sheet() const;
   // The sheet for a surface of `scale`: the one nearest at or above it
   // (1x, 2x or 3x; the largest there is past that), its device pixel ratio
   // its own scale. The 1x sheet when no larger one can be read.
@@ -123,7 +126,8 @@ class DrawingKit {
   QPen frame_;
   QColor hot_, text_, value_, darkText_;
   bool highContrast_ = false;
-  QImage sheet_;
+  mutable std::shared_future<QImage> pendingSheet_;  // valid until first drawn from
+  mutable QImage sheet_;
   std::string sheetPath_;
   // The 2x and 3x sheets, read at first use (a null image: none there).
   mutable QImage larger_[2];

@@ -1,6 +1,13 @@
 // Pixel checks of the drawing kit on the real sprite sheet.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <future>
+#include <mutex>
+#include <thread>
+
 #include "box_at.h"
 #include "drawing_kit.h"
 #include "found_words.h"
@@ -29,6 +36,37 @@ TEST_F(DrawingKitTest, SpriteSheetHasEveryCell) {
   EXPECT_EQ(kit.sheet().pixel(22, 22), 0xFFFFFFFFu) << "mask white where the tile is";
   EXPECT_EQ(kit.sheet().pixel(0, 0), 0xFF000000u) << "mask black around it";
   EXPECT_EQ(kit.sheet().pixel(90, 0), 0xFFFFFFFFu) << "face white around the tile";
+}
+
+// At start the sheet is read on another thread while the menu's captions
+// are drawn; only the first picture waits for it, and it is the same sheet.
+TEST_F(DrawingKitTest, ASheetStillBeingReadIsWaitedForOnlyByThePictures) {
+  std::promise<QImage> reading;
+  std::atomic<bool> given{false};
+  std::mutex gate;
+  std::condition_variable opened;
+  bool open = false;
+  std::thread reader([&] {
+    std::unique_lock<std::mutex> lock(gate);
+    // The bound only keeps a kit that waits too early from hanging the test.
+    opened.wait_for(lock, std::chrono::seconds(10), [&] { return open; });
+    given = true;
+    reading.set_value(DrawingKit::readSheet(kSheet));
+  });
+  DrawingKit pending(reading.get_future().share(), kSheet);
+  Surface drawn{704, 528};
+  ScreenBox button = testing::boxAt(drawn, 10, 10, 120, 30);
+  pending.drawButton(button, 0, false, 4, "CLASSIC");
+  EXPECT_FALSE(given) << "built and drew a caption without waiting for the sheet";
+  {
+    std::lock_guard<std::mutex> lock(gate);
+    open = true;
+  }
+  opened.notify_one();
+  pending.drawSprite(testing::boxAt(drawn, 200, 100, 120, 60), 5, true);
+  reader.join();
+  kit.drawSprite(box(200, 100, 120, 60), 5, true);
+  EXPECT_EQ(drawn.image().copy(200, 100, 120, 60), surface.image().copy(200, 100, 120, 60));
 }
 
 // The pictures with rounded corners (arrows, progress strips, title) are
