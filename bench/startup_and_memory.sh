@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Two figures of the whole program on a real X server (Xvfb):
 #  - the time from starting the program to its main window mapped on screen,
-#    and to its first frame (the menu drawn in it), over RUNS cold-store
-#    starts (median, min, max), alternating with starts of a bare Qt Widgets
+#    and to its first frame (the menu drawn in it), over RUNS starts on the
+#    store an earlier start left and RUNS first starts on no store (median,
+#    min, max), alternating with starts of a bare Qt Widgets
 #    window of the same size (bench/bare_window.cpp), and the ratios of the
 #    medians, all timed by bench/map_timer.cpp. With dbus-run-session at
 #    hand the starts run on a session bus of their own, as on a desktop;
@@ -46,13 +47,21 @@ on_bus=()
 # VORPEX_BENCH_BUS=0 measures without one.
 if [ "${VORPEX_BENCH_BUS:-1}" != 0 ] && command -v dbus-run-session >/dev/null; then on_bus=(dbus-run-session --); fi
 log=${VORPEX_BENCH_LOG:-/dev/null}
-game_map=(); game_frame=(); bare_map=(); bare_frame=()
+# Each round starts the bare window, the game on the store an earlier start
+# left (as every start but a player's first), and the game on no store at
+# all (a first start, which writes the new store's keys before its first
+# frame).
+game_map=(); game_frame=(); first_map=(); first_frame=(); bare_map=(); bare_frame=()
+rm -rf "$scratch/kept"
+XDG_CONFIG_HOME=$scratch/kept "${on_bus[@]}" "$timer" 'Arcade Vorpex' "$program" >/dev/null 2>>"$log"
 for ((i = 0; i < runs; i++)); do
   read -r map frame < <("${on_bus[@]}" "$timer" 'Bare Window' "$bare" 2>>"$log")
   bare_map+=("$map"); bare_frame+=("$frame")
+  read -r map frame < <(XDG_CONFIG_HOME=$scratch/kept "${on_bus[@]}" "$timer" 'Arcade Vorpex' "$program" 2>>"$log")
+  game_map+=("$map"); game_frame+=("$frame")
   rm -rf "$scratch/config"
   read -r map frame < <(XDG_CONFIG_HOME=$scratch/config "${on_bus[@]}" "$timer" 'Arcade Vorpex' "$program" 2>>"$log")
-  game_map+=("$map"); game_frame+=("$frame")
+  first_map+=("$map"); first_frame+=("$frame")
 done
 # report WHAT GAME_TIMES... -- BARE_TIMES...
 report() {
@@ -64,14 +73,18 @@ report() {
   sorted=$(printf '%s\n' "${game[@]}" | sort -n)
   game_median=$(median "${game[@]}")
   bare_median=$(median "${bare[@]}")
-  echo "start to $what, $runs cold starts: median $game_median ms," \
+  echo "start to $what, $runs starts: median $game_median ms," \
        "min $(echo "$sorted" | head -1) ms, max $(echo "$sorted" | tail -1) ms;" \
        "a bare Qt window, alternating with those: median $bare_median ms;" \
        "ratio $(echo "scale=2; $game_median / $bare_median" | bc)"
 }
 if [ ${#on_bus[@]} -gt 0 ]; then echo "on a session bus of their own (dbus-run-session):"; else echo "without a session bus:"; fi
+echo "on the store an earlier start left:"
 report "main window mapped" "${game_map[@]}" -- "${bare_map[@]}"
 report "first frame (the menu) on screen" "${game_frame[@]}" -- "${bare_frame[@]}"
+echo "a first start, on no store:"
+report "main window mapped" "${first_map[@]}" -- "${bare_map[@]}"
+report "first frame (the menu) on screen" "${first_frame[@]}" -- "${bare_frame[@]}"
 
 rm -rf "$scratch/config"
 XDG_CONFIG_HOME=$scratch/config "$program" >/dev/null 2>>"${VORPEX_BENCH_LOG:-/dev/null}" &
