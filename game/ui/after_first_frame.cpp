@@ -9,10 +9,14 @@ namespace vorpex {
 
 namespace {
 
+// A few of a compositor's frames: the picture is on screen by then, and a
+// player has not yet reached for the mouse.
+constexpr int kSettleMilliseconds = 50;
+
 // Lives as the window's child until the work has run. A window's paint
 // events are delivered, its children painted and the result flushed in one
-// pass; a zero timer posted at the first paint event therefore runs once
-// that frame is on screen. The paint events of the whole application are
+// pass; a timer started at the first paint event therefore runs after that
+// frame has been handed to the display. The paint events of the whole application are
 // watched, not the window's own: a window covered by opaque children (the
 // main window's surfaces) gets none of its own.
 class FirstFrameWatch : public QObject {
@@ -28,7 +32,7 @@ class FirstFrameWatch : public QObject {
     if (event->type() == QEvent::Paint && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == &window_) {
       QCoreApplication::instance()->removeEventFilter(this);
-      QTimer::singleShot(0, this, [this] { runOnce(); });
+      QTimer::singleShot(kSettleMilliseconds, this, [this] { runOnce(); });
     }
     return false;
   }

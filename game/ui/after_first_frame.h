@@ -1,6 +1,8 @@
 // Work that must not delay the first picture of a window: it runs once,
-// from the event loop, right after the window's first paint has been put
-// on screen.
+// from the event loop, a moment after the window's first paint has been
+// handed to the display. The moment is the display server's (and a
+// compositor's) to show that picture: work started at once competed with
+// it for the processor and delayed the picture itself.
 //
 // A window that is never painted (started minimised, or on a display that
 // never shows it) still gets the work done, `fallbackMilliseconds` after
