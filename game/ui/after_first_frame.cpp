@@ -16,9 +16,9 @@ constexpr int kSettleMilliseconds = 50;
 // Lives as the window's child until the work has run. A window's paint
 // events are delivered, its children painted and the result flushed in one
 // pass; a timer started at the first paint event therefore runs after that
-// frame has been handed to the display. The paint events of the whole application are
-// watched, not the window's own: a window covered by opaque children (the
-// main window's surfaces) gets none of its own.
+// frame has been handed to the display. The paint events of the whole
+// application are watched, not the window's own: a window covered by opaque
+// children (the main window's surfaces) gets none of its own.
 class FirstFrameWatch : public QObject {
  public:
   FirstFrameWatch(QWidget& window, std::function<void()> work, int fallbackMilliseconds)
