@@ -26,8 +26,8 @@ std::string largerSheetPath(const std::string& path, int times) {
 }  // namespace
 
 DrawingKit::DrawingKit(const std::string& spriteSheetPath)
-    : sheet_(readSheet(spriteSheetPath)), sheetPath_(spriteSheetPath) {
-  setHighContrast(false);
+    : DrawingKit(std::shared_future<QImage>(), spriteSheetPath) {
+  sheet_ = readSheet(spriteSheetPath);
 }
 
 DrawingKit::DrawingKit(std::shared_future<QImage> sheet, const std::string& spriteSheetPath)
