@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "large_image.h"
+
 namespace vorpex {
 
 int pointsToPixels(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
@@ -32,8 +34,8 @@ Surface::Surface(int width, int height) : width_(width), height_(height) {}
 
 QImage& Surface::made() const {
   if (image_.isNull()) {
-    image_ = QImage(static_cast<int>(std::lround(width_ * scale_)), static_cast<int>(std::lround(height_ * scale_)),
-                    QImage::Format_RGB32);
+    image_ = makeLargeImage(static_cast<int>(std::lround(width_ * scale_)),
+                            static_cast<int>(std::lround(height_ * scale_)), QImage::Format_RGB32);
     image_.setDevicePixelRatio(scale_);
     image_.fill(Qt::black);
   }
