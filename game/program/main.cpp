@@ -16,6 +16,7 @@
 #include "guarded_application.h"
 #include "program.h"
 #include "program_files.h"
+#include "session_bus_autolaunch.h"
 #include "file_system.h"
 #include "font_configuration.h"
 #include "loaded_sound_output.h"
@@ -65,6 +66,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   using namespace vorpex;
+  // Before any thread starts: it changes the environment.
+  NoSessionBusAutolaunch noBusAutolaunch;
   // While Qt connects to the display: the larger part of the first text's cost.
   FontConfigurationLoad fontConfiguration;
   GuardedApplication app(argc, argv);
@@ -109,7 +112,9 @@ int main(int argc, char** argv) {
   // module loaded, the sounds read and the audio device opened, so that the
   // first click is heard at once. Done before that picture, they delayed it
   // by a fifth. A game without its sound module plays on in silence.
-  environment.afterFirstFrame = [&environment, &soundOutput, &quietMessages] {
+  environment.afterFirstFrame = [&environment, &soundOutput, &quietMessages, &noBusAutolaunch] {
+    // Qt has looked for the bus by now; before the sound module's threads.
+    noBusAutolaunch.end();
     // A missing icon leaves the desktop's default one; the game runs on.
     QApplication::setWindowIcon(QIcon(QString::fromStdString(environment.appDir + files::kIcon)));
     for (const char* sound : files::kSounds) soundOutput.prepare(environment.appDir + sound);
