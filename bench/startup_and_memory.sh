@@ -7,8 +7,9 @@
 #    window of the same size (bench/bare_window.cpp), and the ratios of the
 #    medians, all timed by bench/map_timer.cpp. With dbus-run-session at
 #    hand the starts run on a session bus of their own, as on a desktop;
-#    without one, Qt's accessibility set-up first tries to start a bus, at
-#    a cost both windows pay before their first frame;
+#    without one, Qt's accessibility set-up in the bare window first tries
+#    to start a bus (libdbus forks to run dbus-launch) before its first
+#    frame, which the game does not let it do;
 #  - the memory it holds in play: resident set (VmRSS), its peak (VmHWM) and
 #    the proportional share (Pss) at the menu, then after starting a Classic
 #    game, clicking its tiles and opening the solutions.
