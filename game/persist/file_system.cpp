@@ -1,6 +1,7 @@
 #include "file_system.h"
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -65,23 +66,23 @@ std::string writeTarget(const std::string& path) {
   return error ? path : target.string();
 }
 
+std::string reason(const std::string& path, int error) { return path + ": " + std::strerror(error); }
+
 // Writes and flushes `bytes` to a new temporary file of its own beside
-// `target` (two programs writing at once never share one), with the mode
-// `target` has, or the one a new file gets. Returns its path, or "" with
-// nothing left behind.
-std::string writeTemporary(const std::string& target, const std::string& bytes) {
+// `target` (two programs writing at once never share one), with the
+// permissions of `modeOf`, or the ones a new file gets. Returns its path,
+// or "" with nothing left behind and `problem` saying why.
+std::string writeTemporary(const std::string& target, const std::string& bytes, const std::string& modeOf,
+                           std::string& problem) {
   std::string temp = target + ".tmp-XXXXXX";
   const int fd = mkstemp(temp.data());
-  if (fd < 0) return {};
-  struct stat existing {};
-  mode_t mode = 0;
-  if (stat(target.c_str(), &existing) == 0) {
-    mode = existing.st_mode & 07777;
-  } else {
-    const mode_t mask = umask(0);
-    umask(mask);
-    mode = 0666 & ~mask;
+  if (fd < 0) {
+    problem = reason(temp, errno);
+    return {};
   }
+  struct stat existing {};
+  const mode_t mode =
+      stat(modeOf.c_str(), &existing) == 0 ? existing.st_mode & 0777 : 0666 & ~static_cast<mode_t>(fileCreationMask());
   bool ok = fchmod(fd, mode) == 0;
   for (size_t done = 0; ok && done < bytes.size();) {
     const ssize_t wrote = write(fd, bytes.data() + done, bytes.size() - done);
@@ -92,16 +93,25 @@ std::string writeTemporary(const std::string& target, const std::string& bytes) 
   ok = fsync(fd) == 0 && ok;
   ok = close(fd) == 0 && ok;
   if (!ok) {
+    problem = reason(temp, errno);
     std::remove(temp.c_str());
     return {};
   }
   return temp;
 }
+
+// A file its owner made read-only (no write permission for anyone).
+bool madeReadOnly(const std::string& path) {
+  struct stat file {};
+  return stat(path.c_str(), &file) == 0 && S_ISREG(file.st_mode) && (file.st_mode & 0222) == 0;
+}
 #else
 std::string writeTarget(const std::string& path) { return path; }
 
-std::string writeTemporary(const std::string& target, const std::string& bytes) {
+std::string writeTemporary(const std::string& target, const std::string& bytes, const std::string&,
+                           std::string& problem) {
   const std::string temp = target + ".tmp";
+  problem = temp + ": cannot be written";
   std::FILE* file = std::fopen(temp.c_str(), "wb");
   if (!file) return {};
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
@@ -111,7 +121,14 @@ std::string writeTemporary(const std::string& target, const std::string& bytes) 
     std::remove(temp.c_str());
     return {};
   }
+  problem.clear();
   return temp;
+}
+
+bool madeReadOnly(const std::string& path) {
+  std::error_code error;
+  const auto permissions = fs::status(path, error).permissions();
+  return !error && fs::is_regular_file(path, error) && (permissions & fs::perms::owner_write) == fs::perms::none;
 }
 #endif
 
@@ -128,11 +145,17 @@ void syncFolder(const std::string& folder) {
 }
 }  // namespace
 
-bool LocalFileSystem::replaceFile(const std::string& path, const std::string& bytes) {
+bool LocalFileSystem::replaceFile(const std::string& path, const std::string& bytes, const std::string& modeOf,
+                                  std::string& problem) {
   const std::string target = writeTarget(path);
-  const std::string temp = writeTemporary(target, bytes);
+  if (madeReadOnly(target)) {
+    problem = target + ": is read-only";
+    return false;
+  }
+  const std::string temp = writeTemporary(target, bytes, modeOf == path ? target : writeTarget(modeOf), problem);
   if (temp.empty()) return false;
   if (!renameFile(temp, target)) {
+    problem = target + ": cannot be replaced";
     std::remove(temp.c_str());
     return false;
   }
@@ -155,6 +178,23 @@ std::vector<std::string> LocalFileSystem::filesStartingWith(const std::string& p
 bool LocalFileSystem::removeFile(const std::string& path) {
   std::error_code error;
   return fs::remove(path, error) && !error;
+}
+
+unsigned fileCreationMask() {
+#if defined(_WIN32)
+  return 0;
+#else
+  static const unsigned mask = [] {
+    // Linux states it; elsewhere the mask is read by setting it, once.
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+      if (line.rfind("Umask:", 0) == 0) return static_cast<unsigned>(std::stoul(line.substr(6), nullptr, 8));
+    const mode_t old = umask(022);
+    umask(old);
+    return static_cast<unsigned>(old);
+  }();
+  return mask;
+#endif
 }
 
 void removeStaleTemporaries(FileSystem& files, const std::string& storePath) {

@@ -26,16 +26,26 @@ class FileSystem {
   // of this call's own in the same folder, which is flushed to the disk and
   // then renamed over `path`. At any moment `path` holds the old content or
   // the new, never a mix, even with two programs writing at once. A
-  // symbolic link is written through to its target and stays a link; the
-  // file keeps its mode. On failure the temporary file is removed and
-  // `path` is unchanged.
-  virtual bool replaceFile(const std::string& path, const std::string& bytes) = 0;
+  // symbolic link is written through to its target and stays a link. The
+  // file gets the permissions of `modeOf` (the path itself, or another file
+  // whose content it copies) when that exists, the usual ones of a new file
+  // otherwise; setuid, setgid and sticky bits are never given. A file that
+  // exists with no write permission at all was made read-only by its owner
+  // and is not replaced. On failure the temporary file is removed, `path`
+  // is unchanged and `problem` names the file and the reason.
+  virtual bool replaceFile(const std::string& path, const std::string& bytes, const std::string& modeOf,
+                           std::string& problem) = 0;
 
   // The files whose full path starts with `pathPrefix` (a folder and the
   // start of a name), in no particular order.
   virtual std::vector<std::string> filesStartingWith(const std::string& pathPrefix) = 0;
   virtual bool removeFile(const std::string& path) = 0;
 };
+
+// The process's file-creation mask. Read once, the first time, without
+// changing it (another thread may be creating a file at that moment); call
+// it before any thread starts to have it read then.
+unsigned fileCreationMask();
 
 // Removes what an interrupted write of the store at `storePath` left
 // behind: its temporary files and those of a damaged copy. Only for the one
@@ -47,7 +57,8 @@ class LocalFileSystem : public FileSystem {
   bool createDirectories(const std::string& folder) override;
   ReadResult readFile(const std::string& path, std::string& bytes) override;
   bool exists(const std::string& path) override;
-  bool replaceFile(const std::string& path, const std::string& bytes) override;
+  bool replaceFile(const std::string& path, const std::string& bytes, const std::string& modeOf,
+                   std::string& problem) override;
   std::vector<std::string> filesStartingWith(const std::string& pathPrefix) override;
   bool removeFile(const std::string& path) override;
 

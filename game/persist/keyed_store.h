@@ -41,6 +41,10 @@ class KeyedStore {
   // Closes a handle. For the file backend, closing "Software" writes the
   // changes made since it was opened; false when that write failed.
   virtual bool closeKey(KeyHandle key) = 0;
+
+  // What the last failure ran into, naming the file or key and the reason,
+  // for standard error beside the player's message; empty when unknown.
+  virtual std::string lastProblem() const { return {}; }
 };
 
 // The key paths below Software, for program title "Arcade Vorpex", version 1.0.

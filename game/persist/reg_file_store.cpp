@@ -33,12 +33,21 @@ bool RegFileStore::openSoftware(KeyHandle& software) {
     software = software_;
     return true;
   }
-  if (filePath_.empty()) return false;
+  if (filePath_.empty()) {
+    problem_ = "no folder for the settings: neither XDG_CONFIG_HOME nor HOME is set";
+    return false;
+  }
   const std::string folder = std::filesystem::path(filePath_).parent_path().string();
-  if (!files_.createDirectories(folder)) return false;
+  if (!files_.createDirectories(folder)) {
+    problem_ = folder + ": the folder cannot be made";
+    return false;
+  }
   std::string bytes;
   const ReadResult read = files_.readFile(filePath_, bytes);
-  if (read == ReadResult::failed) return false;
+  if (read == ReadResult::failed) {
+    problem_ = filePath_ + ": cannot be read as a file";
+    return false;
+  }
   RegParseResult parsed = parseRegFile(bytes);
   model_ = std::move(parsed.file);
   damaged_ = read == ReadResult::ok && parsed.damaged;
@@ -118,6 +127,10 @@ bool RegFileStore::alreadyKept() {
 }
 
 bool RegFileStore::flush() {
+  if (!writesRefused_.empty()) {
+    problem_ = writesRefused_;
+    return false;
+  }
   if (damaged_ && alreadyKept()) {
     damaged_ = false;
     originalBytes_.clear();
@@ -125,11 +138,12 @@ bool RegFileStore::flush() {
   if (damaged_) {
     std::string copy = filePath_ + ".damaged-" + now_();
     for (int n = 2; files_.exists(copy); ++n) copy = filePath_ + ".damaged-" + now_() + "-" + std::to_string(n);
-    if (!files_.replaceFile(copy, originalBytes_)) return false;
+    // It holds everything the store held (names included): the store's own permissions.
+    if (!files_.replaceFile(copy, originalBytes_, filePath_, problem_)) return false;
     damaged_ = false;
     originalBytes_.clear();
   }
-  if (!files_.replaceFile(filePath_, formatRegFile(model_))) return false;
+  if (!files_.replaceFile(filePath_, formatRegFile(model_), filePath_, problem_)) return false;
   dirty_ = false;
   return true;
 }

@@ -35,6 +35,13 @@ class RegFileStore : public KeyedStore {
                 uint32_t size) override;
   bool closeKey(KeyHandle key) override;
 
+  std::string lastProblem() const override { return problem_; }
+
+  // From now on the file is read but never written: every write fails with
+  // `reason`. For a copy of the game that cannot make sure it is the only
+  // one on this store, so that it never overwrites what another wrote.
+  void refuseWrites(const std::string& reason) { writesRefused_ = reason; }
+
   const std::string& filePath() const { return filePath_; }
 
  private:
@@ -53,6 +60,8 @@ class RegFileStore : public KeyedStore {
   std::map<KeyHandle, std::string> open_;  // handle -> full key path
   KeyHandle nextHandle_ = 1;
   KeyHandle software_ = 0;
+  std::string problem_;
+  std::string writesRefused_;
 };
 
 // The store file: $XDG_CONFIG_HOME/arcade-vorpex/registry.reg, or

@@ -95,7 +95,7 @@ template <class Use>
 void withSavedGameKey(KeyedStore& store, MessageSink& messages, const char* failure, Use use) {
   KeyHandle software = 0;
   if (!store.openSoftware(software)) {
-    messages.showMessage(failure);
+    reportStoreFailure(messages, store, failure);
     return;
   }
   KeyHandle key = 0;
@@ -114,7 +114,7 @@ void saveGame(const GameState& state, KeyedStore& store, MessageSink& messages) 
 
   KeyHandle software = 0;
   if (!store.openSoftware(software)) {
-    messages.showMessage(kSaveFailedMessage);
+    reportStoreFailure(messages, store, kSaveFailedMessage);
     return;
   }
   KeyHandle key = 0;
@@ -137,7 +137,7 @@ void saveGame(const GameState& state, KeyedStore& store, MessageSink& messages) 
   store.setValue(key, "FOUNDWORDS", ValueType::string, reinterpret_cast<const uint8_t*>(text.data()),
                  static_cast<uint32_t>(text.size()));
   store.closeKey(key);
-  if (!store.closeKey(software)) messages.showMessage(kSaveFailedMessage);
+  if (!store.closeKey(software)) reportStoreFailure(messages, store, kSaveFailedMessage);
 }
 
 bool isGameStored(KeyedStore& store, MessageSink& messages) {

@@ -98,7 +98,7 @@ void clampOptions(SolvingData& data) {
 void loadSettings(GameState& state, KeyedStore& store, MessageSink& messages) {
   KeyHandle software = 0;
   if (!store.openSoftware(software)) {
-    messages.showMessage(kStoreFailedMessage);
+    reportStoreFailure(messages, store, kStoreFailedMessage);
     applyDefaults(state);
     clampOptions(state.solvingData);
     return;
@@ -116,7 +116,7 @@ void loadSettings(GameState& state, KeyedStore& store, MessageSink& messages) {
 void saveSettings(const GameState& state, KeyedStore& store, MessageSink& messages) {
   KeyHandle software = 0;
   if (!store.openSoftware(software)) {
-    messages.showMessage(kStoreFailedMessage);
+    reportStoreFailure(messages, store, kStoreFailedMessage);
     return;
   }
   KeyHandle key = 0;
@@ -138,7 +138,7 @@ void saveSettings(const GameState& state, KeyedStore& store, MessageSink& messag
     }
     store.closeKey(key);
   }
-  if (!store.closeKey(software)) messages.showMessage(kStoreFailedMessage);
+  if (!store.closeKey(software)) reportStoreFailure(messages, store, kStoreFailedMessage);
 }
 
 }  // namespace vorpex

@@ -61,4 +61,10 @@ bool queryInt32(KeyedStore& store, KeyHandle key, const std::string& name, int32
   return true;
 }
 
+void reportStoreFailure(MessageSink& messages, const KeyedStore& store, const char* text) {
+  const std::string problem = store.lastProblem();
+  if (!problem.empty()) messages.explain(problem);
+  messages.showMessage(text);
+}
+
 }  // namespace vorpex

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "keyed_store.h"
+#include "message_sink.h"
 
 namespace vorpex {
 
@@ -24,6 +25,10 @@ void setBinary(KeyedStore& store, KeyHandle key, const std::string& name, const 
 void setInt32(KeyedStore& store, KeyHandle key, const std::string& name, int32_t value);
 // A string value stored with its terminating NUL.
 void setStringWithNul(KeyedStore& store, KeyHandle key, const std::string& name, const std::string& text);
+
+// Tells the player that the store failed with the box `text`, and explains
+// what the store ran into (its lastProblem) beside it.
+void reportStoreFailure(MessageSink& messages, const KeyedStore& store, const char* text);
 
 // Reads a 32-bit value into `value`; false (value untouched) when missing.
 bool queryInt32(KeyedStore& store, KeyHandle key, const std::string& name, int32_t& value);

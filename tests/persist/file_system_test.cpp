@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <thread>
 
 #include "file_system.h"
@@ -30,6 +31,17 @@ std::string contentOf(const fs::path& path) {
   return {bytes.begin(), bytes.end()};
 }
 
+bool replace(FileSystem& files, const std::string& path, const std::string& bytes) {
+  std::string problem;
+  return files.replaceFile(path, bytes, path, problem);
+}
+
+mode_t modeOf(const fs::path& path) {
+  struct stat info {};
+  EXPECT_EQ(stat(path.c_str(), &info), 0);
+  return info.st_mode & 07777;
+}
+
 // Two copies of the game once shared one temporary file: a logout that
 // ended both at once tore the store or left one waiting on a failed rename.
 TEST(ReplaceFile, TwoWritersAtOnceAlwaysLeaveOneWholeFile) {
@@ -39,7 +51,7 @@ TEST(ReplaceFile, TwoWritersAtOnceAlwaysLeaveOneWholeFile) {
   int failures = 0;
   auto writer = [&](const std::string& bytes, int& failed) {
     LocalFileSystem files;
-    for (int i = 0; i < 40; ++i) failed += files.replaceFile(path, bytes) ? 0 : 1;
+    for (int i = 0; i < 40; ++i) failed += replace(files, path, bytes) ? 0 : 1;
   };
   int theirFailures = 0;
   std::thread other(writer, std::cref(theirs), std::ref(theirFailures));
@@ -59,27 +71,54 @@ TEST(ReplaceFile, ALinkIsWrittenThroughToItsTargetAndStaysALink) {
   dir.write("dotfiles/registry.reg", "old");
   fs::create_symlink(target, link);
   LocalFileSystem files;
-  ASSERT_TRUE(files.replaceFile(link.string(), "new"));
+  ASSERT_TRUE(replace(files, link.string(), "new"));
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(contentOf(target), "new");
   EXPECT_EQ(filesIn(dir.path() / "dotfiles"), 1u);
 }
 
-TEST(ReplaceFile, TheFileKeepsItsModeAndANewOneGetsTheUsualMode) {
-  TempDir dir;
-  const fs::path path = dir.path() / "registry.reg";
-  LocalFileSystem files;
-  ASSERT_TRUE(files.replaceFile(path.string(), "first"));
-  const mode_t mask = umask(0);
-  umask(mask);
-  struct stat info {};
-  ASSERT_EQ(stat(path.c_str(), &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask);
-  chmod(path.c_str(), 0600);
-  ASSERT_TRUE(files.replaceFile(path.string(), "second"));
-  ASSERT_EQ(stat(path.c_str(), &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0600u);
-  EXPECT_EQ(contentOf(path), "second");
+// The damaged-store copy once got the umask's 0644 though it holds the
+// whole store, names included; setuid bits travelled to a new store; and a
+// store its owner made read-only was replaced all the same.
+TEST(ReplaceFile, AFileGetsThePermissionsItsOwnerGaveNeverMoreAndAReadOnlyOneStays) {
+  const mode_t usual = 0666 & ~static_cast<mode_t>(fileCreationMask());
+  struct Case {
+    const char* what;
+    std::optional<mode_t> before;  // the file's own, when it exists
+    std::optional<mode_t> model;   // another file's it takes its mode from
+    bool replaced;
+    mode_t after;
+  };
+  const Case cases[] = {
+      {"a new file", std::nullopt, std::nullopt, true, usual},
+      {"a private file", 0600, std::nullopt, true, 0600},
+      {"a setuid file", 04755, std::nullopt, true, 0755},
+      {"a copy of a private store", std::nullopt, 0600, true, 0600},
+      {"a copy of a setgid store", std::nullopt, 02640, true, 0640},
+      {"a read-only file", 0444, std::nullopt, false, 0444},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    const fs::path path = dir.path() / "registry.reg.damaged-1";
+    const fs::path model = dir.path() / "registry.reg";
+    if (c.before) {
+      dir.write(path.filename().string(), "old");
+      chmod(path.c_str(), *c.before);
+    }
+    if (c.model) {
+      dir.write(model.filename().string(), "store");
+      chmod(model.c_str(), *c.model);
+    }
+    LocalFileSystem files;
+    std::string problem;
+    EXPECT_EQ(files.replaceFile(path.string(), "new", c.model ? model.string() : path.string(), problem), c.replaced);
+    EXPECT_EQ(modeOf(path), c.after);
+    EXPECT_EQ(contentOf(path), c.replaced ? "new" : "old");
+    if (!c.replaced) {
+      EXPECT_EQ(problem, path.string() + ": is read-only");
+    }
+  }
 }
 #endif
 

@@ -1,6 +1,12 @@
 // Settings, sound switches and best scores through the file-backed store.
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#endif
+
 #include "settings_store.h"
 #include "solving_data_image.h"
 #include "store_fixture.h"
@@ -190,7 +196,39 @@ TEST_F(SettingsTest, FailedWriteIsReportedRatherThanLostSilently) {
   RegFileStore interrupted(storePath(), failing);
   saveSettings(GameState(), interrupted, messages);
   EXPECT_EQ(messages.shown, std::vector<std::string>{" Error Failerd"});
+  EXPECT_EQ(messages.explained, std::vector<std::string>{storePath() + ": cannot be replaced"});
 }
+
+#if !defined(_WIN32)
+// A store made read-only by its owner was replaced anyway, and a copy that
+// could not lock the store overwrote what another copy wrote.
+TEST_F(SettingsTest, AStoreThatMustNotBeWrittenStaysAsItWasAndTheBoxIsExplained) {
+  struct Case {
+    const char* what;
+    std::function<void(RegFileStore&)> prepare;
+    std::string explained;
+  };
+  const std::string lockProblem = storePath() + ".lock: is not a plain file";
+  const Case cases[] = {
+      {"made read-only", [&](RegFileStore&) { chmod(storePath().c_str(), 0444); }, storePath() + ": is read-only"},
+      {"its lock not had", [&](RegFileStore& s) { s.refuseWrites(lockProblem); }, lockProblem},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    writeFileText("REGEDIT4\r\n\r\n");
+    RegFileStore guarded(storePath(), files);
+    c.prepare(guarded);
+    messages = testing::RecordingMessages();
+    GameState state;
+    state.solvingData.levelOption = 3;
+    saveSettings(state, guarded, messages);
+    EXPECT_EQ(fileText(), "REGEDIT4\r\n\r\n");
+    EXPECT_EQ(messages.shown, std::vector<std::string>{" Error Failerd"});
+    EXPECT_EQ(messages.explained, std::vector<std::string>{c.explained});
+    chmod(storePath().c_str(), 0644);
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace vorpex

@@ -44,7 +44,9 @@ inline GameState levelInPlay() {
 class RecordingMessages : public MessageSink {
  public:
   void showMessage(const std::string& text) override { shown.push_back(text); }
+  void explain(const std::string& detail) override { explained.push_back(detail); }
   std::vector<std::string> shown;
+  std::vector<std::string> explained;
 };
 
 // Fails the rename that ends an atomic replace, after the temporary file is complete.

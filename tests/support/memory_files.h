@@ -24,7 +24,7 @@ class MemoryFiles : public FileSystem {
     return ReadResult::ok;
   }
   bool exists(const std::string& path) override { return files.count(path) > 0; }
-  bool replaceFile(const std::string& path, const std::string& bytes) override {
+  bool replaceFile(const std::string& path, const std::string& bytes, const std::string&, std::string&) override {
     files[path] = bytes;
     return true;
   }
