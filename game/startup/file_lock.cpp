@@ -4,8 +4,10 @@
 #include <windows.h>
 #else
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -27,12 +29,17 @@ FileLock::Result FileLock::tryLock(const std::string& path) {
   HANDLE file = CreateFileW(widened(path).c_str(), GENERIC_READ | GENERIC_WRITE,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return Result::unavailable;
+  if (file == INVALID_HANDLE_VALUE) {
+    problem_ = path + ": cannot be opened (error " + std::to_string(GetLastError()) + ")";
+    return Result::unavailable;
+  }
   OVERLAPPED whole{};
   if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &whole)) {
     const DWORD error = GetLastError();
     CloseHandle(file);
-    return error == ERROR_LOCK_VIOLATION ? Result::heldByAnother : Result::unavailable;
+    if (error == ERROR_LOCK_VIOLATION) return Result::heldByAnother;
+    problem_ = path + ": cannot be locked (error " + std::to_string(error) + ")";
+    return Result::unavailable;
   }
   handle_ = file;
   return Result::held;
@@ -45,14 +52,27 @@ FileLock::~FileLock() {
 #else
 
 FileLock::Result FileLock::tryLock(const std::string& path) {
-  const int descriptor = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-  if (descriptor < 0) return Result::unavailable;
+  constexpr int kSafely = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
+  int descriptor = open(path.c_str(), O_RDWR | O_CREAT | kSafely, 0644);
+  if (descriptor < 0 && (errno == EACCES || errno == EROFS)) descriptor = open(path.c_str(), O_RDONLY | kSafely);
+  if (descriptor < 0) {
+    problem_ = path + ": " + (errno == ELOOP ? std::string("is a symbolic link") : std::strerror(errno));
+    return Result::unavailable;
+  }
+  struct stat file {};
+  if (fstat(descriptor, &file) != 0 || !S_ISREG(file.st_mode)) {
+    close(descriptor);
+    problem_ = path + ": is not a plain file";
+    return Result::unavailable;
+  }
   // flock, not fcntl: a second lock on another descriptor in the same
   // process is refused as well, and the lock goes with the descriptor.
   if (flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
     const int error = errno;
     close(descriptor);
-    return error == EWOULDBLOCK ? Result::heldByAnother : Result::unavailable;
+    if (error == EWOULDBLOCK) return Result::heldByAnother;
+    problem_ = path + ": cannot be locked: " + std::strerror(error);
+    return Result::unavailable;
   }
   descriptor_ = descriptor;
   return Result::held;

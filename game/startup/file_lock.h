@@ -13,7 +13,7 @@ class FileLock {
   enum class Result {
     held,           // this lock now holds the file
     heldByAnother,  // another holder has it: another process, or another FileLock here
-    unavailable,    // the file cannot be made or locked here (a read-only folder, say)
+    unavailable,    // the file cannot be made or locked here (see problem())
   };
 
   FileLock() = default;
@@ -22,8 +22,14 @@ class FileLock {
   FileLock& operator=(const FileLock&) = delete;
 
   // Makes the file at `path` (UTF-8) if missing, its folder must exist,
-  // and tries to lock it without waiting. Call once.
+  // and tries to lock it without waiting. A symbolic link, a folder, a pipe
+  // or any other thing that is not a plain file is refused unopened (a pipe
+  // would block the start; a link could point anywhere). A lock file the
+  // player cannot write is locked through a read-only descriptor. Call once.
   Result tryLock(const std::string& path);
+
+  // After `unavailable`: the path and the reason, for the player.
+  const std::string& problem() const { return problem_; }
 
  private:
 #if defined(_WIN32)
@@ -31,6 +37,7 @@ class FileLock {
 #else
   int descriptor_ = -1;
 #endif
+  std::string problem_;
 };
 
 }  // namespace vorpex

@@ -1,41 +1,157 @@
 #include "single_instance.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <thread>
+
+#if defined(_WIN32)
+#include <QFile>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#endif
 
 namespace vorpex {
 
-SingleInstance::SingleInstance(const std::string& storePath)
-    : lockPath_(storePath + ".lock"), knockPath_(QString::fromStdString(storePath) + ".knock") {}
+namespace {
 
-bool SingleInstance::acquire() {
+constexpr char kKnockLine[] = "raise\n";
+
+#if !defined(_WIN32)
+// Opens `path` as a plain file with `flags`, never following a link and
+// never blocking; -1, with `problem` saying why, for anything else.
+int openPlainFile(const std::string& path, int flags, std::string& problem) {
+  const int descriptor = open(path.c_str(), flags | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0644);
+  if (descriptor < 0) {
+    problem = path + ": " + (errno == ELOOP ? std::string("is a symbolic link") : std::strerror(errno));
+    return -1;
+  }
+  struct stat file {};
+  if (fstat(descriptor, &file) != 0 || !S_ISREG(file.st_mode)) {
+    close(descriptor);
+    problem = path + ": is not a plain file";
+    return -1;
+  }
+  return descriptor;
+}
+
+// Makes the knock file if it is missing (a knock may be making it at the
+// same moment: what is in it stays), and empties it when `empty`, in place
+// so that the watch on it stays.
+bool makeKnockFile(const std::string& path, bool empty, std::string& problem) {
+  const int descriptor = openPlainFile(path, O_WRONLY | O_CREAT, problem);
+  if (descriptor < 0) return false;
+  const bool emptied = !empty || ftruncate(descriptor, 0) == 0;
+  close(descriptor);
+  return emptied;
+}
+
+bool appendKnock(const std::string& path, std::string& problem) {
+  const int descriptor = openPlainFile(path, O_WRONLY | O_APPEND | O_CREAT, problem);
+  if (descriptor < 0) return false;
+  const auto length = static_cast<ssize_t>(sizeof kKnockLine - 1);
+  const bool written = write(descriptor, kKnockLine, static_cast<size_t>(length)) == length;
+  if (!written) problem = path + ": " + std::strerror(errno);
+  close(descriptor);
+  return written;
+}
+
+// The knock file's size, or -1 when it is not a plain file that is there.
+long long knockFileSize(const std::string& path) {
+  struct stat file {};
+  if (lstat(path.c_str(), &file) != 0 || !S_ISREG(file.st_mode)) return -1;
+  return static_cast<long long>(file.st_size);
+}
+#else
+bool makeKnockFile(const std::string& path, bool empty, std::string& problem) {
+  QFile knock(QString::fromStdString(path));
+  if (knock.open(QIODevice::WriteOnly | (empty ? QIODevice::Truncate : QIODevice::Append))) return true;
+  problem = path + ": " + knock.errorString().toStdString();
+  return false;
+}
+
+bool appendKnock(const std::string& path, std::string& problem) {
+  QFile knock(QString::fromStdString(path));
+  if (knock.open(QIODevice::WriteOnly | QIODevice::Append) && knock.write(kKnockLine) > 0) return true;
+  problem = path + ": " + knock.errorString().toStdString();
+  return false;
+}
+
+long long knockFileSize(const std::string& path) {
+  const QFileInfo file(QString::fromStdString(path));
+  return file.isFile() ? file.size() : -1;
+}
+#endif
+
+}  // namespace
+
+SingleInstance::SingleInstance(const std::string& storePath)
+    : storePath_(storePath), lockPath_(storePath + ".lock"), knockPath_(storePath + ".knock") {}
+
+SingleInstance::Outcome SingleInstance::acquire(std::chrono::milliseconds answerWait) {
   // The store's folder may not exist before the first game ends.
   QDir().mkpath(QFileInfo(QString::fromStdString(lockPath_)).absolutePath());
-  const FileLock::Result locked = lock_.tryLock(lockPath_);
-  if (locked == FileLock::Result::unavailable) return true;  // no lock to be had: play unguarded
-  if (locked == FileLock::Result::heldByAnother) {
-    // Appended in place, so that the holder's watch on the file stays.
-    QFile knock(knockPath_);
-    if (knock.open(QIODevice::WriteOnly | QIODevice::Append)) knock.write("raise\n");
-    return false;
+  switch (lock_.tryLock(lockPath_)) {
+    case FileLock::Result::unavailable:
+      problem_ = lock_.problem();
+      return Outcome::unguarded;
+    case FileLock::Result::heldByAnother: return knock(answerWait);
+    case FileLock::Result::held: break;
   }
-  // Emptied, so that the file stays small however often it is knocked on;
-  // a knock file that cannot be made or watched only leaves the holder
-  // where it is when another start comes.
-  QFile knock(knockPath_);
-  if (!knock.open(QIODevice::WriteOnly | QIODevice::Truncate)) return true;
-  knock.close();
-  watcher_ = std::make_unique<QFileSystemWatcher>(QStringList{knockPath_});
-  QObject::connect(watcher_.get(), &QFileSystemWatcher::fileChanged, [this](const QString&) {
-    // A holder that truncated the file itself sees it change too; only a
-    // knock leaves a line in it.
-    if (QFileInfo(knockPath_).size() == 0) return;
-    QFile emptied(knockPath_);
-    if (emptied.open(QIODevice::WriteOnly | QIODevice::Truncate)) emptied.close();
-    if (onAnotherStart) onAnotherStart();
-  });
-  return true;
+  // Emptied, so that a knock left from before is not taken for a new one; a
+  // knock file that cannot be made or watched only leaves the holder where
+  // it is when another start comes (and that start says so).
+  std::string ignored;
+  if (makeKnockFile(knockPath_, true, ignored)) watchKnocks();
+  return Outcome::holding;
+}
+
+SingleInstance::Outcome SingleInstance::knock(std::chrono::milliseconds answerWait) {
+  std::string problem;
+  if (!appendKnock(knockPath_, problem)) {
+    problem_ = "Another program holds " + lockPath_ + ", and the knock to bring it forward could not be left: " +
+               problem;
+    return Outcome::unanswered;
+  }
+  const auto deadline = std::chrono::steady_clock::now() + answerWait;
+  while (knockFileSize(knockPath_) > 0 && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  if (knockFileSize(knockPath_) == 0) return Outcome::broughtForward;
+  problem_ = "Another program holds " + lockPath_ + " but did not answer the knock on " + knockPath_ + " within " +
+             std::to_string(answerWait.count()) + " ms. If no copy of Arcade Vorpex is running, end the program that holds that file.";
+  return Outcome::unanswered;
+}
+
+void SingleInstance::watchKnocks() {
+  // The folder too: a knock file deleted while the game runs is made again,
+  // and the knock that made it is answered.
+  const QString knock = QString::fromStdString(knockPath_);
+  watcher_ = std::make_unique<QFileSystemWatcher>(QStringList{knock, QFileInfo(knock).absolutePath()});
+  const auto onChange = [this, knock](const QString&) {
+    // A deleted file's watch is gone with it: the file is made again if
+    // missing (a knock may already have made it) and watched again.
+    if (knockFileSize(knockPath_) < 0) {
+      std::string ignored;
+      makeKnockFile(knockPath_, false, ignored);
+    }
+    if (!watcher_->files().contains(knock)) watcher_->addPath(knock);
+    answerKnock();
+  };
+  QObject::connect(watcher_.get(), &QFileSystemWatcher::fileChanged, onChange);
+  QObject::connect(watcher_.get(), &QFileSystemWatcher::directoryChanged, onChange);
+}
+
+void SingleInstance::answerKnock() {
+  // A holder that emptied the file itself sees it change too; only a
+  // knock leaves a line in it.
+  if (knockFileSize(knockPath_) <= 0) return;
+  std::string ignored;
+  makeKnockFile(knockPath_, true, ignored);
+  if (onAnotherStart) onAnotherStart();
 }
 
 }  // namespace vorpex
