@@ -1,16 +1,40 @@
 #include "help.h"
 
 #include <QDesktopServices>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "program_files.h"
 
 namespace vorpex {
 
-void DesktopOpener::open(const std::string& path) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+bool DesktopOpener::open(const std::string& path) {
+#if defined(_WIN32) || defined(__APPLE__)
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+#else
+  const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+  if (opener.isEmpty()) return false;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const EnvironmentVariable& variable : viewerEnvironment_) {
+    const QString name = QString::fromStdString(variable.name);
+    if (variable.value) {
+      environment.insert(name, QString::fromStdString(*variable.value));
+    } else {
+      environment.remove(name);
+    }
+  }
+  QProcess viewer;
+  viewer.setProgram(opener);
+  viewer.setArguments({QUrl::fromLocalFile(QString::fromStdString(path)).toString()});
+  viewer.setProcessEnvironment(environment);
+  viewer.setStandardInputFile(QProcess::nullDevice());
+  return viewer.startDetached();
+#endif
 }
 
-void openHelp(DocumentOpener& opener, const std::string& appDir) { opener.open(appDir + files::kHelp); }
+std::string helpPath(const std::string& appDir) { return appDir + files::kHelp; }
+
+bool openHelp(DocumentOpener& opener, const std::string& appDir) { return opener.open(helpPath(appDir)); }
 
 }  // namespace vorpex

@@ -1,15 +1,19 @@
 // Arcade Vorpex. Starts the program on the main menu and runs it until the
 // main window closes. A failure to start is shown in a message box that
 // names the file and the folder, and the program exits with status 1; so
-// does an unexpected failure in play, after writing the settings and scores.
-// SIGTERM and SIGINT end it promptly from any window: the settings and the
-// best scores are written, and a game in play is kept for the next start.
+// does an unexpected failure in play, after writing the settings and scores
+// and keeping a game in play. SIGTERM, SIGINT and SIGHUP end it promptly
+// from any window, and so does a lost display where the toolkit still runs
+// the process's exit: the settings and the best scores are written, and a
+// game in play is kept for the next start.
 #include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <future>
+#include <memory>
+#include <vector>
 
 #include "app_dir.h"
 #include "clock_random.h"
@@ -44,30 +48,47 @@ bool hasGraphicalSession(int argc, char** argv) {
 bool hasGraphicalSession(int, char**) { return true; }
 #endif
 
+void toStandardError(const std::string& text) { std::fprintf(stderr, "arcade-vorpex: %s\n", text.c_str()); }
+
 class MessageBoxSink : public vorpex::MessageSink {
  public:
   void showMessage(const std::string& text) override {
     QMessageBox::information(nullptr, "Arcade Vorpex", QString::fromStdString(text));
   }
+  void explain(const std::string& detail) override { toStandardError(detail); }
 };
 
 // For failures while the program ends without anyone to answer a box.
 class StandardErrorSink : public vorpex::MessageSink {
  public:
-  void showMessage(const std::string& text) override { std::fprintf(stderr, "arcade-vorpex: %s\n", text.c_str()); }
+  void showMessage(const std::string& text) override { toStandardError(text); }
+  void explain(const std::string& detail) override { toStandardError(detail); }
 };
+
+// The program that std::exit finds running: Qt ends the process that way
+// when its display connection breaks, without returning to main.
+vorpex::Program* programAtExit = nullptr;
+
+void keepWhatIsInPlay() {
+  if (programAtExit) programAtExit->keepOnExit();
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  using namespace vorpex;
+  // Before anything that may block: a signal from here on is kept until the
+  // event loop runs, never the default end that drops a game.
+  TerminationSignals::installHandlers();
+  // Before any thread starts: the one read of the mask and the one change
+  // of the environment.
+  fileCreationMask();
+  NoSessionBusAutolaunch noBusAutolaunch;
   if (!hasGraphicalSession(argc, argv)) {
     std::fputs("Arcade Vorpex needs a graphical session, and neither DISPLAY nor WAYLAND_DISPLAY is set.\n",
                stderr);
     return 1;
   }
-  using namespace vorpex;
-  // Before any thread starts: it changes the environment.
-  NoSessionBusAutolaunch noBusAutolaunch;
   // While Qt connects to the display: the larger part of the first text's cost.
   FontConfigurationLoad fontConfiguration;
   GuardedApplication app(argc, argv);
@@ -79,7 +100,11 @@ int main(int argc, char** argv) {
   });
 
   ClockSeededRandom random;
-  DesktopOpener opener;
+  // The viewer of the instructions gets the bus address the game was given.
+  std::vector<EnvironmentVariable> viewerEnvironment;
+  if (noBusAutolaunch.active())
+    viewerEnvironment.push_back({NoSessionBusAutolaunch::kVariable, noBusAutolaunch.givenAddress()});
+  DesktopOpener opener(viewerEnvironment);
   MessageBoxSink messages;
   StandardErrorSink quietMessages;
   LocalFileSystem fileSystem;
@@ -101,20 +126,31 @@ int main(int argc, char** argv) {
   // One game per store; a second start brings the running one forward.
   SingleInstance instance(environment.storePath);
   if (!environment.storePath.empty()) {
-    if (!instance.acquire()) {
-      std::fputs("Arcade Vorpex is already running; its window has been brought forward.\n", stderr);
-      return 0;
+    switch (instance.acquire()) {
+      case SingleInstance::Outcome::broughtForward:
+        std::fputs("Arcade Vorpex is already running; its window has been brought forward.\n", stderr);
+        return 0;
+      case SingleInstance::Outcome::unanswered:
+        toStandardError(instance.problem());
+        QMessageBox::warning(nullptr, "Arcade Vorpex",
+                             QString::fromStdString("Arcade Vorpex seems to be running already, but it did not "
+                                                    "answer.\n\n" + instance.problem()));
+        return 1;
+      case SingleInstance::Outcome::unguarded:
+        // Played, but never written: another copy may be using the store unseen.
+        environment.storeWritesRefused = instance.problem();
+        break;
+      case SingleInstance::Outcome::holding:
+        removeStaleTemporaries(fileSystem, environment.storePath);
+        break;
     }
-    removeStaleTemporaries(fileSystem, environment.storePath);
   }
   // Once the menu's first picture is on screen: the icon (decoding and
   // scaling it took a tenth of the time to the first window), and the sound
   // module loaded, the sounds read and the audio device opened, so that the
   // first click is heard at once. Done before that picture, they delayed it
   // by a fifth. A game without its sound module plays on in silence.
-  environment.afterFirstFrame = [&environment, &soundOutput, &quietMessages, &noBusAutolaunch] {
-    // Qt has looked for the bus by now; before the sound module's threads.
-    noBusAutolaunch.end();
+  environment.afterFirstFrame = [&environment, &soundOutput, &quietMessages] {
     // A missing icon leaves the desktop's default one; the game runs on.
     QApplication::setWindowIcon(QIcon(QString::fromStdString(environment.appDir + files::kIcon)));
     for (const char* sound : files::kSounds) soundOutput.prepare(environment.appDir + sound);
@@ -122,6 +158,11 @@ int main(int argc, char** argv) {
   };
   Program program(environment);
   running = &program;
+  programAtExit = &program;
+  std::atexit(keepWhatIsInPlay);
+  // However main returns, the program it made is gone afterwards.
+  const std::unique_ptr<Program*, void (*)(Program**)> forgetAtReturn(&programAtExit,
+                                                                      [](Program** p) { *p = nullptr; });
   instance.onAnotherStart = [&program] {
     MainWindow& window = program.window();
     if (window.isMinimized()) window.showNormal();

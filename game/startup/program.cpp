@@ -9,6 +9,7 @@
 #include "best_scores_window.h"
 #include "dictionary_check.h"
 #include "game_rules.h"
+#include "instructions_window.h"
 #include "options_dialog.h"
 #include "program_files.h"
 #include "question_dialog.h"
@@ -20,6 +21,9 @@ namespace vorpex {
 
 namespace {
 constexpr int kPlacementWaitMilliseconds = 2000;
+constexpr const char* kUnguardedStoreMessage =
+    "Arcade Vorpex cannot make sure that it is the only copy using your settings, so this copy will not save "
+    "settings, best scores or games.\n\n";
 
 std::unique_ptr<KeyedStore> storeAt(const std::string& path, FileSystem& files) {
 #if defined(_WIN32)
@@ -35,7 +39,10 @@ Program::Program(const ProgramEnvironment& environment)
       meanings_(files_, env_.appDir + files::kDefinitions),
       ownStore_(storeAt(env_.storePath, files_)),
       store_(*ownStore_),
-      sounds_(state_, *env_.soundOutput) {}
+      sounds_(state_, *env_.soundOutput) {
+  if (auto* file = dynamic_cast<RegFileStore*>(ownStore_.get()); file && !env_.storeWritesRefused.empty())
+    file->refuseWrites(env_.storeWritesRefused);
+}
 
 Program::~Program() = default;
 
@@ -91,6 +98,11 @@ std::string Program::start() {
   window_->show();
   window_->resizeWindow();
   if (env_.afterFirstFrame) runAfterFirstFrame(*window_, env_.afterFirstFrame);
+  if (!env_.storeWritesRefused.empty()) {
+    waitUntilOnScreen();
+    quietMessages().explain(env_.storeWritesRefused);
+    if (!terminating_) env_.messages->showMessage(kUnguardedStoreMessage + env_.storeWritesRefused);
+  }
   resumeAtStartUp();
   return {};
 }
@@ -172,7 +184,18 @@ void Program::divertClick(int b) {
   }
 }
 
-void Program::openHelp() { vorpex::openHelp(*env_.opener, env_.appDir); }
+void Program::openHelp() {
+  if (vorpex::openHelp(*env_.opener, env_.appDir)) return;
+  // No viewer on this desktop: the game shows the document itself.
+  if (!instructions_) {
+    instructions_ = new InstructionsWindow(helpPath(env_.appDir), window_.get());
+    instructions_->setAttribute(Qt::WA_DeleteOnClose);
+    if (!instructions_->loaded()) quietMessages().showMessage(instructions_->problem());
+  }
+  instructions_->show();
+  instructions_->raise();
+  instructions_->activateWindow();
+}
 
 void Program::openOptions() {
   OptionsDialog options(state_, window_.get());
@@ -198,11 +221,19 @@ void Program::unload() {
     saveSettings(state_, store_, *env_.messages);
     return;
   }
-  if (state_.gameActive) {
-    saveGame(state_, store_, quietMessages());
-    session_->enteredSaveAndExit();
-  }
-  saveSettings(state_, store_, quietMessages());
+  keepGameAndSettings(quietMessages());
+  session_->enteredSaveAndExit();
+}
+
+void Program::keepGameAndSettings(MessageSink& messages) {
+  if (state_.gameActive) saveGame(state_, store_, messages);
+  saveSettings(state_, store_, messages);
+}
+
+void Program::keepOnExit() {
+  if (unloaded_ || !session_) return;
+  unloaded_ = true;
+  keepGameAndSettings(quietMessages());
 }
 
 void Program::requestTermination() {
@@ -218,9 +249,10 @@ std::string Program::failInPlay(const std::string& what) {
     unloaded_ = true;
     view_->setCountdownRunning(false);
     view_->suppressDialogs();
-    saveSettings(state_, store_, quietMessages());
+    keepGameAndSettings(quietMessages());
   }
-  return "Arcade Vorpex has to stop: " + what + "\n\nYour settings and best scores have been saved.";
+  return "Arcade Vorpex has to stop: " + what +
+         "\n\nYour settings and best scores have been saved, and a game in play is kept for the next start.";
 }
 
 }  // namespace vorpex

@@ -20,6 +20,7 @@
 #include "game_session.h"
 #include "game_state.h"
 #include "help.h"
+#include "instructions_window.h"
 #include "main_window.h"
 #include "message_sink.h"
 #include "puzzle_bridge.h"
@@ -36,6 +37,10 @@ struct ProgramEnvironment {
   // The REGEDIT4 file of the settings and the saved game. Empty on Windows:
   // the registry itself is the store there.
   std::string storePath;
+  // When not empty, the store is read but never written, for this reason
+  // (the path and what went wrong): another copy of the game may be using
+  // it unseen. The player is told at start.
+  std::string storeWritesRefused;
   RandomSource* random = nullptr;
   SoundOutput* soundOutput = nullptr;
   DocumentOpener* opener = nullptr;
@@ -79,10 +84,17 @@ class Program : private ProgramCommands {
   void requestTermination();
   bool terminationRequested() const { return terminating_; }
 
-  // An unexpected failure in play (`what`): writes the settings and scores
-  // without waiting for the player and returns the text to show before the
-  // program exits with status 1.
+  // An unexpected failure in play (`what`): keeps a game in play as "Save
+  // and Exit" does (the next start checks it as it checks any stored game),
+  // writes the settings and scores without waiting for the player, and
+  // returns the text to show before the program exits with status 1.
   std::string failInPlay(const std::string& what);
+
+  // The process is ending without returning to main (the toolkit lost its
+  // display and exits): keeps a game in play and writes the settings as a
+  // signal does, touching no window. Does nothing once the program has
+  // unloaded.
+  void keepOnExit();
 
   GameState& state() { return state_; }
   MainWindow& window() { return *window_; }
@@ -99,6 +111,9 @@ class Program : private ProgramCommands {
   void openHelp() override;
   void openOptions() override;
   void saveAndExit() override;
+  // Keeps a game in play and writes the settings, telling only `messages`;
+  // the windows are left as they are.
+  void keepGameAndSettings(MessageSink& messages);
 
   ProgramEnvironment env_;
   GameState state_;
@@ -118,6 +133,8 @@ class Program : private ProgramCommands {
 
   // The menu's Hall of Fame windows, Classic and Timed, while open.
   std::array<QPointer<BestScoresWindow>, 2> menuScores_;
+  // The game's own window of the instructions, where no viewer opens them.
+  QPointer<InstructionsWindow> instructions_;
   bool unloaded_ = false;
   bool terminating_ = false;
 };

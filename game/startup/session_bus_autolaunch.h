@@ -5,10 +5,17 @@
 // remote display), libdbus then "autolaunches" one: it forks the game and
 // runs dbus-launch, which starts a bus daemon that outlives the game, or,
 // where dbus-launch is not installed, fails after the fork. Either way the
-// first frame waits for it (a sixth of the time to it, measured without a
-// bus), and the game needs no bus: a screen reader is only reachable through
-// a session bus that is already running.
+// first frame waits for it, and the game needs no bus: a screen reader is
+// only reachable through a session bus that is already running.
+//
+// The environment is changed once, before any thread exists, and never
+// again (a thread reading it while it changes may crash). Programs the game
+// starts get the variable as the game was given it through their own
+// process environment (`givenAddress`).
 #pragma once
+
+#include <optional>
+#include <string>
 
 namespace vorpex {
 
@@ -16,24 +23,22 @@ class NoSessionBusAutolaunch {
  public:
   // Where the environment names no session bus (DBUS_SESSION_BUS_ADDRESS
   // unset or empty), names one that libdbus refuses at once ("disabled:");
-  // a bus that is named is left alone. Call before any thread is started:
-  // it changes the environment. Does nothing on Windows.
+  // a bus that is named is left alone. Call before any thread is started.
+  // Does nothing on Windows.
   NoSessionBusAutolaunch();
-  // Gives the environment back as it was, so that the programs the game
-  // starts (the help document's viewer) may start a bus if they need one.
-  // Call once the first window is on screen, and before threads that read
-  // the environment are started; a second call does nothing.
-  void end();
-  ~NoSessionBusAutolaunch() { end(); }
   NoSessionBusAutolaunch(const NoSessionBusAutolaunch&) = delete;
   NoSessionBusAutolaunch& operator=(const NoSessionBusAutolaunch&) = delete;
 
-  // Whether the environment holds the refusing address now.
+  static constexpr const char* kVariable = "DBUS_SESSION_BUS_ADDRESS";
+
+  // Whether this process's environment holds the refusing address.
   bool active() const { return active_; }
+  // The variable as the game was given it: nullopt when it was unset.
+  const std::optional<std::string>& givenAddress() const { return given_; }
 
  private:
   bool active_ = false;
-  bool wasEmpty_ = false;  // named, but empty: given back empty
+  std::optional<std::string> given_;
 };
 
 }  // namespace vorpex

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #endif
 
@@ -15,33 +16,42 @@ namespace {
 int signalPipe[2] = {-1, -1};
 
 void onTerminationSignal(int) {
+  // The interrupted code may be about to read errno.
+  const int savedErrno = errno;
   const char byte = 1;
   [[maybe_unused]] const ssize_t written = write(signalPipe[1], &byte, 1);
+  errno = savedErrno;
 }
 }  // namespace
 
+bool TerminationSignals::installHandlers() {
+  if (signalPipe[0] >= 0) return true;
+  // Close-on-exec: the programs the game starts (the instructions' viewer)
+  // must not hold the pipe. Non-blocking: a flood of signals never blocks
+  // the handler on a full pipe, and draining it never blocks the loop.
+  if (pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return false;
+  struct sigaction action {};
+  action.sa_handler = onTerminationSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
+  return true;
+}
+
 TerminationSignals::TerminationSignals(std::function<void()> onSignal) : onSignal_(std::move(onSignal)) {
-  if (signalPipe[0] < 0) {
-    if (pipe(signalPipe) != 0) return;
-    // A flood of signals must never block the handler on a full pipe.
-    fcntl(signalPipe[1], F_SETFL, fcntl(signalPipe[1], F_GETFL) | O_NONBLOCK);
-    struct sigaction action {};
-    action.sa_handler = onTerminationSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
-  }
+  if (!installHandlers()) return;
   notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read);
   QObject::connect(notifier_, &QSocketNotifier::activated, [this] {
-    char byte = 0;
-    [[maybe_unused]] const ssize_t got = read(signalPipe[0], &byte, 1);
+    char bytes[64];
+    while (read(signalPipe[0], bytes, sizeof bytes) > 0) {
+    }
     if (onSignal_) onSignal_();
   });
 }
 
 TerminationSignals::~TerminationSignals() { delete notifier_; }
 #else
+bool TerminationSignals::installHandlers() { return false; }
 TerminationSignals::TerminationSignals(std::function<void()> onSignal) : onSignal_(std::move(onSignal)) {}
 TerminationSignals::~TerminationSignals() = default;
 #endif

@@ -1,7 +1,8 @@
-// SIGTERM and SIGINT (a logout, Ctrl+C) turned into a call on the event loop.
-// The handler itself only writes a byte to a pipe; the loop reads it and runs
-// `onSignal` there, where any code may run. On Windows a desktop program is
-// ended by closing its window, so nothing is installed there.
+// SIGTERM, SIGINT and SIGHUP (a logout, Ctrl+C, a closed terminal) turned
+// into a call on the event loop. The handler itself only writes a byte to a
+// pipe; the loop reads it and runs `onSignal` there, where any code may run.
+// On Windows a desktop program is ended by closing its window (or by the
+// session-end message), so nothing is installed there.
 #pragma once
 
 #include <QObject>
@@ -13,17 +14,22 @@ namespace vorpex {
 
 class TerminationSignals {
  public:
-  // Installs the handlers at once, so that a signal that comes before the
-  // event loop runs is kept and delivered at its first turn. Needs the
-  // QCoreApplication to exist already (its notifier lives on its thread). One instance
-  // per process; the handlers stay installed after it is destroyed, and a
-  // signal then is ignored.
+  // Installs the handlers. Call on main's first line, before any thread
+  // and any call that may block: a signal from then on is kept in the pipe
+  // and delivered at the event loop's first turn, never lost and never the
+  // default end that drops a game in play. Later calls do nothing. False
+  // when the pipe could not be made (the handlers are then the defaults).
+  static bool installHandlers();
+
+  // Delivers the signals kept and to come to `onSignal` on the event loop
+  // (installing the handlers if that was not done yet). Needs the
+  // QCoreApplication to exist already (its notifier lives on its thread).
+  // One instance per process; after it is destroyed a signal is ignored.
   explicit TerminationSignals(std::function<void()> onSignal);
   ~TerminationSignals();
   TerminationSignals(const TerminationSignals&) = delete;
   TerminationSignals& operator=(const TerminationSignals&) = delete;
 
-  // False when the pipe could not be made (the handlers are then Qt's defaults).
   bool installed() const { return notifier_ != nullptr; }
 
  private:

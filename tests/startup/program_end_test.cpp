@@ -223,5 +223,61 @@ TEST_F(ProgramEndTest, AFailureInPlayIsCaughtAtTheEventLoopAndTheSettingsAreWrit
   EXPECT_TRUE(messages.shown.empty());
 }
 
+// A failure in play, or a display that broke under the game, once dropped
+// the game the player was in.
+TEST_F(ProgramEndTest, AFailureInPlayOrAnExitThatSkipsMainKeepsTheGameForTheNextStart) {
+  struct Case {
+    const char* how;
+    std::function<void(Program&)> end;
+  };
+  const Case cases[] = {
+      {"a failure in play", [](Program& program) { program.failInPlay("a test's failure"); }},
+      {"an exit that skips main", [](Program& program) { program.keepOnExit(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.how);
+    std::filesystem::remove(store.path() / "registry.reg");
+    int32_t score = 0;
+    {
+      Program program(environment());
+      ASSERT_EQ(program.start(), "");
+      program.divertClick(MODE_CLASSIC);
+      findAWord(program, 3);
+      score = program.state().score;
+      c.end(program);
+      program.unload();  // as main would if it got there: nothing more is written
+    }
+    ASSERT_GT(score, 0);
+    EXPECT_TRUE(gameIsStored()) << storeText();
+    auto closer = answering(Qt::Key_Return);
+    Program resumed(environment());
+    ASSERT_EQ(resumed.start(), "");
+    EXPECT_TRUE(resumed.state().gameActive);
+    EXPECT_EQ(resumed.state().score, score);
+  }
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+// A lock that could not be had once let two copies run on one store, the
+// last to end overwriting the other's settings.
+TEST_F(ProgramEndTest, ACopyThatCannotLockTheStoreSaysSoAndNeverWritesIt) {
+  saveAGameAndExit(MODE_CLASSIC);
+  const std::string before = storeText();
+  {
+    ProgramEnvironment e = environment();
+    e.storeWritesRefused = "/somewhere/registry.reg.lock: is not a plain file";
+    auto closer = answering(Qt::Key_Escape);  // declines the stored game: that is a write too
+    Program program(e);
+    ASSERT_EQ(program.start(), "");
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_NE(messages.shown.front().find("will not save"), std::string::npos) << messages.shown.front();
+    EXPECT_NE(messages.shown.front().find(e.storeWritesRefused), std::string::npos);
+    program.divertClick(MODE_CLASSIC);
+    findAWord(program, 3);
+    program.window().close();
+  }
+  EXPECT_EQ(storeText(), before);
+}
+
 }  // namespace
 }  // namespace vorpex

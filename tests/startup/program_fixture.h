@@ -23,8 +23,12 @@ namespace vorpex::testing {
 
 class NoOpener : public DocumentOpener {
  public:
-  void open(const std::string& path) override { opened.push_back(path); }
+  bool open(const std::string& path) override {
+    opened.push_back(path);
+    return viewerFound;
+  }
   std::vector<std::string> opened;
+  bool viewerFound = true;
 };
 
 // Answers one modal window: a question with `answer`'s key, or closed from

@@ -1,5 +1,6 @@
 // The game's own environment while Qt looks for the desktop bus: without a
-// bus it names one that fails at once, and it gives the environment back.
+// bus it names one that fails at once, and it remembers what it was given
+// for the programs it starts.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -20,57 +21,43 @@ TEST(NoSessionBusAutolaunchTest, DoesNothingOnWindows) {
 
 #else
 
-constexpr const char* kBusAddress = "DBUS_SESSION_BUS_ADDRESS";
+constexpr const char* kBusAddress = NoSessionBusAutolaunch::kVariable;
 
 std::optional<std::string> busAddress() {
   const char* value = std::getenv(kBusAddress);
   return value ? std::optional<std::string>(value) : std::nullopt;
 }
 
-// Each test sets the variable as it needs; the one the tests were run with
-// comes back after them.
-class NoSessionBusAutolaunchTest : public ::testing::Test {
- protected:
-  NoSessionBusAutolaunchTest() : original_(busAddress()) {}
-  ~NoSessionBusAutolaunchTest() override {
-    if (original_) {
-      setenv(kBusAddress, original_->c_str(), 1);
-    } else {
-      unsetenv(kBusAddress);
-    }
+void setBusAddress(const std::optional<std::string>& value) {
+  if (value) {
+    setenv(kBusAddress, value->c_str(), 1);
+  } else {
+    unsetenv(kBusAddress);
   }
-
- private:
-  std::optional<std::string> original_;
-};
-
-TEST_F(NoSessionBusAutolaunchTest, WithoutABusNamesOneThatFailsUntilItEnds) {
-  unsetenv(kBusAddress);
-  NoSessionBusAutolaunch noAutolaunch;
-  EXPECT_TRUE(noAutolaunch.active());
-  EXPECT_EQ(busAddress(), "disabled:");
-  noAutolaunch.end();
-  EXPECT_FALSE(noAutolaunch.active());
-  EXPECT_EQ(busAddress(), std::nullopt);
-  noAutolaunch.end();
-  EXPECT_EQ(busAddress(), std::nullopt);
-
-  setenv(kBusAddress, "", 1);  // as libdbus reads it: no bus either
-  {
-    NoSessionBusAutolaunch whileInScope;
-    EXPECT_EQ(busAddress(), "disabled:");
-  }
-  EXPECT_EQ(busAddress(), "") << "given back as it was";
 }
 
-// Replacing a running bus's address would cut a screen reader off the game.
-TEST_F(NoSessionBusAutolaunchTest, ARunningBusIsLeftAlone) {
-  setenv(kBusAddress, "unix:path=/run/user/1000/bus", 1);
-  NoSessionBusAutolaunch noAutolaunch;
-  EXPECT_FALSE(noAutolaunch.active());
-  EXPECT_EQ(busAddress(), "unix:path=/run/user/1000/bus");
-  noAutolaunch.end();
-  EXPECT_EQ(busAddress(), "unix:path=/run/user/1000/bus");
+// Replacing a running bus's address would cut a screen reader off the game;
+// the viewer of the instructions must see what the game was given.
+TEST(NoSessionBusAutolaunchTest, NamesARefusedBusOnlyWhereNoneRunsAndRemembersWhatItWasGiven) {
+  const std::optional<std::string> original = busAddress();
+  struct Case {
+    std::optional<std::string> given;
+    bool active;
+    std::optional<std::string> during;
+  };
+  const Case cases[] = {
+      {std::nullopt, true, "disabled:"},
+      {"", true, "disabled:"},
+      {"unix:path=/run/user/1000/bus", false, "unix:path=/run/user/1000/bus"},
+  };
+  for (const Case& c : cases) {
+    setBusAddress(c.given);
+    NoSessionBusAutolaunch noAutolaunch;
+    EXPECT_EQ(noAutolaunch.active(), c.active) << c.given.value_or("(unset)");
+    EXPECT_EQ(busAddress(), c.during) << c.given.value_or("(unset)");
+    EXPECT_EQ(noAutolaunch.givenAddress(), c.given);
+  }
+  setBusAddress(original);
 }
 
 #endif

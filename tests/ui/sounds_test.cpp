@@ -111,7 +111,10 @@ TEST(ClipStream, PlaysAClipThenSilenceAndANewClipCutsIn) {
 
 TEST(Help, OpensTheInstructionsOfTheProgramFolder) {
   struct Recorder : DocumentOpener {
-    void open(const std::string& path) override { opened = path; }
+    bool open(const std::string& path) override {
+      opened = path;
+      return true;
+    }
     std::string opened;
   } recorder;
   openHelp(recorder, "/opt/arcade-vorpex/");
