@@ -1,13 +1,14 @@
 #include "definitions_file.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "ascii_case.h"
 
 namespace vorpex {
 
 namespace {
 
-char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char lower(char c) { return asciiLower(c); }
 
 // Byte order of the lower-cased words, the order the derivation writes.
 int compareFolded(std::string_view a, std::string_view b) {

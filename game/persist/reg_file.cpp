@@ -2,7 +2,7 @@
 
 #include <unordered_map>
 
-#include <cctype>
+#include "ascii_case.h"
 
 namespace vorpex {
 
@@ -11,7 +11,7 @@ namespace {
 constexpr const char* kHeader = "REGEDIT4";
 constexpr size_t kLineWidth = 80;
 
-char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char lower(char c) { return asciiLower(c); }
 
 std::string trim(const std::string& s) {
   size_t begin = 0, end = s.size();

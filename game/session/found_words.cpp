@@ -1,15 +1,16 @@
 #include "found_words.h"
 
-#include <cctype>
 #include <utility>
+
+#include "ascii_case.h"
 
 namespace vorpex {
 
 int32_t compareWords(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return static_cast<int32_t>(a.size()) - static_cast<int32_t>(b.size());
   for (size_t i = 0; i < a.size(); ++i) {
-    const int ca = std::toupper(static_cast<unsigned char>(a[i]));
-    const int cb = std::toupper(static_cast<unsigned char>(b[i]));
+    const auto ca = static_cast<unsigned char>(asciiUpper(a[i]));
+    const auto cb = static_cast<unsigned char>(asciiUpper(b[i]));
     if (ca != cb) return ca < cb ? -1 : 1;
   }
   return 0;

@@ -3,9 +3,9 @@
 #include <utility>
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
 
+#include "ascii_case.h"
 #include "found_words.h"
 #include "game_rules.h"
 #include "sound_ids.h"
@@ -194,7 +194,7 @@ void GameSession::enterClicked() {
   std::string word;
   for (int k = 1; k <= state_.selCount; ++k) {
     const auto letter = state_.rack(static_cast<size_t>(state_.selOrder(static_cast<size_t>(k))));
-    word += static_cast<char>(std::toupper(letter));
+    word += asciiUpper(static_cast<char>(letter));
   }
   if (!isSolutionWord(word)) {
     view_.showMessage(2, "");
@@ -276,7 +276,7 @@ bool GameSession::acceptsTyping() const { return state_.gameActive && !paused_ &
 
 bool GameSession::letterTyped(char letter) {
   if (!acceptsTyping()) return false;
-  const auto wanted = static_cast<uint8_t>(std::toupper(static_cast<unsigned char>(letter)));
+  const auto wanted = static_cast<uint8_t>(asciiUpper(letter));
   if (state_.selCount >= state_.boardWidth) return false;
   for (int tile = 1; tile <= state_.rackLength; ++tile) {
     const auto t = static_cast<size_t>(tile);

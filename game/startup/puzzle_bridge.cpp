@@ -1,10 +1,10 @@
 #include "puzzle_bridge.h"
 
-#include <cctype>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
+#include "ascii_case.h"
 #include "rounding.h"
 
 namespace vorpex {
@@ -41,8 +41,7 @@ void buildPuzzle(GameState& state, WordEngine& engine, RandomSource& random, int
       std::string buffer(static_cast<size_t>(len) + 1, ' ');
       engine.llpGetWord(len, i, buffer.data());
       std::string word = buffer.substr(0, static_cast<size_t>(len));
-      for (char& ch : word) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-      list.words(static_cast<size_t>(i)) = std::move(word);
+      list.words(static_cast<size_t>(i)) = asciiUpper(word);
       state.totalPoints += wordPoints(len);
       state.totalWords += 1;
     }

@@ -2,9 +2,9 @@
 
 #include <QPainter>
 #include <algorithm>
-#include <cctype>
 #include <utility>
 
+#include "ascii_case.h"
 #include "found_words.h"
 #include "rounding.h"
 #include "text_codec.h"
@@ -121,7 +121,7 @@ void copyFromSheet(Surface& surface, const QImage& sheet, int dx, int dy, int sx
 }
 
 QString upper(char letter) {
-  return QString(QChar(static_cast<char16_t>(std::toupper(static_cast<unsigned char>(letter)))));
+  return QString(QChar(static_cast<char16_t>(static_cast<unsigned char>(asciiUpper(letter)))));
 }
 
 }  // namespace

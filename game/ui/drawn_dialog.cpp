@@ -16,7 +16,11 @@ int characterCode(const QKeyEvent& event) {
     default: break;
   }
   const QString text = event.text();
-  return text.isEmpty() ? 0 : text.at(0).unicode();
+  if (text.isEmpty()) return 0;
+  // A Turkish keyboard's dotted capital and dotless small I type the game's I.
+  if (text.at(0) == QChar(0x130)) return 'I';
+  if (text.at(0) == QChar(0x131)) return 'i';
+  return text.at(0).unicode();
 }
 
 DrawnDialog::DrawnDialog(int width, int height, const QString& caption, QWidget* parent)

@@ -2,8 +2,8 @@
 
 #include <QDialog>
 #include <QEventLoop>
-#include <cctype>
 
+#include "ascii_case.h"
 #include "best_scores_window.h"
 #include "level_summary_dialog.h"
 #include "meanings_dialog.h"
@@ -42,13 +42,6 @@ void WindowView::showMessage(int messageId, const std::string& points) {
   window_.showMessage(messageId, fromAnsi(points));
 }
 
-namespace {
-std::string lowerCase(std::string word) {
-  for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return word;
-}
-}  // namespace
-
 void WindowView::showMeaning(const std::string& word) {
   const auto senses = word.empty() ? std::vector<Sense>{} : meanings_.lookUp(word);
   if (senses.empty()) {
@@ -56,7 +49,7 @@ void WindowView::showMeaning(const std::string& word) {
     return;
   }
   // The word leads: in play nothing else on the board says which it is.
-  const std::string lower = lowerCase(word);
+  const std::string lower = asciiLower(word);
   window_.drawMeaningLine(QString::fromUtf8(lower + ": " + describeSense(lower, senses.front())));
 }
 
@@ -64,7 +57,7 @@ void WindowView::showMeanings(const std::string& word) {
   if (dialogsSuppressed_) return;
   const auto senses = meanings_.lookUp(word);
   if (senses.empty()) return;
-  const std::string lower = lowerCase(word);
+  const std::string lower = asciiLower(word);
   QStringList lines;
   QStringList bases;
   bool ownSense = false;

@@ -8,7 +8,6 @@
 //   vorpex-dict define WORD [DEFS]      a word's senses from a definitions
 //                                       file (the build's VORPEX.DEFS unless
 //                                       DEFS is given)
-#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -17,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "ascii_case.h"
 #include "definitions_file.h"
 #include "dict_file.h"
 #include "graph_builder.h"
@@ -112,7 +112,7 @@ int puzzle(const std::string& dictPath, const std::string& lengthText,
   }
   char word[16];
   std::string rack = llpGetWord(length, 1, word) ? word : "";
-  for (char& ch : rack) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+  rack = vorpex::asciiUpper(rack);
   std::printf("rack %s (puzzle %d)\n", rack.c_str(), number);
   for (int len = 3; len <= length; ++len) {
     const int32_t found = llpGetNumWordsInSize(len);
