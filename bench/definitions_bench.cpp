@@ -17,7 +17,7 @@ const std::string kPath = std::string(VORPEX_APP_DIR) + "/VORPEX.DEFS";
 std::string shippedText() {
   vorpex::LocalFileSystem files;
   std::string text;
-  files.readFile(kPath, text);
+  files.readFile(kPath, text, SIZE_MAX);
   return text;
 }
 

@@ -24,7 +24,7 @@ bool LocalFileSystem::createDirectories(const std::string& folder) {
   return fs::is_directory(folder, error);
 }
 
-ReadResult LocalFileSystem::readFile(const std::string& path, std::string& bytes) {
+ReadResult LocalFileSystem::readFile(const std::string& path, std::string& bytes, size_t limit) {
   std::error_code error;
   const auto status = fs::status(path, error);
   if (status.type() == fs::file_type::not_found) return ReadResult::notFound;
@@ -34,16 +34,21 @@ ReadResult LocalFileSystem::readFile(const std::string& path, std::string& bytes
   // One read of the size the file has (the definitions are megabytes);
   // whatever a writer appended meanwhile is read on after it.
   const auto size = fs::file_size(path, error);
+  if (!error && size > limit) return ReadResult::tooLarge;
   std::string text(error ? 0 : static_cast<size_t>(size), '\0');
   in.read(text.data(), static_cast<std::streamsize>(text.size()));
   text.resize(static_cast<size_t>(in.gcount()));
   if (in.eof()) {
     if (in.bad()) return ReadResult::failed;
   } else {
-    std::ostringstream rest;
-    rest << in.rdbuf();
+    // Read on in pieces, so that a file that grows without end is refused
+    // at the limit rather than filling the memory.
+    char piece[65536];
+    while (in.read(piece, sizeof piece) || in.gcount() > 0) {
+      if (text.size() + static_cast<size_t>(in.gcount()) > limit) return ReadResult::tooLarge;
+      text.append(piece, static_cast<size_t>(in.gcount()));
+    }
     if (in.bad()) return ReadResult::failed;
-    text += rest.str();
   }
   bytes = std::move(text);
   return ReadResult::ok;

@@ -7,7 +7,7 @@
 
 namespace vorpex {
 
-enum class ReadResult { ok, notFound, failed };
+enum class ReadResult { ok, notFound, failed, tooLarge };
 
 class FileSystem {
  public:
@@ -16,9 +16,10 @@ class FileSystem {
   // Creates `folder` and its parents; true when it exists afterwards as a folder.
   virtual bool createDirectories(const std::string& folder) = 0;
 
-  // Reads a whole regular file; notFound when nothing is there, failed when
-  // something is there that cannot be read as a file.
-  virtual ReadResult readFile(const std::string& path, std::string& bytes) = 0;
+  // Reads a whole regular file of at most `limit` bytes; notFound when
+  // nothing is there, failed when something is there that cannot be read as
+  // a file, tooLarge (nothing read, nothing held) when it is larger.
+  virtual ReadResult readFile(const std::string& path, std::string& bytes, size_t limit) = 0;
 
   virtual bool exists(const std::string& path) = 0;
 
@@ -55,7 +56,7 @@ void removeStaleTemporaries(FileSystem& files, const std::string& storePath);
 class LocalFileSystem : public FileSystem {
  public:
   bool createDirectories(const std::string& folder) override;
-  ReadResult readFile(const std::string& path, std::string& bytes) override;
+  ReadResult readFile(const std::string& path, std::string& bytes, size_t limit) override;
   bool exists(const std::string& path) override;
   bool replaceFile(const std::string& path, const std::string& bytes, const std::string& modeOf,
                    std::string& problem) override;

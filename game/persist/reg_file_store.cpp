@@ -10,6 +10,10 @@ namespace vorpex {
 
 namespace {
 constexpr const char* kSoftwarePath = "HKEY_CURRENT_USER\\Software";
+// The game writes a few kilobytes; keys of other programs kept beside them
+// may add some. Anything near this is not a store of ours, and reading it
+// whole would only exhaust the memory.
+constexpr size_t kLargestStore = 64u << 20;
 
 std::string localTimeStamp() {
   const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
@@ -43,9 +47,10 @@ bool RegFileStore::openSoftware(KeyHandle& software) {
     return false;
   }
   std::string bytes;
-  const ReadResult read = files_.readFile(filePath_, bytes);
-  if (read == ReadResult::failed) {
-    problem_ = filePath_ + ": cannot be read as a file";
+  const ReadResult read = files_.readFile(filePath_, bytes, kLargestStore);
+  if (read == ReadResult::failed || read == ReadResult::tooLarge) {
+    problem_ = filePath_ + (read == ReadResult::failed ? ": cannot be read as a file"
+                                                        : ": is larger than any store the game writes");
     return false;
   }
   RegParseResult parsed = parseRegFile(bytes);
@@ -119,7 +124,7 @@ bool RegFileStore::alreadyKept() {
   // otherwise keep the same damaged file again at every start.
   for (const std::string& path : files_.filesStartingWith(filePath_ + ".damaged-")) {
     std::string bytes;
-    if (path.find(".tmp") == std::string::npos && files_.readFile(path, bytes) == ReadResult::ok &&
+    if (path.find(".tmp") == std::string::npos && files_.readFile(path, bytes, kLargestStore) == ReadResult::ok &&
         bytes == originalBytes_)
       return true;
   }

@@ -2,6 +2,7 @@
 // path, on a thread of its own, the first time a game may need it.
 #pragma once
 
+#include <functional>
 #include <future>
 #include <memory>
 #include <string>
@@ -25,15 +26,20 @@ class WordMeanings {
   // Starts reading the file in the background; later calls do nothing.
   void prepare();
 
-  // The senses of `word` (any case); empty when the file lacks the word, or
-  // is missing or unreadable (a dictionary of one's own may come without
-  // definitions). Starts the reading when prepare() has not, and waits for
-  // it the first time.
+  // The senses of `word` (any case), at most three, each cut to a length a
+  // window can show (ending in "…" when cut); empty when the file lacks the
+  // word, or is missing, unreadable or far larger than a definitions file
+  // (a dictionary of one's own may come without definitions). Starts the
+  // reading when prepare() has not, and waits for it the first time.
   std::vector<Sense> lookUp(std::string_view word);
 
   // Why no definitions are available: the file missing, unreadable or
   // without a definition; "" when they are. Waits for the reading as lookUp.
   std::string problem();
+
+  // Told that problem once, on the thread that looks words up, when the
+  // reading ends without definitions. May be empty.
+  std::function<void(const std::string&)> onProblem;
 
  private:
   struct Loaded {

@@ -47,7 +47,7 @@ void insertBestScore(GameState& state, int table, int32_t score, const std::stri
 
 std::string storedPlayerName(const std::string& typed) {
   if (typed.empty()) return "-";
-  return typed.size() >= 20 ? typed.substr(0, 19) : typed;
+  return typed.size() > kLongestPlayerName ? typed.substr(0, kLongestPlayerName) : typed;
 }
 
 LevelSummary levelSummary(const GameState& state) {

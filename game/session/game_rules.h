@@ -27,6 +27,8 @@ int findScoreRank(const GameState& state, int table, int32_t score);
 void insertBestScore(GameState& state, int table, int32_t score, const std::string& name);
 // A typed name as stored: cut to 19 characters, "-" when empty.
 std::string storedPlayerName(const std::string& typed);
+// The most characters of a name the Hall of Fame keeps.
+constexpr size_t kLongestPlayerName = 19;
 
 // The level summary's text for the state as the dialog opens, and whether it
 // adds the all-words bonus.

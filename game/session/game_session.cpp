@@ -435,14 +435,24 @@ void GameSession::resultsRowClicked(int row) {
   if (!word.empty()) view_.showMeanings(word);
 }
 
+std::string GameSession::foundWordAtRow(int row) const {
+  const int32_t i = row < 0 ? 0 : state_.listTop + row;
+  return i >= 1 && i <= state_.nWordsFound && static_cast<size_t>(i) <= state_.foundWords.size()
+             ? state_.foundWords(static_cast<size_t>(i))
+             : "";
+}
+
+void GameSession::listRowClicked(int row) {
+  if (!state_.showMeanings || !state_.gameActive || state_.showingResults || paused_) return;
+  const std::string word = foundWordAtRow(row);
+  if (!word.empty()) view_.showMeanings(word);
+}
+
 void GameSession::listRowPointed(int row) {
   if (!state_.showMeanings || !state_.gameActive || state_.showingResults || paused_) return;
-  const int32_t i = row < 0 ? 0 : state_.listTop + row;
   // The list may have moved or grown under a still pointer: the word
   // decides, not the row.
-  std::string word = i >= 1 && i <= state_.nWordsFound && static_cast<size_t>(i) <= state_.foundWords.size()
-                         ? state_.foundWords(static_cast<size_t>(i))
-                         : "";
+  std::string word = foundWordAtRow(row);
   if (word == meaningWord_) return;
   meaningWord_ = std::move(word);
   view_.showMeaning(meaningWord_);

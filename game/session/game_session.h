@@ -98,6 +98,9 @@ class GameSession {
   // off the list); a found word there shows its sense on the meaning line,
   // anything else clears the line. Not while paused.
   void listRowPointed(int row);
+  // In play with "Show meanings" on: a click on list row `row` shows every
+  // sense of the found word there, whole (the meaning line may cut it).
+  void listRowClicked(int row);
 
   void gameOver();
   // Offers the game's score to its mode's table: the clap, the name, the
@@ -114,6 +117,8 @@ class GameSession {
   void scrollTo(int32_t position);
   // The results view's word at list row `row`, or "" when none is there.
   std::string resultsWordAt(int row) const;
+  // The found word shown in list row `row` in play; "" for none.
+  std::string foundWordAtRow(int row) const;
   // The level summary, with the all-words bonus added as it opens.
   void openLevelSummary();
   void allWordsFound();

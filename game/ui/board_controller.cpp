@@ -74,6 +74,10 @@ void BoardController::pbGrid_MouseDown(int button, double x, double y) {
       }
       return;
     }
+    if (const int row = window_.listRowAt(x, y); row >= 0) {
+      session_.listRowClicked(row);
+      return;
+    }
   }
 
   for (int t = 1; t <= state_.rackLength; ++t) {

@@ -1,7 +1,10 @@
 #include "meanings_dialog.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
+#include <algorithm>
 
 
 namespace vorpex {
@@ -23,16 +26,28 @@ int heightOf(const QString& text, const QFont& font) {
   return QFontMetrics(font).boundingRect(QRect(0, 0, kTextWidth, 10000), Qt::TextWordWrap, text).height();
 }
 
-int dialogHeight(const QString& heading, const QStringList& senses) {
+constexpr int kButtonArea = kMargin + 30 + kMargin;  // the OK button under the text
+// Room the window's frame and a panel of the desktop may take.
+constexpr int kFrameAllowance = 64;
+
+// The tallest window, in the layout's pixels, that the screen the window
+// opens on shows whole at the window's zoom.
+int tallestOnScreen(const QWidget* parent) {
+  const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return 10000;
+  return std::max(200, static_cast<int>((screen->availableGeometry().height() - kFrameAllowance) / windowZoom(parent)));
+}
+
+int dialogHeight(const QString& heading, const QStringList& senses, const QWidget* parent) {
   int h = kMargin + heightOf(heading, textFont(true)) + 2 * kGap;
   for (const QString& sense : senses) h += heightOf(sense, textFont(false)) + kGap;
-  return h + kMargin + 30 + kMargin;  // the OK button under the text
+  return std::min(h + kButtonArea, tallestOnScreen(parent));
 }
 }  // namespace
 
 MeaningsDialog::MeaningsDialog(const DrawingKit& kit, const QString& heading, const QStringList& senses,
                                QWidget* parent)
-    : OkButtonDialog(kit, kWidth, dialogHeight(heading, senses), "Meanings", parent) {
+    : OkButtonDialog(kit, kWidth, dialogHeight(heading, senses, parent), "Meanings", parent) {
   Surface& s = surface();
   const ScreenBox background{&s, 0, 0, s.width(), s.height(), false, &kit.brLight, nullptr, {}, 0};
   kit.fillBox(background);
@@ -46,7 +61,13 @@ MeaningsDialog::MeaningsDialog(const DrawingKit& kit, const QString& heading, co
     p.drawText(QRect(kMargin, y, kTextWidth, 10000), Qt::TextWordWrap, heading, &drawn);
     y += drawn.height() + 2 * kGap;
     p.setFont(textFont(false));
+    // Senses that would reach the OK button are left out, and "…" says so.
+    const int bottom = s.height() - kButtonArea;
     for (const QString& sense : senses) {
+      if (y + heightOf(sense, p.font()) > bottom) {
+        p.drawText(QRect(kMargin, y, kTextWidth, bottom - y), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("\u2026"));
+        break;
+      }
       p.drawText(QRect(kMargin, y, kTextWidth, 10000), Qt::TextWordWrap, sense, &drawn);
       y += drawn.height() + kGap;
     }

@@ -15,7 +15,9 @@ namespace vorpex {
 class MeaningsDialog : public OkButtonDialog {
  public:
   // `heading` names the word; `senses` are the lines to show, one a sense.
-  // The window is as tall as they need.
+  // The window is as tall as they need, but never taller than the screen
+  // shows whole (the OK button stays in reach); senses that do not fit are
+  // left out, marked "…".
   MeaningsDialog(const DrawingKit& kit, const QString& heading, const QStringList& senses, QWidget* parent);
 
  protected:

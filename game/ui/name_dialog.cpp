@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
+
+#include "game_rules.h"
 #include "text_codec.h"
 #include "text_resources.h"
 
@@ -49,6 +52,17 @@ NameDialog::NameDialog(const DrawingKit& kit, int16_t gameMode, QWidget* parent)
 
   txtName_ = new QLineEdit(this);
   txtName_->setFont(arial(12, false, z));
+  // The field holds what the Hall of Fame will keep: as many characters as
+  // it keeps, each one the store's code page holds; any other shows as the
+  // "?" it will be kept as, before the player confirms.
+  txtName_->setMaxLength(static_cast<int>(kLongestPlayerName));
+  connect(txtName_, &QLineEdit::textEdited, this, [this](const QString& typed) {
+    const QString kept = fromAnsi(toAnsi(typed));
+    if (kept == typed) return;
+    const int cursor = txtName_->cursorPosition();
+    txtName_->setText(kept);
+    txtName_->setCursorPosition(std::min(cursor, static_cast<int>(kept.size())));
+  });
   txtName_->setGeometry(zoomed(QRect(20, 98, kWidth - 40, 28), z));
 
   okButton_ = new QPushButton("OK", this);

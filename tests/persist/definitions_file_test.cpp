@@ -2,7 +2,11 @@
 // or missing file that loses only what is damaged.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "definitions_file.h"
+#include "file_system.h"
+#include "temp_files.h"
 #include "memory_files.h"
 #include "word_meanings.h"
 
@@ -88,6 +92,34 @@ TEST(WordMeanings, AMissingOrEmptyFileMeansNoMeaningsAndSaysWhy) {
   EXPECT_EQ(good.lookUp("ant").size(), 1u);
   EXPECT_EQ(good.problem(), "");
   EXPECT_EQ(files.reads, readsBefore + 1) << "the file is read once";
+}
+
+// A 100 GB file ended the game in play with bad_alloc, a 50 MB gloss froze
+// it for seconds, and three long senses made a window taller than the screen.
+TEST(WordMeanings, AFileOfAnySizeIsRefusedUnreadAndASenseIsCutToWhatAWindowShows) {
+  testing::TempDir dir;
+  const std::string huge = dir.write("VORPEX.DEFS", std::string("ant\t|n|insect\n"));
+  std::filesystem::resize_file(huge, 100ull << 30);  // sparse: nothing is written
+  LocalFileSystem disk;
+  WordMeanings tooLarge(disk, huge);
+  std::vector<std::string> told;
+  tooLarge.onProblem = [&](const std::string& problem) { told.push_back(problem); };
+  EXPECT_TRUE(tooLarge.lookUp("ant").empty());
+  EXPECT_TRUE(tooLarge.lookUp("ant").empty());
+  ASSERT_EQ(told.size(), 1u) << "said once";
+  EXPECT_NE(told[0].find(huge + ": larger than any definitions file"), std::string::npos) << told[0];
+
+  testing::MemoryFiles files;
+  std::string line = "ant";
+  for (int i = 0; i < 10; ++i) line += "\t" + std::string(100, 'b') + "|n|" + std::string(1 << 20, 'g');
+  files.files["/app/VORPEX.DEFS"] = line + "\n";
+  WordMeanings longOnes(files, "/app/VORPEX.DEFS");
+  const std::vector<Sense> senses = longOnes.lookUp("ant");
+  ASSERT_EQ(senses.size(), 3u);
+  for (const Sense& sense : senses) {
+    EXPECT_EQ(sense.gloss, std::string(399, 'g') + "\x85");
+    EXPECT_EQ(sense.base, std::string(39, 'b') + "\x85");
+  }
 }
 
 // The shipped file, as the game reads it.

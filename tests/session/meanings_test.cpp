@@ -55,6 +55,15 @@ TEST_F(Meanings, InPlayOnlyAFoundWordIsMeantAndLeavingTheListClearsTheLine) {
   session.listRowPointed(-1);
   EXPECT_EQ(view.events, (std::vector<std::string>{"meaning " + first, "refresh", "meaning " + second, "refresh",
                                                    "meaning ", "refresh"}));
+
+  // The line may cut a long sense: a click shows all of it.
+  view.clear();
+  session.listRowClicked(1);
+  session.listRowClicked(2);  // no third word
+  session.enablePause(true);
+  session.listRowClicked(0);
+  EXPECT_EQ(view.events.front(), "meanings " + second);
+  EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "meanings " + first), 0) << "nothing while paused";
 }
 
 // The list grows under a still pointer: the row now holds another word, so

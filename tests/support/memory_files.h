@@ -16,10 +16,11 @@ class MemoryFiles : public FileSystem {
   int reads = 0;  // readFile calls, found or not
 
   bool createDirectories(const std::string&) override { return true; }
-  ReadResult readFile(const std::string& path, std::string& bytes) override {
+  ReadResult readFile(const std::string& path, std::string& bytes, size_t limit) override {
     ++reads;
     const auto it = files.find(path);
     if (it == files.end()) return ReadResult::notFound;
+    if (it->second.size() > limit) return ReadResult::tooLarge;
     bytes = it->second;
     return ReadResult::ok;
   }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -525,6 +526,30 @@ TEST(NameDialogTest, CongratulatesInTheModesTableAndReturnsTheNameAsTyped) {
   QTest::keyClick(&dialog.nameEdit(), Qt::Key_Return);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(dialog.playerName(), "Grace Hopper");
+}
+
+// "Şule Işık" was kept as "?ule I??k" without the player seeing it, and the
+// field took more than the 19 characters kept.
+TEST(NameDialogTest, TheFieldShowsExactlyWhatTheHallOfFameWillKeep) {
+  const DrawingKit kit(std::string(VORPEX_APP_DIR) + "/ALLPICDATA.BMP");
+  const struct {
+    const char* typed;
+    const char* shown;
+  } cases[] = {
+      {"Zoë Ørsted", "Zoë Ørsted"},
+      {"Şule Işık", "?ule I??k"},
+      {"Bartholomew Featherstonehaugh", "Bartholomew Feather"},
+  };
+  for (const auto& c : cases) {
+    NameDialog dialog(kit, MODE_CLASSIC, nullptr);
+    dialog.show();
+    for (const QChar letter : QString::fromUtf8(c.typed)) {  // as an input method types them
+      QInputMethodEvent typed;
+      typed.setCommitString(letter);
+      QApplication::sendEvent(&dialog.nameEdit(), &typed);
+    }
+    EXPECT_EQ(dialog.nameEdit().text(), QString::fromUtf8(c.shown)) << c.typed;
+  }
 }
 
 }  // namespace
