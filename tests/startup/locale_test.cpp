@@ -24,11 +24,12 @@ namespace {
 
 class TurkishLocale : public ::testing::Test {
  protected:
-  // The build makes the locale under LOCPATH, so no system locale is needed.
+  // The build compiles the locale into a folder of its own, so no system
+  // locale is needed.
   TurkishLocale() : before_(std::setlocale(LC_ALL, nullptr)) {}
   void SetUp() override {
-    const char* locales = std::getenv("LOCPATH");
-    ASSERT_NE(std::setlocale(LC_ALL, "tr_TR.UTF-8"), nullptr) << "LOCPATH=" << (locales ? locales : "");
+    setenv("LOCPATH", VORPEX_TEST_LOCALES, 1);
+    ASSERT_NE(std::setlocale(LC_ALL, "tr_TR.UTF-8"), nullptr) << "no locale in " VORPEX_TEST_LOCALES;
   }
   ~TurkishLocale() override { std::setlocale(LC_ALL, before_.c_str()); }
 
