@@ -8,14 +8,12 @@ namespace vorpex {
 
 namespace {
 
-char lower(char c) { return asciiLower(c); }
-
 // Byte order of the lower-cased words, the order the derivation writes.
 int compareFolded(std::string_view a, std::string_view b) {
   const size_t n = std::min(a.size(), b.size());
   for (size_t i = 0; i < n; ++i) {
-    const auto x = static_cast<unsigned char>(lower(a[i]));
-    const auto y = static_cast<unsigned char>(lower(b[i]));
+    const auto x = static_cast<unsigned char>(asciiLower(a[i]));
+    const auto y = static_cast<unsigned char>(asciiLower(b[i]));
     if (x != y) return x < y ? -1 : 1;
   }
   return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);

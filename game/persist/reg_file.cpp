@@ -11,8 +11,6 @@ namespace {
 constexpr const char* kHeader = "REGEDIT4";
 constexpr size_t kLineWidth = 80;
 
-char lower(char c) { return asciiLower(c); }
-
 std::string trim(const std::string& s) {
   size_t begin = 0, end = s.size();
   while (begin < end && (s[begin] == ' ' || s[begin] == '\t')) ++begin;
@@ -57,7 +55,7 @@ bool readQuoted(const std::string& text, size_t& at, std::string& out) {
 
 int hexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
-  c = lower(c);
+  c = asciiLower(c);
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   return -1;
 }
@@ -119,16 +117,10 @@ std::string keptLine(const std::string& line) {
 
 }  // namespace
 
-static std::string lowered(const std::string& text) {
-  std::string out = text;
-  for (char& c : out) c = lower(c);
-  return out;
-}
-
 bool equalsIgnoringCase(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i)
-    if (lower(a[i]) != lower(b[i])) return false;
+    if (asciiLower(a[i]) != asciiLower(b[i])) return false;
   return true;
 }
 
@@ -198,7 +190,7 @@ RegParseResult parseRegFile(const std::string& text) {
         continue;
       }
       const std::string path = line.substr(1, line.size() - 2);
-      const auto [found, added] = keyIndex.emplace(lowered(path), result.file.keys.size());
+      const auto [found, added] = keyIndex.emplace(asciiLower(path), result.file.keys.size());
       if (added) {
         result.file.keys.push_back(RegKey{path, {}});
         valueIndex.emplace_back();
@@ -259,7 +251,7 @@ RegParseResult parseRegFile(const std::string& text) {
       current->values.push_back(std::move(value));
       continue;
     }
-    const auto [found, added] = valueIndex[currentIndex].emplace(lowered(value.name), current->values.size());
+    const auto [found, added] = valueIndex[currentIndex].emplace(asciiLower(value.name), current->values.size());
     if (added) {
       current->values.push_back(std::move(value));
     } else {
