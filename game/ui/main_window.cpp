@@ -10,10 +10,13 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "drawn_dialog.h"
 #include "found_words.h"
+#include "settings_store.h"
 #include "text_codec.h"
 #include "text_resources.h"
 
@@ -21,6 +24,9 @@ namespace vorpex {
 
 namespace {
 QString text(int number) { return fromAnsi(loadText(number)); }
+
+// The largest zoom: the most the settings keep.
+constexpr double kLargestZoom = kMaxZoomPercent / 100.0;
 
 // The board's font sizes for its kinds of text.
 constexpr double kPanelPoints = 12;
@@ -108,7 +114,22 @@ double MainWindow::fitZoom() const {
   const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 32);
   const double fit = std::min((area.width() - frame.width()) / static_cast<double>(kWindowWidth),
                               (area.height() - frame.height()) / static_cast<double>(kWindowHeight));
-  return std::max(1.0, fit);
+  return std::clamp(fit, 1.0, kLargestZoom);
+}
+
+void MainWindow::keepOnScreen(std::optional<QPoint> centre) {
+  const QScreen* where = screen();
+  if (!where || !isVisible() || fullScreen_) return;
+  const QRect area = where->availableGeometry();
+  const QRect outer = frameGeometry(), inner = geometry();
+  const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                       outer.bottom() - inner.bottom());
+  QRect placed = inner;
+  if (centre) placed.moveCenter(*centre);
+  const auto within = [](int at, int low, int high) { return std::clamp(at, low, std::max(low, high)); };
+  placed.moveTopLeft({within(placed.left(), area.left() + frame.left(), area.right() - frame.right() - placed.width() + 1),
+                      within(placed.top(), area.top() + frame.top(), area.bottom() - frame.bottom() - placed.height() + 1)});
+  if (placed.topLeft() != inner.topLeft()) move(placed.topLeft() - QPoint(frame.left(), frame.top()));
 }
 
 void MainWindow::showAtZoom(double zoom) {
@@ -127,16 +148,18 @@ void MainWindow::fillScreen() {
 }
 
 void MainWindow::setZoom(double zoom) {
-  zoom_ = std::max(1.0, zoom);
+  zoom_ = std::clamp(zoom, 1.0, kLargestZoom);
   if (fullScreen_) return;
   const QSize size(zoomed(kWindowWidth, zoom_), zoomed(kWindowHeight, zoom_));
   if (this->size() != size) resize(size);
   showAtZoom(zoom_);
 }
 
-void MainWindow::chooseZoom(double zoom, bool fit) {
+void MainWindow::chooseZoom(double zoom, bool fit, bool keepCentre) {
+  const QPoint centre = geometry().center();
   zoomIsFit_ = fit;
   setZoom(zoom);
+  keepOnScreen(keepCentre ? std::optional<QPoint>(centre) : std::nullopt);
   if (onZoomChosen) onZoomChosen(zoomSetting());
 }
 
@@ -149,11 +172,11 @@ void MainWindow::zoomIn() {
   const double fit = fitZoom();
   for (const double step : kZoomSteps) {
     if (step > zoom_ + kSameZoom && step <= fit + kSameZoom) {
-      chooseZoom(step, false);
+      chooseZoom(step, false, true);
       return;
     }
   }
-  if (fit > zoom_ + kSameZoom) chooseZoom(fit, true);
+  if (fit > zoom_ + kSameZoom) chooseZoom(fit, true, true);
 }
 
 void MainWindow::zoomOut() {
@@ -161,7 +184,7 @@ void MainWindow::zoomOut() {
   double below = 0;
   for (const double step : kZoomSteps)
     if (step < zoom_ - kSameZoom && step <= fit + kSameZoom) below = step;
-  if (below > 0) chooseZoom(below, false);
+  if (below > 0) chooseZoom(below, false, true);
 }
 
 void MainWindow::toggleFullScreen() {
@@ -545,7 +568,7 @@ void MainWindow::changeEvent(QEvent* event) {
       // Maximising zooms to the largest 4:3 size the screen holds.
       QTimer::singleShot(0, this, [this] {
         setWindowState(windowState() & ~Qt::WindowMaximized);
-        chooseZoom(fitZoom(), true);
+        chooseZoom(fitZoom(), true, false);
       });
     }
   }
@@ -562,11 +585,13 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   // The frame was dragged: the nearest 4:3 size at or above 100 %, or the
   // window as it is when that is its zoom already (a window manager that
   // keeps the window a little off 4:3 must not start a tug of war).
-  const double dragged = std::clamp((size.width() / static_cast<double>(kWindowWidth) +
-                                     size.height() / static_cast<double>(kWindowHeight)) / 2,
-                                    1.0, std::max(1.0, fitZoom()));
-  if (std::abs(dragged - zoom_) > kSameZoom) {
-    QTimer::singleShot(0, this, [this, dragged] { chooseZoom(dragged, false); });
+  // A size beyond what the screen holds (a drag past its edge, a request
+  // of a program) comes back to the largest 4:3 size that fits.
+  const double asked =
+      (size.width() / static_cast<double>(kWindowWidth) + size.height() / static_cast<double>(kWindowHeight)) / 2;
+  const double dragged = std::clamp(asked, 1.0, fitZoom());
+  if (std::abs(dragged - zoom_) > kSameZoom || asked > dragged + kSameZoom) {
+    QTimer::singleShot(0, this, [this, dragged] { chooseZoom(dragged, false, false); });
   }
   showAtZoom(zoom_);
 }

@@ -49,13 +49,14 @@ class MainWindow : public QWidget {
   // largest that fits the screen.
   double shownZoom() const { return shown_; }
   // The largest zoom at which the window, frame included, fits the
-  // screen's available area (at least 1).
+  // screen's available area: at least 1 and at most 4 (400 %, the most the
+  // settings keep).
   double fitZoom() const;
   // Ctrl+= and Ctrl+-: the next step up or down of 100, 125, 150, 200 %
   // and "fit" (the steps the screen holds); Ctrl+0: 100 %.
   void zoomIn();
   void zoomOut();
-  void zoomReset() { chooseZoom(1, false); }
+  void zoomReset() { chooseZoom(1, false, true); }
   // F11: full screen, or back to the window at its zoom.
   void toggleFullScreen();
   bool fullScreen() const { return fullScreen_; }
@@ -155,7 +156,12 @@ class MainWindow : public QWidget {
   void showAtZoom(double zoom);
   // In full screen: the largest zoom the window holds, letterboxed.
   void fillScreen();
-  void chooseZoom(double zoom, bool fit);
+  // A zoom the player chose: kept as the setting; with `keepCentre` the
+  // window stays centred where it was, as far as the screen allows.
+  void chooseZoom(double zoom, bool fit, bool keepCentre);
+  // Moves the window, frame included, into the screen's available area;
+  // with `centre`, centred there first.
+  void keepOnScreen(std::optional<QPoint> centre);
 
   GameState& state_;
   const DrawingKit& kit_;

@@ -1,4 +1,5 @@
-// GoogleTest main for window tests: Qt's offscreen platform, one QApplication,
+// GoogleTest main for window tests: Qt's offscreen platform (with the
+// options a test run names, such as a screen of its own), one QApplication,
 // and a temporary XDG_CONFIG_HOME so that no test touches a real store.
 #include <gtest/gtest.h>
 
@@ -6,7 +7,7 @@
 #include <QTemporaryDir>
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QTemporaryDir config;
   qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
   QApplication app(argc, argv);

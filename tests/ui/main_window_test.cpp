@@ -48,6 +48,47 @@ TEST_F(MainWindowTest, ResizingSnapsToFourByThreeFromOneHundredPercentToTheScree
   EXPECT_EQ(chosen, 0) << "kept as \"fit\"";
 }
 
+// On a 3840 x 2160 screen a frame dragged to 404 % was kept and refused at
+// the next start, a drag past the screen's edge left a window off 4:3, a
+// request for 3600 x 2700 cut EXIT off, and zooming moved the window's
+// centre. Runs on a screen that large (ui_zoom_on_a_large_screen).
+TEST_F(MainWindowTest, OnALargeScreenTheWindowStaysFourByThreeWithinTheScreenAndTheKeptRange) {
+  const QRect area = window.screen()->availableGeometry();
+  if (area.width() < 3000) GTEST_SKIP() << "needs a screen of 3840 x 2160";
+  const auto settle = [] {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  };
+  const auto fourByThreeOnScreen = [&](const char* after) {
+    EXPECT_EQ(window.size(), QSize(zoomed(704, window.zoom()), zoomed(528, window.zoom()))) << after;
+    EXPECT_TRUE(area.contains(window.frameGeometry())) << after;
+    const int32_t kept = window.zoomSetting();
+    EXPECT_TRUE(kept == 0 || (kept >= 100 && kept <= 400)) << after << ": " << kept;
+  };
+  EXPECT_EQ(window.fitZoom(), 4.0);
+  for (const QSize asked : {QSize(2844, 2133), QSize(3002, 2118), QSize(3600, 2700)}) {
+    window.resize(asked);
+    settle();
+    fourByThreeOnScreen("a resize");
+  }
+  window.setZoom(1);
+  window.move(1000, 600);
+  settle();
+  const QPoint centre = window.geometry().center();
+  window.zoomIn();
+  settle();
+  EXPECT_EQ(window.zoom(), 1.25);
+  EXPECT_LE((window.geometry().center() - centre).manhattanLength(), 2) << "zoomed about its centre";
+  window.zoomOut();
+  settle();
+  EXPECT_LE((window.geometry().center() - centre).manhattanLength(), 2) << "and back";
+  for (int step = 0; step < 5; ++step) {
+    window.zoomIn();
+    settle();
+    fourByThreeOnScreen("a step up");
+  }
+  EXPECT_EQ(window.zoomSetting(), 0) << "the last step is \"fit\"";
+}
+
 // Where the pictures' rounded corners meet the board and the menu, as a
 // player once measured them: no pure black there.
 TEST_F(MainWindowTest, PicturesShowNoBlackCornersOnTheBoardOrTheMenu) {
