@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <iterator>
 
 #include "surface.h"
 
@@ -47,9 +48,16 @@ QButtonGroup* addChoices(QDialog* dialog, const Zoomed& z, const char* title, QR
   return group;
 }
 
-// One of the switches beyond the classic options, set as `on`.
-QCheckBox* addSwitch(QDialog* dialog, const Zoomed& z, const char* caption, QRect place, const char* tip, bool on) {
-  auto* box = new QCheckBox(caption, dialog);
+// The classic dialog's height; the group of the later settings and the
+// buttons sit below the classic frames, the buttons lowered by the group.
+constexpr int kClassicHeightTwips = 5400;
+constexpr int kLaterGroupTop = 4110;
+constexpr int kLaterGroupHeight = 1230;
+constexpr int kButtonsLowered = kLaterGroupTop + kLaterGroupHeight + 120 - 4350;
+
+// One of the switches beyond the classic options, set as `on`, in `group`.
+QCheckBox* addSwitch(QWidget* group, const Zoomed& z, const char* caption, QRect place, const char* tip, bool on) {
+  auto* box = new QCheckBox(caption, group);
   box->setFont(z.arialBold(9.75));
   box->setGeometry(place);
   box->setToolTip(tip);
@@ -60,8 +68,12 @@ QCheckBox* addSwitch(QDialog* dialog, const Zoomed& z, const char* caption, QRec
 
 OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent), state_(state) {
   setWindowTitle("Set Options");
+  // A dialog of fixed size: a close button, nothing to minimise or maximise.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
   const Zoomed z{windowZoom(parent)};  // as large as the window it opens over
-  setFixedSize(zoomed(394, z.zoom), zoomed(360, z.zoom));
+  setFixedSize(zoomed(394, z.zoom),
+               zoomed((kClassicHeightTwips + kButtonsLowered) / kTwipsPerPixel, z.zoom));
   if (parent) setWindowIcon(parent->windowIcon());
 
   const QRect levelPlaces[4] = {z.twips(450, 615, 1260, 285), z.twips(2190, 600, 1305, 270),
@@ -72,14 +84,18 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
   QButtonGroup* times = addChoices(this, z, "Timer Difficulty", z.twips(465, 2715, 4875, 1275),
                                    {"Easy", "Medium", "Difficult"}, timePlaces, opTime_);
 
-  // Beyond the classic options, in the gap above the buttons.
-  typeLetters_ = addSwitch(this, z, "Type letters", z.twips(495, 4020, 2100, 285),
+  // Beyond the classic options: a group of their own under the classic
+  // frames, above the buttons.
+  auto* later = new QGroupBox("More", this);
+  later->setFont(z.arialBold(12));
+  later->setGeometry(z.twips(465, kLaterGroupTop, 4875, kLaterGroupHeight));
+  typeLetters_ = addSwitch(later, z, "Type letters", z.twips(285, 420, 2100, 285),
                            "Letter keys pick tiles, Backspace takes the last back, Delete clears, Space shuffles",
                            state.typeLetters);
-  showMeanings_ = addSwitch(this, z, "Show meanings", z.twips(2700, 4020, 2700, 285),
-                            "Pointing at a word in the list shows what it means; in the results a click shows all its senses",
+  showMeanings_ = addSwitch(later, z, "Show meanings", z.twips(2490, 420, 2250, 285),
+                            "Pointing at a word in the list shows what it means; a click shows all its senses",
                             state.showMeanings);
-  highContrast_ = addSwitch(this, z, "High contrast", z.twips(495, 4860, 3000, 285),
+  highContrast_ = addSwitch(later, z, "High contrast", z.twips(285, 810, 3000, 285),
                             "Stronger colours for every text, and found words set apart by more than colour",
                             state.highContrast);
 
@@ -89,9 +105,15 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
     buttons.setPixelSize(zoomed(QFontInfo(buttons).pixelSize(), z.zoom));
     setFont(buttons);  // the buttons' own font, zoomed; the rest set theirs
   }
-  command1_->setGeometry(z.twips(1935, 4350, 1455, 420));
+  command1_->setGeometry(z.twips(1935, 4350 + kButtonsLowered, 1455, 420));
   command2_ = new QPushButton("Cancel", this);
-  command2_->setGeometry(z.twips(3885, 4335, 1455, 420));
+  command2_->setGeometry(z.twips(3885, 4335 + kButtonsLowered, 1455, 420));
+
+  // Tab goes down the dialog as it reads: the ticked level, the ticked
+  // timer (a group's other buttons are reached with the arrows), each
+  // switch, OK, Cancel.
+  QWidget* order[] = {opTime_[2], typeLetters_, showMeanings_, highContrast_, command1_, command2_};
+  for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 
   // idClicked comes from the player's clicks only, never from setChecked.
   connect(levels, &QButtonGroup::idClicked, this,
@@ -110,6 +132,7 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
 
   setLelOption(static_cast<int16_t>(std::clamp<int32_t>(state.solvingData.levelOption, 1, 4)));
   setTimeOption(static_cast<int16_t>(std::clamp<int32_t>(state.solvingData.timeOption, 1, 3)));
+  opSL_[selLevel_ - 1]->setFocus();
 }
 
 void OptionsDialog::setLelOption(int16_t iSel) {

@@ -7,7 +7,10 @@
 #include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <random>
 
@@ -19,6 +22,7 @@
 #include "memory_files.h"
 #include "modal_closer.h"
 #include "name_dialog.h"
+#include "options_dialog.h"
 #include "puzzle_fixture.h"
 #include "recording_output.h"
 #include "window_view.h"
@@ -550,6 +554,45 @@ TEST(NameDialogTest, TheFieldShowsExactlyWhatTheHallOfFameWillKeep) {
     }
     EXPECT_EQ(dialog.nameEdit().text(), QString::fromUtf8(c.shown)) << c.typed;
   }
+}
+
+// "High contrast" sat below OK and Cancel, the later boxes crowded the
+// classic controls, and the dialog could be minimised and maximised.
+TEST(OptionsDialogTest, ClassicControlsKeepTheirPlacesLaterOnesAGroupAboveTheButtonsAndTabReadsDown) {
+  GameState state;
+  state.solvingData.levelOption = 2;
+  OptionsDialog dialog(state, nullptr);
+  dialog.show();
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  const auto twips = [](int left, int top, int width, int height) {
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+  };
+  const auto frameOf = [](QWidget& control) { return dynamic_cast<QGroupBox*>(control.parentWidget()); };
+  EXPECT_EQ(frameOf(dialog.levelButton(0))->geometry(), twips(495, 330, 4680, 1920));
+  EXPECT_EQ(dialog.levelButton(3).geometry(), twips(2205, 1110, 1245, 285));
+  EXPECT_EQ(frameOf(dialog.timeButton(0))->geometry(), twips(465, 2715, 4875, 1275));
+  EXPECT_EQ(dialog.timeButton(2).geometry(), twips(2955, 600, 1380, 420));
+  const QRect later = frameOf(dialog.highContrastBox())->geometry();
+  EXPECT_EQ(frameOf(dialog.typeLettersBox())->geometry(), later);
+  EXPECT_GE(later.top(), frameOf(dialog.timeButton(0))->geometry().bottom());
+  EXPECT_LT(later.bottom(), dialog.okButton().geometry().top());
+  EXPECT_EQ(dialog.okButton().size(), twips(0, 0, 1455, 420).size());
+  EXPECT_EQ(dialog.okButton().x(), 1935 / 15);
+  EXPECT_LE(dialog.cancelButton().geometry().bottom(), dialog.height());
+  EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+  EXPECT_FALSE(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+
+  std::vector<QWidget*> visited{QApplication::focusWidget()};
+  for (int i = 0; i < 7; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited.push_back(QApplication::focusWidget());
+  }
+  const std::vector<QWidget*> expected{&dialog.levelButton(1),     &dialog.timeButton(0),
+                                       &dialog.typeLettersBox(),   &dialog.showMeaningsBox(),
+                                       &dialog.highContrastBox(),  &dialog.okButton(),
+                                       &dialog.cancelButton(),     &dialog.levelButton(1)};
+  EXPECT_EQ(visited, expected);
 }
 
 }  // namespace
