@@ -94,12 +94,19 @@ namespace {
 
 // The outline of the rectangle (left, top, right, bottom) as the platform
 // draws it: the pen inside, on columns left..right-1 and rows top..bottom-1.
+// A one-pixel frame on the box's own edge pixels. Drawn as four filled
+// strips rather than a stroked rectangle: a stroke is centred on its line,
+// so on a surface of more pixels than the layout it reaches half a pixel
+// outside the box, where erasing the box later leaves a thin line.
 void outline(Surface& surface, const QPen& pen, int left, int top, int right, int bottom) {
   if (right - left < 1 || bottom - top < 1) return;
   QPainter p(&surface.image());
-  p.setPen(pen);
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(left, top, right - left - 1, bottom - top - 1);
+  const QBrush ink = pen.brush();
+  const int w = right - left, h = bottom - top;
+  p.fillRect(QRect(left, top, w, 1), ink);
+  p.fillRect(QRect(left, bottom - 1, w, 1), ink);
+  p.fillRect(QRect(left, top, 1, h), ink);
+  p.fillRect(QRect(right - 1, top, 1, h), ink);
 }
 
 // Copies the sheet's logical rectangle (sx, sy, w, h) to (dx, dy). The

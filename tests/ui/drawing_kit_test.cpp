@@ -29,6 +29,28 @@ class DrawingKitTest : public ::testing::Test {
   GameState state;
 };
 
+// After Show Solution at twice the pixels, thin frame lines stayed where a
+// framed button had been erased: its frame reached outside the box.
+TEST_F(DrawingKitTest, AFramedButtonStaysInsideItsBoxAtEveryScaleSoErasingItLeavesNothing) {
+  for (const double scale : {1.0, 1.25, 2.0, 3.0}) {
+    SCOPED_TRACE(scale);
+    Surface scaled{120, 80};
+    scaled.setScale(scale);
+    scaled.image().fill(kMarker);
+    const QImage before = scaled.image();
+    ScreenBox button = testing::boxAt(scaled, 20, 20, 60, 30);
+    button.hBrush = &kit.brDark;
+    button.hPen = &kit.penFrame;
+    kit.drawButton(button, 2, true, 6, "Show");
+    EXPECT_NE(scaled.image(), before);
+    ScreenBox erased = button;
+    const QBrush marker{QColor::fromRgb(kMarker)};
+    erased.hBrush = &marker;
+    kit.fillBox(erased);
+    EXPECT_EQ(scaled.image(), before);
+  }
+}
+
 TEST_F(DrawingKitTest, SpriteSheetHasEveryCell) {
   ASSERT_FALSE(kit.sheet().isNull());
   EXPECT_GE(kit.sheet().width(), 292);
