@@ -213,16 +213,61 @@ void DrawingKit::drawShadowText(const ScreenBox& box, int shadowOffset, const QS
   drawText(*box.surface, QRect(l2, t2, right - l2, bottom - t2), text, box.textColor, flags);
 }
 
+void DrawingKit::copyRounded(Surface& surface, const QRect& place, double radius, const QBrush& under,
+                             std::initializer_list<SheetPiece> pieces) const {
+  const QImage& sheet = sheetFor(surface.scale());
+  if (!highContrast_) {
+    for (const SheetPiece& piece : pieces)
+      copyFromSheet(surface, sheet, place.x() + piece.dx, place.y() + piece.dy, piece.sx, piece.sy, piece.w, piece.h);
+    return;
+  }
+  // The sheet's cells keep the classic background in the shape's rounded
+  // corners: the shape is cut out along its edge and laid on what lies
+  // under it in this palette.
+  Surface cut(place.width(), place.height());
+  cut.setScale(surface.scale());
+  for (const SheetPiece& piece : pieces)
+    copyFromSheet(cut, sheet, piece.dx, piece.dy, piece.sx, piece.sy, piece.w, piece.h);
+  QImage shape = cut.image().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  {
+    // A composition mode acts only where its source is drawn: the mask is a
+    // whole image, opaque inside the shape and clear outside it.
+    QImage mask(shape.size(), QImage::Format_ARGB32_Premultiplied);
+    mask.setDevicePixelRatio(shape.devicePixelRatio());
+    mask.fill(Qt::transparent);
+    QPainter m(&mask);
+    m.setRenderHint(QPainter::Antialiasing);
+    m.setPen(Qt::NoPen);
+    m.setBrush(Qt::black);
+    m.drawRoundedRect(QRectF(0, 0, place.width(), place.height()), radius, radius);
+    m.end();
+    QPainter p(&shape);
+    p.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    p.drawImage(0, 0, mask);
+  }
+  QPainter p(&surface.image());
+  p.fillRect(place, under);
+  p.drawImage(place.topLeft(), shape);
+}
+
 void DrawingKit::drawSprite(const ScreenBox& box, int pictureId, bool hot) const {
   if (!box.surface) return;
   int sx = 0, sy = 0;
+  // The arrows lie on the light board, the title on the menu's dark green.
+  double radius = kArrowRadius;
+  const QBrush* under = &light_;
   switch (pictureId) {
     case 3: sx = hot ? 121 : 0; sy = 193; break;
     case 4: sx = hot ? 121 : 0; sy = 215; break;
-    case 5: sx = 0; sy = 87; break;
+    case 5:
+      sx = 0;
+      sy = 87;
+      radius = kTitleRadius;
+      under = &dark_;
+      break;
     default: return;
   }
-  copyFromSheet(*box.surface, sheetFor(box.surface->scale()), box.x, box.y, sx, sy, box.w, box.h);
+  copyRounded(*box.surface, QRect(box.x, box.y, box.w, box.h), radius, *under, {{0, 0, sx, sy, box.w, box.h}});
 }
 
 void DrawingKit::copyTile(Surface& surface, int x, int y, int size, int faceX) const {
@@ -326,9 +371,8 @@ void DrawingKit::drawProgressBar(const ScreenBox& box, double percent) const {
   if (!box.surface) return;
   const int filled = roundHalfEven(std::clamp(percent, 0.0, 100.0) * 292 / 100);
   const int bx = box.x + roundHalfEven((7 * unitSize - 292) / 2.0);
-  const QImage& sheet = sheetFor(box.surface->scale());
-  copyFromSheet(*box.surface, sheet, bx + filled, box.y, filled, 46, 292 - filled, 20);
-  copyFromSheet(*box.surface, sheet, bx, box.y, 0, 67, filled, 20);
+  copyRounded(*box.surface, QRect(bx, box.y, 292, kSpriteRowHeight), kStripRadius, light_,
+              {{filled, 0, filled, 46, 292 - filled, kSpriteRowHeight}, {0, 0, 0, 67, filled, kSpriteRowHeight}});
 }
 
 }  // namespace vorpex

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QBrush>
+#include <initializer_list>
 #include <QColor>
 #include <QImage>
 #include <QPen>
@@ -121,6 +122,22 @@ class DrawingKit {
   // At most this far (pixels) from its black shadow a caption is drawn in
   // high contrast, so that the two read as one.
   int shadowShift(int wanted) const { return highContrast_ ? std::min(wanted, 2) : wanted; }
+
+  // One rectangle of the sheet copied to (dx, dy) of a place.
+  struct SheetPiece {
+    int dx, dy, sx, sy, w, h;
+  };
+  // Copies `pieces` of the sheet into `place` on `surface`, which together
+  // make one shape with corners of `radius`. Classic: copied as they are.
+  // High contrast: the corners show `under`, this palette's background there.
+  void copyRounded(Surface& surface, const QRect& place, double radius, const QBrush& under,
+                   std::initializer_list<SheetPiece> pieces) const;
+  // The sprites' rows and the rounding of their shapes' outer edges, as
+  // the sprite painter draws them.
+  static constexpr int kSpriteRowHeight = 20;
+  static constexpr double kArrowRadius = 6.5;
+  static constexpr double kStripRadius = 9.5;
+  static constexpr double kTitleRadius = 13;
 
   QBrush light_, dark_;
   QPen frame_;

@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <functional>
+#include <string>
 
 #include "box_at.h"
 #include "drawing_kit.h"
@@ -130,6 +132,46 @@ TEST(HighContrast, AHotCaptionKeepsWithinAPixelOfItsShadow) {
   kit.setHighContrast(true);
   kit.drawButton(button, 1, true, 8, "OPTIONS");
   EXPECT_LE(leftmost(false) - leftmost(true), 1);
+}
+
+// The title picture, the list arrows and the progress strip kept the classic
+// green in their rounded corners, square patches on the darker palette.
+TEST(HighContrast, PicturesWithRoundedCornersShowThePalettesBackgroundThere) {
+  const struct {
+    const char* what;
+    std::function<void(const DrawingKit&, const ScreenBox&)> draw;
+    int w, h;
+    bool onDark;
+  } pictures[] = {
+      {"the title", [](const DrawingKit& k, const ScreenBox& b) { k.drawSprite(b, 5, true); }, 200, 101, true},
+      {"an arrow", [](const DrawingKit& k, const ScreenBox& b) { k.drawSprite(b, 3, false); }, 120, 20, false},
+      {"the progress strip", [](const DrawingKit& k, const ScreenBox& b) { k.drawProgressBar(b, 40); }, 7 * 44, 20,
+       false},
+  };
+  for (const bool high : {false, true}) {
+    DrawingKit kit(kSheet);
+    kit.setHighContrast(high);
+    for (const auto& picture : pictures) {
+      for (const double scale : {1.0, 2.0}) {
+        SCOPED_TRACE(std::string(picture.what) + (high ? ", high contrast" : ", classic") + " at " +
+                     std::to_string(scale));
+        Surface s(400, 200);
+        s.setScale(scale);
+        s.image().fill(Qt::magenta);
+        const ScreenBox box = testing::boxAt(s, 20, 30, picture.w, picture.h);
+        picture.draw(kit, box);
+        const QColor classic = picture.onDark ? QColor(120, 150, 120) : QColor(180, 240, 180);
+        const QColor expected = high ? (picture.onDark ? kit.brDark : kit.brLight).color() : classic;
+        const int left = picture.what == std::string("the progress strip") ? 20 + (7 * 44 - 292) / 2 : 20;
+        const int right = left + (picture.w == 7 * 44 ? 292 : picture.w) - 1;
+        const int bottom = 30 + picture.h - 1;
+        for (const QPoint corner : {QPoint(left, 30), QPoint(right, 30), QPoint(left, bottom), QPoint(right, bottom)})
+          EXPECT_EQ(QColor(s.image().pixel(static_cast<int>(corner.x() * scale), static_cast<int>(corner.y() * scale))),
+                    expected)
+              << corner.x() << "," << corner.y();
+      }
+    }
+  }
 }
 
 }  // namespace
