@@ -8,10 +8,12 @@
 #include <QRadioButton>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <filesystem>
 
 #include "best_scores_window.h"
 #include "name_dialog.h"
+#include "instructions_window.h"
 #include "options_dialog.h"
 #include "program.h"
 #include "question_dialog.h"
@@ -253,6 +255,22 @@ TEST_F(ProgramTest, HallOfFameFromTheMenuLeavesTheMenuUsable) {
   windows[0]->close();
   program.divertClick(6);
   EXPECT_EQ(opener.opened, (std::vector<std::string>{std::string(VORPEX_APP_DIR) + "/TOLMIN.HTM"}));
+}
+
+// Without a program to open the instructions the click did nothing, and only
+// standard error said why.
+TEST_F(ProgramTest, WithoutAViewerTheInstructionsShowInAWindowOfTheGamesOwn) {
+  opener.viewerFound = false;
+  Program program(environment());
+  ASSERT_EQ(program.start(), "");
+  program.divertClick(6);
+  program.divertClick(6);  // a second click brings the same window forward
+  const auto windows = program.window().findChildren<InstructionsWindow*>();
+  ASSERT_EQ(windows.size(), 1);
+  EXPECT_TRUE(windows[0]->isVisible());
+  EXPECT_TRUE(windows[0]->loaded()) << windows[0]->problem();
+  EXPECT_NE(windows[0]->browser().toPlainText().indexOf("How to play"), -1);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "play goes on beside it";
 }
 
 // Found words that the stored puzzle does not hold (ZZZ), or 16,000 copies
