@@ -15,10 +15,7 @@ std::string nameValueName(int table, int row) { return scoresValueName(table) + 
 
 void applyDefaults(GameState& state) {
   state.soundOptions.fill(1);
-  state.typeLetters = false;
-  state.showMeanings = false;
-  state.zoomPercent = kDefaultZoomPercent;
-  state.highContrast = false;
+  state.preferences = Preferences{};
   for (int t = 1; t <= 2; ++t) {
     for (size_t r = 1; r <= kScoreRows; ++r) {
       state.bestScores[t].names(r) = kDefaultPlayerName;
@@ -43,19 +40,32 @@ bool readSwitch(KeyedStore& store, KeyHandle key, const char* name) {
   return readLaterSetting(store, key, name, value) && value == 1;
 }
 
+// Every preference from its own value, each checked: missing or bad means
+// its default.
+Preferences readPreferences(KeyedStore& store, KeyHandle key) {
+  Preferences read;
+  read.typeLetters = readSwitch(store, key, kTypeLettersValue);
+  read.showMeanings = readSwitch(store, key, kMeaningsValue);
+  read.highContrast = readSwitch(store, key, kHighContrastValue);
+  int32_t zoom = 0;
+  if (readLaterSetting(store, key, kZoomValue, zoom)) read.zoomPercent = checkedZoomPercent(zoom);
+  return read;
+}
+
+void writePreferences(const Preferences& preferences, KeyedStore& store, KeyHandle key) {
+  setInt32(store, key, kTypeLettersValue, preferences.typeLetters ? 1 : 0);
+  setInt32(store, key, kMeaningsValue, preferences.showMeanings ? 1 : 0);
+  setInt32(store, key, kZoomValue, preferences.zoomPercent);
+  setInt32(store, key, kHighContrastValue, preferences.highContrast ? 1 : 0);
+}
+
 void readSettingsKey(GameState& state, KeyedStore& store, KeyHandle key) {
   uint8_t image[kSolvingDataImageSize];
   uint32_t size = sizeof image;
   if (store.queryValue(key, "SOLVINGDATA", image, size))
     readSolvingDataImage(state.solvingData, image, size);
 
-  state.typeLetters = readSwitch(store, key, kTypeLettersValue);
-  state.showMeanings = readSwitch(store, key, kMeaningsValue);
-  state.highContrast = readSwitch(store, key, kHighContrastValue);
-  int32_t zoom = 0;
-  const bool zoomRead = readLaterSetting(store, key, kZoomValue, zoom);
-  state.zoomPercent =
-      zoomRead && (zoom == 0 || (zoom >= kDefaultZoomPercent && zoom <= kMaxZoomPercent)) ? zoom : kDefaultZoomPercent;
+  state.preferences = readPreferences(store, key);
 
   uint8_t switches[2 * kSoundSwitches];
   size = sizeof switches;
@@ -125,10 +135,7 @@ void saveSettings(const GameState& state, KeyedStore& store, MessageSink& messag
     setBinary(store, key, "SOLVINGDATA", image.data(), image.size());
     const auto switches = toLE16(state.soundOptions.data(), kSoundSwitches);
     setBinary(store, key, "SOUNDOPTIONS", switches.data(), switches.size());
-    setInt32(store, key, kTypeLettersValue, state.typeLetters ? 1 : 0);
-    setInt32(store, key, kMeaningsValue, state.showMeanings ? 1 : 0);
-    setInt32(store, key, kZoomValue, state.zoomPercent);
-    setInt32(store, key, kHighContrastValue, state.highContrast ? 1 : 0);
+    writePreferences(state.preferences, store, key);
     for (int t = 1; t <= 2; ++t) {
       const ScoreTable& table = state.bestScores[t];
       const std::vector<int32_t> scores(table.scores.begin(), table.scores.end());

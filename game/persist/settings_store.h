@@ -22,8 +22,6 @@ constexpr const char* kTypeLettersValue = "TYPELETTERS";
 constexpr const char* kMeaningsValue = "MEANINGS";
 constexpr const char* kZoomValue = "ZOOM";
 constexpr const char* kHighContrastValue = "HIGHCONTRAST";
-constexpr int32_t kDefaultZoomPercent = 100;
-constexpr int32_t kMaxZoomPercent = 400;
 
 // Brings the starting level into 1..4 and the timer difficulty into 1..3,
 // wherever they were read from (the settings or a saved game's image).

@@ -53,10 +53,10 @@ std::string storedPlayerName(const std::string& typed) {
 LevelSummary levelSummary(const GameState& state) {
   const SolvingData& d = state.solvingData;
   if (state.curLevelScore < state.targetScore)
-    return {formatResString(115, {"|1", state.nWordsFound, "|2", d.curLevel, "|3", state.score}), false};
-  if (d.curLevel >= MAX_LEVEL) return {formatResString(113, {"|1", 4}), false};
+    return {formatResString(kGameOverText, {"|1", state.nWordsFound, "|2", d.curLevel, "|3", state.score}), false};
+  if (d.curLevel >= MAX_LEVEL) return {formatResString(kAllLevelsText, {"|1", 4}), false};
   const bool everyWord = state.curLevelScore == state.totalPoints;
-  return {formatResString(112, {"|1", d.curLevel, "|2", state.nWordsFound, "|3", state.totalWords, "|4",
+  return {formatResString(kLevelPassedText, {"|1", d.curLevel, "|2", state.nWordsFound, "|3", state.totalWords, "|4",
                                 state.score, "|5", everyWord ? state.curLevelScore : 0}),
           everyWord};
 }

@@ -113,7 +113,7 @@ void GameSession::openLevelSummary() {
 }
 
 void GameSession::boardClicked() {
-  if (!state_.showingResults) view_.showMessage(0, "");
+  if (!state_.showingResults) view_.showMessage(kNoMessage, "");
 }
 
 void GameSession::tileClicked(int tile, int button) {
@@ -197,7 +197,7 @@ void GameSession::enterClicked() {
     word += asciiUpper(static_cast<char>(letter));
   }
   if (!isSolutionWord(word)) {
-    view_.showMessage(2, "");
+    view_.showMessage(kNotAWordMessage, "");
     view_.playSound(SOUND_BEEPS);
     view_.refresh();
     return;
@@ -208,7 +208,7 @@ void GameSession::enterClicked() {
     view_.playSound(SOUND_BEEP);
     scrollTo(position);
     view_.drawWordList(position);
-    view_.showMessage(1, "");
+    view_.showMessage(kAlreadyFoundMessage, "");
     view_.refresh();
     view_.pauseInput(kRepeatedWordMilliseconds);
     view_.drawWordList(0);
@@ -219,7 +219,7 @@ void GameSession::enterClicked() {
   const int32_t points = wordPoints(state_.selCount);
   state_.score = addPoints(state_.score, points);
   state_.curLevelScore = addPoints(state_.curLevelScore, points);
-  view_.showMessage(3, std::to_string(points));
+  view_.showMessage(kPointsMessage, std::to_string(points));
   view_.drawReadOuts();
   scrollTo(position);
   view_.drawWordList(0);
@@ -269,6 +269,25 @@ void GameSession::advanceByClick() {
     startGame();
   } else {
     lastLevelDone();
+  }
+}
+
+void GameSession::keyTyped(int code, RandomSource& random) {
+  const bool letter = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
+  const bool typing = letter || code == KEY_BACKSPACE || code == KEY_DELETE || code == KEY_SPACE;
+  if (!state_.preferences.typeLetters || !typing) {
+    keyPressed(code);
+    return;
+  }
+  if (!acceptsTyping()) return;
+  if (letter) {
+    letterTyped(static_cast<char>(code));
+  } else if (code == KEY_BACKSPACE) {
+    takeBackLast();
+  } else if (code == KEY_DELETE) {
+    clrClicked();
+  } else {
+    shuffleRack(random);
   }
 }
 
@@ -407,7 +426,7 @@ void GameSession::initiateResultsShow() {
   state_.listMode = LIST_ALL;
   state_.listTop = 1;
   view_.drawWordList(0);
-  view_.showMessage(4, "");
+  view_.showMessage(kMissedWordsMessage, "");
   view_.refresh();
   resHoverRow_ = -1;
 }
@@ -425,12 +444,12 @@ void GameSession::resultsRowPointed(int row) {
   if (word.empty() || i == resHoverRow_) return;
   resHoverRow_ = i;
   view_.drawWordInSlots(word);
-  if (state_.showMeanings) view_.showMeaning(word);
+  if (state_.preferences.showMeanings) view_.showMeaning(word);
   view_.refresh();
 }
 
 void GameSession::resultsRowClicked(int row) {
-  if (!state_.showMeanings) return;
+  if (!state_.preferences.showMeanings) return;
   const std::string word = resultsWordAt(row);
   if (!word.empty()) view_.showMeanings(word);
 }
@@ -443,13 +462,13 @@ std::string GameSession::foundWordAtRow(int row) const {
 }
 
 void GameSession::listRowClicked(int row) {
-  if (!state_.showMeanings || !state_.gameActive || state_.showingResults || paused_) return;
+  if (!state_.preferences.showMeanings || !state_.gameActive || state_.showingResults || paused_) return;
   const std::string word = foundWordAtRow(row);
   if (!word.empty()) view_.showMeanings(word);
 }
 
 void GameSession::listRowPointed(int row) {
-  if (!state_.showMeanings || !state_.gameActive || state_.showingResults || paused_) return;
+  if (!state_.preferences.showMeanings || !state_.gameActive || state_.showingResults || paused_) return;
   // The list may have moved or grown under a still pointer: the word
   // decides, not the row.
   std::string word = foundWordAtRow(row);

@@ -10,22 +10,10 @@
 
 #include "game_state.h"
 #include "game_view.h"
+#include "key_codes.h"
 #include "random_source.h"
 
 namespace vorpex {
-
-// Key codes the board reacts to; every other key is ignored.
-constexpr int KEY_ESCAPE = 27;
-constexpr int KEY_ENTER = 13;
-constexpr int KEY_BACKSPACE = 8;
-constexpr int KEY_SKIP_LEVEL = 61;  // "="
-// Typing keys, read only with "Type letters" on.
-constexpr int KEY_DELETE = 127;
-constexpr int KEY_SPACE = 32;
-
-// Mouse buttons as the board passes them.
-constexpr int BUTTON_LEFT = 1;
-constexpr int BUTTON_RIGHT = 2;
 
 class GameSession {
  public:
@@ -62,8 +50,14 @@ class GameSession {
   bool advanceOffered() const;
   void advanceByClick();
 
-  // Typing, for a player who turned "Type letters" on; the board calls
-  // these only then. Each acts only while acceptsTyping(): in play, not
+  // A key typed on the board. With "Type letters" on, letters, Backspace,
+  // Delete and Space are typing: acted on while acceptsTyping(), dropped
+  // otherwise. Every other key, and every key with it off, is keyPressed.
+  // `random` deals the rack when Space shuffles it.
+  void keyTyped(int code, RandomSource& random);
+
+  // Typing, for a player who turned "Type letters" on (keyTyped calls
+  // these only then). Each acts only while acceptsTyping(): in play, not
   // paused, not in the results view.
   bool acceptsTyping() const;
   // A letter (either case) picks the leftmost free tile that shows it, as a

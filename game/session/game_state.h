@@ -13,6 +13,7 @@
 #include <string>
 
 #include "one_based.h"
+#include "preferences.h"
 
 namespace vorpex {
 
@@ -98,19 +99,8 @@ struct GameState {
   // Sound switches: (0) all sounds, (1) to (6) one per sound; 1 on, 0 off.
   std::array<int16_t, kSoundSwitches> soundOptions{1, 1, 1, 1, 1, 1, 1};
 
-  // Letters typed on the keyboard pick tiles (off: the board takes only
-  // clicks and its few keys). Stored as a value of its own, TYPELETTERS.
-  bool typeLetters = false;
-  // Pointing at a word in the list shows what it means, and in the results
-  // view a click opens all its senses (off: the list as the classic game
-  // has it). Stored as a value of its own, MEANINGS.
-  bool showMeanings = false;
-  // The main window's zoom in percent (100 .. 400), or 0 for the largest
-  // 4:3 size the screen holds. Stored as a value of its own, ZOOM.
-  int32_t zoomPercent = 100;
-  // The windows in a palette of strong contrast (off: the classic palette).
-  // Stored as a value of its own, HIGHCONTRAST.
-  bool highContrast = false;
+  // Stored as values of their own: TYPELETTERS, MEANINGS, HIGHCONTRAST, ZOOM.
+  Preferences preferences;
 
   // Best scores by game mode: bestScores[1] Classic Arcade, [2] Timed Arcade
   // ([0] unused).

@@ -10,6 +10,15 @@
 
 namespace vorpex {
 
+// What the message line says.
+enum MessageId : int {
+  kNoMessage = 0,  // the line cleared
+  kAlreadyFoundMessage = 1,
+  kNotAWordMessage = 2,
+  kPointsMessage = 3,  // with the points a word scored
+  kMissedWordsMessage = 4,
+};
+
 class GameView {
  public:
   virtual ~GameView() = default;
@@ -28,8 +37,8 @@ class GameView {
   virtual void drawProgressArea() = 0;
   // The side panel's read-outs: score, best score, time and level.
   virtual void drawReadOuts() = 0;
-  // 0 clears the message line; 1 to 4 the game's messages (3 with `points`).
-  virtual void showMessage(int messageId, const std::string& points) = 0;
+  // The message line says `message` (kPointsMessage with `points`).
+  virtual void showMessage(MessageId message, const std::string& points) = 0;
   // The meaning line, a free line of the board under the answer slots: the
   // first sense of `word` trimmed to fit, or the line cleared for an empty
   // word or a word without a definition.

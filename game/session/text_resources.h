@@ -9,6 +9,32 @@
 
 namespace vorpex {
 
+// The numbers of the texts the game draws. A base plus a button's or a
+// mode's number gives that one's text.
+enum TextId : int {
+  kModeNameText = 30,        // + game mode: "Classic Arcade", "Timed Arcade"
+  kPanelCaptionText = 60,    // + side-panel button 2..18
+  kNoTimeText = 67,          // the time read-out in a classic game
+  kMenuCaptionText = 80,     // + menu button 1..7
+  kDialogButtonText = 90,    // + 1 "OK", + 2 "Clear Scores"
+  kOkText = 91,
+  kLevelPassedText = 112,
+  kAllLevelsText = 113,
+  kGameOverText = 115,
+  kBackToMenuText = 200,
+  kAlreadyFoundText = 210,   // the message line's texts
+  kNotAWordText = 211,
+  kPointsText = 212,
+  kMissedWordsText = 213,
+  kResumeQuestionText = 230, // + 1 "Yes", + 2 "No thanks"
+};
+
+// The advance button's caption, which reads differently after a scoring
+// word from how it reads when a board is drawn or pointed at: both are the
+// game's own captions and kept as they are.
+inline constexpr const char* kAdvanceCaption = "Advance to Next Level";
+inline constexpr const char* kAdvanceCaptionAfterWord = "Advance To next Level";
+
 // The text of `number`; an empty text for a number the table lacks (a fault
 // of the caller, kept harmless).
 const std::string& loadText(int number);

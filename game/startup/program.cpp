@@ -67,7 +67,7 @@ std::string Program::start() {
   controller_ = std::make_unique<BoardController>(*window_, state_, *session_, *view_,
                                                   static_cast<ProgramCommands&>(*this), *env_.random);
   window_->menuWidget().onMouseDown = [this](int, double x, double y) {
-    for (int b = 1; b <= 7; ++b)
+    for (int b = 1; b <= kMenuButtons; ++b)
       if (isInBox(window_->menuBoxes().buttons(static_cast<size_t>(b)), static_cast<float>(x), static_cast<float>(y)))
         divertClick(b);
   };
@@ -89,12 +89,11 @@ std::string Program::start() {
   state_.boardWidth = state_.levelLength(static_cast<size_t>(state_.solvingData.sizeIndex) + 1);
   sounds_.initSoundFiles(env_.appDir);
   window_->boxes().stats(1).state = state_.solvingData.statsView;
-  window_->applyZoomSetting(state_.zoomPercent);
-  if (state_.highContrast) {
-    kit_->setHighContrast(true);
-    window_->paletteChanged();
-  }
-  window_->onZoomChosen = [this](int32_t percent) { state_.zoomPercent = percent; };
+  // The preferences reach the windows here, and come back from them: the
+  // zoom the player picks in the window, the rest from the options.
+  window_->applyZoomSetting(state_.preferences.zoomPercent);
+  window_->onZoomChosen = [this](int32_t percent) { state_.preferences.zoomPercent = percent; };
+  usePreferredPalette();
 
   window_->show();
   window_->resizeWindow();
@@ -201,10 +200,13 @@ void Program::openHelp() {
 void Program::openOptions() {
   OptionsDialog options(state_, window_.get());
   options.exec();
-  if (state_.highContrast != kit_->highContrast()) {
-    kit_->setHighContrast(state_.highContrast);
-    window_->paletteChanged();
-  }
+  usePreferredPalette();
+}
+
+void Program::usePreferredPalette() {
+  if (kit_->palette().highContrast == state_.preferences.highContrast) return;
+  kit_->setPalette(Palette::forHighContrast(state_.preferences.highContrast));
+  window_->redrawAll();
 }
 
 void Program::saveAndExit() {

@@ -71,7 +71,7 @@ class Program : private ProgramCommands {
 
   // The main-menu button b (1..7).
   void divertClick(int b);
-  // Form_Unload, run once however the program ends: a game still in play is
+  // The program's unload, run once however the program ends: a game still in play is
   // offered to the Hall of Fame, then the settings and scores are written.
   // After requestTermination a game still in play is kept instead, as "Save
   // and Exit" keeps it, and nothing waits for the player.
@@ -110,6 +110,9 @@ class Program : private ProgramCommands {
   bool loadStoredPuzzle();
   void openHelp() override;
   void openOptions() override;
+  // The windows drawn again in the palette the preferences ask for, when
+  // that is not the one they use.
+  void usePreferredPalette();
   void saveAndExit() override;
   // Keeps a game in play and writes the settings, telling only `messages`;
   // the windows are left as they are.

@@ -1,5 +1,6 @@
 #include "best_scores_window.h"
 
+#include "key_codes.h"
 #include "text_codec.h"
 #include "text_resources.h"
 
@@ -8,7 +9,7 @@ namespace vorpex {
 namespace {
 constexpr int kWidth = 466;
 constexpr int kHeight = 454;
-constexpr int u = unitSize;
+constexpr int u = kUnitSize;
 QString text(int number) { return fromAnsi(loadText(number)); }
 }  // namespace
 
@@ -20,29 +21,29 @@ BestScoresWindow::BestScoresWindow(GameState& state, int16_t tableIndex, const D
   Surface& s = surface();
   s.setFont("Times New Roman", 14.25, true);
   const int w = s.width(), h = s.height();
-  background_ = {&s, 0, 0, w, h, false, &kit.brLight, nullptr, {}, 0};
-  title_ = {&s, w / 2 - 2 * u, u / 2, 4 * u, 30, false, &kit.brLight, nullptr, QColor(0, 0, 0), 0};
+  background_ = {&s, 0, 0, w, h, false, Ink::light, Ink::none, Ink::black, 0};
+  title_ = {&s, w / 2 - 2 * u, u / 2, 4 * u, 30, false, Ink::light, Ink::none, Ink::black, 0};
   for (int r = 1; r <= kScoreRows; ++r) {
-    names_(static_cast<size_t>(r)) = {&s, u, r * u, 6 * u, u, false, &kit.brLight, nullptr, kit.clrDark, 0};
-    scores_(static_cast<size_t>(r)) = {&s, 8 * u, r * u, 2 * u, u, false, &kit.brLight, nullptr, kit.clrDark, 0};
+    names_(static_cast<size_t>(r)) = {&s, u, r * u, 6 * u, u, false, Ink::light, Ink::none, Ink::onLight, 0};
+    scores_(static_cast<size_t>(r)) = {&s, 8 * u, r * u, 2 * u, u, false, Ink::light, Ink::none, Ink::onLight, 0};
   }
   for (int i = 1; i <= 2; ++i)
-    buttons_(static_cast<size_t>(i)) = {&s, (4 * i - 2) * u, 9 * u, 3 * u, 30, false, &kit.brDark, &kit.penFrame,
-                                        kit.clrText, 0};
+    buttons_(static_cast<size_t>(i)) = {&s, (4 * i - 2) * u, 9 * u, 3 * u, 30, false, Ink::dark, Ink::frame,
+                                        Ink::caption, 0};
   drawTable();
 }
 
 void BestScoresWindow::drawTable() {
   kit_.fillBox(background_);
-  kit_.drawButton(title_, 0, false, 2, text(30 + tableIndex_));
+  kit_.drawButton(title_, FrameStyle::none, false, Shadow::tight, text(kModeNameText + tableIndex_));
   const ScoreTable& table = state_.bestScores[static_cast<size_t>(tableIndex_)];
   for (int r = 1; r <= kScoreRows; ++r) {
     const auto row = static_cast<size_t>(r);
-    kit_.drawShadowText(names_(row), 1, fromAnsi(table.names(row)), -1);
-    kit_.drawShadowText(scores_(row), 1, QString::number(table.scores(row)), -1);
+    kit_.drawShadowText(names_(row), 1, fromAnsi(table.names(row)), kTextMiddle);
+    kit_.drawShadowText(scores_(row), 1, QString::number(table.scores(row)), kTextMiddle);
   }
-  kit_.drawButton(buttons_(1), 0, false, 4, text(91));
-  kit_.drawButton(buttons_(2), 0, false, 4, text(92));
+  kit_.drawButton(buttons_(1), FrameStyle::none, false, Shadow::resting, text(kDialogButtonText + 1));
+  kit_.drawButton(buttons_(2), FrameStyle::none, false, Shadow::resting, text(kDialogButtonText + 2));
   surface().refresh();
 }
 
@@ -61,9 +62,9 @@ void BestScoresWindow::pointerMoved(double x, double y) {
     const bool inside = isInBox(box, static_cast<float>(x), static_cast<float>(y));
     if (inside == box.isHot) continue;
     if (inside) {
-      kit_.drawButton(box, 1, true, 8, text(90 + i));
+      kit_.drawButton(box, FrameStyle::single, true, Shadow::litFar, text(kDialogButtonText + i));
     } else {
-      kit_.drawButton(box, 0, false, 6, text(90 + i));
+      kit_.drawButton(box, FrameStyle::none, false, Shadow::lit, text(kDialogButtonText + i));
     }
     box.isHot = inside;
     surface().refresh();
@@ -79,7 +80,7 @@ void BestScoresWindow::pointerPressed(int, double x, double y) {
 }
 
 void BestScoresWindow::characterTyped(int code) {
-  if (code == 13 || code == 27) accept();
+  if (code == KEY_ENTER || code == KEY_ESCAPE) accept();
 }
 
 }  // namespace vorpex

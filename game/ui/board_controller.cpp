@@ -16,33 +16,35 @@ bool inside(const ScreenBox& box, double x, double y) {
 BoardController::BoardController(MainWindow& window, GameState& state, GameSession& session, GameView& view,
                                  ProgramCommands& commands, RandomSource& random)
     : window_(window), state_(state), session_(session), view_(view), commands_(commands), random_(random) {
-  navigateTimer_.setInterval(kFirstRepeatMilliseconds);
-  QObject::connect(&navigateTimer_, &QTimer::timeout, [this] { navigateTimer_Timer(); });
-  window_.boardWidget().onMouseDown = [this](int button, double x, double y) { pbGrid_MouseDown(button, x, y); };
-  window_.boardWidget().onMouseUp = [this](int, double, double) { pbGrid_MouseUp(); };
-  window_.onKey = [this](int code) { Form_KeyPress(code); };
-  window_.onLeftArrow = [this] { leftArrow(); };
-  window_.onResultsMove = [this](double x, double y) { processShowingResMove(x, y); };
-  window_.onPlayMove = [this](double x, double y) { session_.listRowPointed(window_.listRowAt(x, y)); };
+  repeatTimer_.setInterval(kFirstRepeatMilliseconds);
+  QObject::connect(&repeatTimer_, &QTimer::timeout, [this] { repeatScroll(); });
+  window_.boardWidget().onMouseDown = [this](int button, double x, double y) { boardPressed(button, x, y); };
+  window_.boardWidget().onMouseUp = [this](int, double, double) { boardReleased(); };
+  window_.onKey = [this](int code) { keyTyped(code); };
+  window_.pointer().onLeftArrow = [this] { leftArrow(); };
+  window_.pointer().onResultsMove = [this](double x, double y) { resultsPointerMoved(x, y); };
+  window_.pointer().onPlayMove = [this](double x, double y) {
+    session_.listRowPointed(listRowAt(window_.boxes(), x, y));
+  };
   window_.onMinimized = [this] { session_.minimized(); };
   window_.onWindowClicked = [this] {
     if (window_.pauseShown()) session_.enablePause(false);
   };
 }
 
-void BoardController::pbGrid_MouseDown(int button, double x, double y) {
+void BoardController::boardPressed(int button, double x, double y) {
   session_.boardClicked();
   BoardBoxes& boxes = window_.boxes();
 
   if (inside(boxes.downArrow, x, y)) {
-    navDir_ = 2;
-    navigateTimer_.start();
+    held_ = HeldArrow::down;
+    repeatTimer_.start();
     session_.scrollDown();
     return;
   }
   if (inside(boxes.upArrow, x, y)) {
-    navDir_ = 1;
-    navigateTimer_.start();
+    held_ = HeldArrow::up;
+    repeatTimer_.start();
     session_.scrollUp();
     return;
   }
@@ -50,7 +52,7 @@ void BoardController::pbGrid_MouseDown(int button, double x, double y) {
   for (int b = kFirstPanelCommand; b <= kLastPanelButton; ++b) {
     const ScreenBox& box = boxes.panel(static_cast<size_t>(b));
     if (box.state > 0 && inside(box, x, y)) {
-      rightPanEvents(b);
+      panelCommand(b);
       return;
     }
   }
@@ -69,12 +71,12 @@ void BoardController::pbGrid_MouseDown(int button, double x, double y) {
     if (state_.showingResults) {
       if (inside(boxes.backButton, x, y)) {
         view_.showMainMenu();
-      } else if (const int row = window_.listRowAt(x, y); row >= 0) {
+      } else if (const int row = listRowAt(window_.boxes(), x, y); row >= 0) {
         session_.resultsRowClicked(row);
       }
       return;
     }
-    if (const int row = window_.listRowAt(x, y); row >= 0) {
+    if (const int row = listRowAt(window_.boxes(), x, y); row >= 0) {
       session_.listRowClicked(row);
       return;
     }
@@ -88,69 +90,55 @@ void BoardController::pbGrid_MouseDown(int button, double x, double y) {
   }
 }
 
-void BoardController::pbGrid_MouseUp() {
-  if (navDir_ <= 0) return;
-  navDir_ = 0;
-  navigateTimer_.stop();
-  navigateTimer_.setInterval(kRepeatMilliseconds);
+void BoardController::boardReleased() {
+  if (held_ == HeldArrow::none) return;
+  held_ = HeldArrow::none;
+  repeatTimer_.stop();
+  repeatTimer_.setInterval(kRepeatMilliseconds);
 }
 
 void BoardController::leftArrow() {
-  if (!navigateTimer_.isActive()) return;
-  navigateTimer_.stop();
-  navigateTimer_.setInterval(kRepeatMilliseconds);
+  if (!repeatTimer_.isActive()) return;
+  repeatTimer_.stop();
+  repeatTimer_.setInterval(kRepeatMilliseconds);
 }
 
-void BoardController::navigateTimer_Timer() {
-  if (navDir_ == 0) return;
-  if (navDir_ == 2) {
+void BoardController::repeatScroll() {
+  if (held_ == HeldArrow::none) return;
+  if (held_ == HeldArrow::down) {
     session_.scrollDown();
   } else {
     session_.scrollUp();
   }
   // Each step comes sooner, down to 100 ms.
-  if (navigateTimer_.interval() >= kRepeatStep + 1) navigateTimer_.setInterval(navigateTimer_.interval() - kRepeatStep);
+  if (repeatTimer_.interval() >= kRepeatStep + 1) repeatTimer_.setInterval(repeatTimer_.interval() - kRepeatStep);
 }
 
-void BoardController::Form_KeyPress(int code) {
-  if (state_.typeLetters && typedKey(code)) return;
-  session_.keyPressed(code);
-}
+void BoardController::keyTyped(int code) { session_.keyTyped(code, random_); }
 
-bool BoardController::typedKey(int code) {
-  const bool letter = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
-  if (!letter && code != KEY_BACKSPACE && code != KEY_DELETE && code != KEY_SPACE) return false;
-  if (!session_.acceptsTyping()) return true;
-  if (letter) {
-    session_.letterTyped(static_cast<char>(code));
-  } else if (code == KEY_BACKSPACE) {
-    session_.takeBackLast();
-  } else if (code == KEY_DELETE) {
-    session_.clrClicked();
-  } else {
-    session_.shuffleRack(random_);
-  }
-  return true;
-}
-
-void BoardController::rightPanEvents(int b) {
+void BoardController::panelCommand(int b) {
   switch (b) {
-    case 10: view_.showBestScores(state_.solvingData.gameMode); break;
-    case 11: session_.enablePause(true); break;
-    case 12: commands_.openHelp(); break;
-    case 13: session_.showSolution(); break;
-    case 14: commands_.openOptions(); break;
-    case 15: session_.leaveToMenu(); break;
-    case 16: commands_.saveAndExit(); break;
-    case 17: session_.enterClicked(); break;
-    case 18: session_.clrClicked(); break;
+    case kHallOfFameCommand: view_.showBestScores(state_.solvingData.gameMode); break;
+    case kPauseCommand: session_.enablePause(true); break;
+    case kInstructionsCommand: commands_.openHelp(); break;
+    case kShowSolutionCommand: session_.showSolution(); break;
+    case kOptionsCommand: commands_.openOptions(); break;
+    case kMainMenuCommand: session_.leaveToMenu(); break;
+    case kSaveAndExitCommand: commands_.saveAndExit(); break;
+    case kEnterCommand: session_.enterClicked(); break;
+    case kClearCommand: session_.clrClicked(); break;
     default: break;
   }
 }
 
-void BoardController::processShowingResMove(double x, double y) {
-  window_.hoverBackButton(x, y);
-  const int row = window_.listRowAt(x, y);
+void BoardController::resultsPointerMoved(double x, double y) {
+  ScreenBox& back = window_.boxes().backButton;
+  if (const bool inside = isInBox(back, static_cast<float>(x), static_cast<float>(y)); inside != back.isHot) {
+    window_.painter().drawBackButton(inside);
+    back.isHot = inside;
+    window_.painter().refresh();
+  }
+  const int row = listRowAt(window_.boxes(), x, y);
   if (row >= 0) session_.resultsRowPointed(row);
 }
 

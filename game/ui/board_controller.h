@@ -1,4 +1,4 @@
-// The board's input during a game: every click on pbGrid routed in the
+// The board's input during a game: every click on the board routed in the
 // order the rules give (message line, list arrows, side panel, statistics
 // header, progress area or results view, tiles), the mouse release, the
 // keyboard, the pointer in the results view, the side panel's commands and
@@ -28,27 +28,25 @@ class BoardController {
   BoardController(MainWindow& window, GameState& state, GameSession& session, GameView& view,
                   ProgramCommands& commands, RandomSource& random);
 
-  void pbGrid_MouseDown(int button, double x, double y);
-  void pbGrid_MouseUp();
-  // A key typed on the board. With "Type letters" on, letters, Backspace,
-  // Delete and Space are typing (see GameSession); every other key, and
-  // every key with it off, goes to the rules of play as before.
-  void Form_KeyPress(int code);
-  // Side-panel command b (10..18).
-  void rightPanEvents(int b);
-  void processShowingResMove(double x, double y);
-  void navigateTimer_Timer();
+  void boardPressed(int button, double x, double y);
+  void boardReleased();
+  // A key typed on the board, handed to the rules (GameSession::keyTyped).
+  void keyTyped(int code);
+  // Side-panel command b (kHallOfFameCommand .. kClearCommand).
+  void panelCommand(int b);
+  void resultsPointerMoved(double x, double y);
+  // One step of a held list arrow's auto-repeat.
+  void repeatScroll();
 
-  // 0 no arrow held, 1 the up arrow, 2 the down arrow.
-  int navDir() const { return navDir_; }
-  QTimer& navigateTimer() { return navigateTimer_; }
+  // Which list arrow is held down.
+  enum class HeldArrow { none = 0, up = 1, down = 2 };
+  HeldArrow heldArrow() const { return held_; }
+  QTimer& repeatTimer() { return repeatTimer_; }
 
  private:
   // The pointer slid off a lit arrow: a running repeat stops until the
   // next press.
   void leftArrow();
-  // True when `code` is a typing key, acted on or (outside play) dropped.
-  bool typedKey(int code);
 
   MainWindow& window_;
   GameState& state_;
@@ -56,8 +54,8 @@ class BoardController {
   GameView& view_;
   ProgramCommands& commands_;
   RandomSource& random_;
-  int navDir_ = 0;
-  QTimer navigateTimer_;
+  HeldArrow held_ = HeldArrow::none;
+  QTimer repeatTimer_;
 };
 
 }  // namespace vorpex

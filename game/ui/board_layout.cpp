@@ -7,7 +7,7 @@
 namespace vorpex {
 
 namespace {
-constexpr int u = unitSize;
+constexpr int u = kUnitSize;
 
 void place(ScreenBox& box, Surface& surface, int x, int y, int w, int h) {
   box.surface = &surface;
@@ -29,7 +29,7 @@ QPoint tileCorner(int boardWidth, int tile) {
   return centre + QPoint(dx, dy);
 }
 
-void initLPBtns(BoardBoxes& boxes, int boardWidth, Surface& board) {
+void layOutPlayArea(BoardBoxes& boxes, int boardWidth, Surface& board) {
   for (int i = 1; i <= boardWidth; ++i) {
     const QPoint corner = tileCorner(boardWidth, i);
     place(boxes.tiles(static_cast<size_t>(i)), board, corner.x(), corner.y(), u, u);
@@ -39,13 +39,13 @@ void initLPBtns(BoardBoxes& boxes, int boardWidth, Surface& board) {
   place(boxes.panel(18), board, 4 * u + u, roundHalfEven(2.5 * u), 96, 30);
   place(boxes.wordList, board, roundHalfEven(12.5 * u), 45, 15, 20);
   place(boxes.upArrow, board, boxes.wordList.x, boxes.wordList.y - 20, 120, 20);
-  place(boxes.downArrow, board, boxes.wordList.x, boxes.wordList.y + 13 * boxes.wordList.h, 120, 20);
+  place(boxes.downArrow, board, boxes.wordList.x, boxes.wordList.y + kVisibleListRows * boxes.wordList.h, 120, 20);
   place(boxes.progress, board, 4 * u, roundHalfEven(10.5 * u), roundHalfEven(7.5 * u), 30);
 }
 
-void initRPBtns(BoardBoxes& boxes, int boardWidth, Surface& board, const DrawingKit& kit) {
+void layOutSidePanel(BoardBoxes& boxes, int boardWidth, Surface& board) {
   place(boxes.sidePanelBackground, board, 0, 0, 3 * u, 12 * u);
-  boxes.sidePanelBackground.hBrush = &kit.brDark;
+  boxes.sidePanelBackground.fill = Ink::dark;
 
   int y = 0;
   for (int b = kFirstPanelButton; b <= 16; ++b) {
@@ -58,9 +58,10 @@ void initRPBtns(BoardBoxes& boxes, int boardWidth, Surface& board, const Drawing
   }
   for (int b = kFirstPanelButton; b <= kLastPanelButton; ++b) {
     ScreenBox& box = boxes.panel(static_cast<size_t>(b));
-    box.hBrush = &kit.brDark;
-    box.hPen = &kit.penFrame;
-    box.textColor = (b == 3 || b == 5 || b == 7 || b == 9) ? kit.clrValue : kit.clrText;
+    box.fill = Ink::dark;
+    box.frame = Ink::frame;
+    const bool value = b == kScoreValue || b == kBestScoreValue || b == kTimeValue || b == kLevelValue;
+    box.text = value ? Ink::value : Ink::caption;
     box.state = 1;
   }
 
@@ -69,34 +70,40 @@ void initRPBtns(BoardBoxes& boxes, int boardWidth, Surface& board, const Drawing
     ScreenBox& box = boxes.stats(static_cast<size_t>(r));
     // At y 345 + 20 (r - 1): 20 pixels clear below the down arrow.
     place(box, board, boxes.wordList.x, boxes.downArrow.y + boxes.downArrow.h + 20 + 20 * (r - 1), 3 * u, 20);
-    box.hBrush = r == 1 ? &kit.brDark : &kit.brLight;
-    box.hPen = r == 1 ? &kit.penFrame : nullptr;
-    box.textColor = kit.clrText;
+    box.fill = r == 1 ? Ink::dark : Ink::light;
+    box.frame = r == 1 ? Ink::frame : Ink::none;
+    box.text = Ink::caption;
   }
 
-  boxes.progress.hBrush = &kit.brLight;
-  boxes.progress.hPen = nullptr;
-  boxes.progress.textColor = QColor(0, 0, 0);
+  boxes.progress.fill = Ink::light;
+  boxes.progress.frame = Ink::none;
+  boxes.progress.text = Ink::black;
 
   place(boxes.messageLine, board, roundHalfEven(3.5 * u), 3, 9 * u, 20);
-  boxes.messageLine.hBrush = &kit.brLight;
+  boxes.messageLine.fill = Ink::light;
   place(boxes.meaningLine, board, 3 * u + 8, 150, 9 * u + 8, 22);
-  boxes.meaningLine.hBrush = &kit.brLight;
+  boxes.meaningLine.fill = Ink::light;
   place(boxes.backButton, board, 5 * u, roundHalfEven(2.5 * u), 5 * u, 30);
-  boxes.backButton.hBrush = &kit.brDark;
-  boxes.backButton.hPen = &kit.penFrame;
-  boxes.backButton.textColor = kit.clrText;
+  boxes.backButton.fill = Ink::dark;
+  boxes.backButton.frame = Ink::frame;
+  boxes.backButton.text = Ink::caption;
 }
 
-void initMainMenuVar(MenuBoxes& boxes, Surface& menu, const DrawingKit& kit) {
+void layOutMainMenu(MenuBoxes& boxes, Surface& menu) {
   place(boxes.title, menu, 8 * u - 92, roundHalfEven(0.75 * u), 200, 101);
-  for (int b = 1; b <= 7; ++b) {
+  for (int b = 1; b <= kMenuButtons; ++b) {
     ScreenBox& box = boxes.buttons(static_cast<size_t>(b));
     place(box, menu, roundHalfEven(5.5 * u), roundHalfEven(1.1 * (b + 2) * u), 5 * u, 30);
-    box.hBrush = &kit.brDark;
-    box.hPen = &kit.penFrame;
-    box.textColor = kit.clrText;
+    box.fill = Ink::dark;
+    box.frame = Ink::frame;
+    box.text = Ink::caption;
   }
+}
+
+int listRowAt(const BoardBoxes& boxes, double x, double y) {
+  const ScreenBox& list = boxes.wordList;
+  if (!(list.x < x && x <= list.x + 8 * list.w && list.y < y && y <= list.y + kVisibleListRows * list.h)) return -1;
+  return static_cast<int>(std::lround(y - list.y)) / list.h;
 }
 
 }  // namespace vorpex

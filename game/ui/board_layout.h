@@ -11,6 +11,25 @@ namespace vorpex {
 constexpr int kFirstPanelButton = 2;
 constexpr int kFirstPanelCommand = 10;
 constexpr int kLastPanelButton = 18;
+// The buttons that mean something of their own: the read-outs' values and
+// the commands.
+enum PanelButton : int {
+  kScoreValue = 3,
+  kBestScoreValue = 5,
+  kTimeValue = 7,
+  kLevelValue = 9,
+  kHallOfFameCommand = 10,
+  kPauseCommand = 11,
+  kInstructionsCommand = 12,
+  kShowSolutionCommand = 13,
+  kOptionsCommand = 14,
+  kMainMenuCommand = 15,
+  kSaveAndExitCommand = 16,
+  kEnterCommand = 17,
+  kClearCommand = 18,
+};
+// The menu's seven buttons, 1 (the top) to 7.
+constexpr int kMenuButtons = 7;
 
 struct BoardBoxes {
   OneBased<ScreenBox> tiles = OneBased<ScreenBox>(kMaxRackLength);
@@ -37,20 +56,23 @@ struct BoardBoxes {
 // rounded to whole degrees, pi taken as 22/7, offsets rounded half to even.
 QPoint tileCorner(int boardWidth, int tile);
 
-// Lay out the boxes for `boardWidth` tiles on `board`: initLPBtns the tile
-// wheel, answer slots, word list, arrows, progress box and the positions of
-// "Enter" and "Clear"; initRPBtns the side panel, the statistics panel, the
-// message line and the back button. Hover flags and the statistics header's
-// view are kept from earlier layouts.
-void initLPBtns(BoardBoxes& boxes, int boardWidth, Surface& board);
-void initRPBtns(BoardBoxes& boxes, int boardWidth, Surface& board, const DrawingKit& kit);
+// Lay out the boxes for `boardWidth` tiles on `board`: layOutPlayArea the
+// tile wheel, answer slots, word list, arrows, progress box and the
+// positions of "Enter" and "Clear"; layOutSidePanel (after it) the side
+// panel, the statistics panel, the message line and the back button. Hover
+// flags and the statistics header's view are kept from earlier layouts.
+void layOutPlayArea(BoardBoxes& boxes, int boardWidth, Surface& board);
+void layOutSidePanel(BoardBoxes& boxes, int boardWidth, Surface& board);
+
+// The visible word-list row (0 the first) the point is over, or -1.
+int listRowAt(const BoardBoxes& boxes, double x, double y);
 
 struct MenuBoxes {
   ScreenBox title;
-  OneBased<ScreenBox> buttons = OneBased<ScreenBox>(7);
+  OneBased<ScreenBox> buttons = OneBased<ScreenBox>(kMenuButtons);
 };
 
-// initMainMenuVar: the title and the seven menu buttons on `menu`.
-void initMainMenuVar(MenuBoxes& boxes, Surface& menu, const DrawingKit& kit);
+// The title and the seven menu buttons on `menu`.
+void layOutMainMenu(MenuBoxes& boxes, Surface& menu);
 
 }  // namespace vorpex

@@ -31,9 +31,7 @@ DrawingKit::DrawingKit(const std::string& spriteSheetPath)
 }
 
 DrawingKit::DrawingKit(std::shared_future<QImage> sheet, const std::string& spriteSheetPath)
-    : pendingSheet_(std::move(sheet)), sheetPath_(spriteSheetPath) {
-  setHighContrast(false);
-}
+    : pendingSheet_(std::move(sheet)), sheetPath_(spriteSheetPath) {}
 
 const QImage& DrawingKit::sheet() const {
   if (pendingSheet_.valid()) {
@@ -46,27 +44,6 @@ const QImage& DrawingKit::sheet() const {
 QImage DrawingKit::readSheet(const std::string& path) {
   QImage loaded(QString::fromStdString(path));
   return loaded.isNull() ? QImage() : loaded.convertToFormat(QImage::Format_RGB32);
-}
-
-void DrawingKit::setHighContrast(bool on) {
-  highContrast_ = on;
-  if (on) {
-    light_ = QBrush(QColor(225, 250, 225));
-    dark_ = QBrush(QColor(20, 45, 25));
-    frame_ = QPen(QColor(100, 150, 105), 1);  // seen on the dark buttons and the light board alike
-    hot_ = QColor(255, 240, 120);
-    text_ = QColor(230, 255, 230);
-    value_ = QColor(255, 255, 255);
-    darkText_ = QColor(0, 40, 0);
-  } else {
-    light_ = QBrush(QColor(180, 240, 180));
-    dark_ = QBrush(QColor(120, 150, 120));
-    frame_ = QPen(QColor(170, 200, 170), 1);
-    hot_ = QColor(180, 240, 180);
-    text_ = QColor(140, 220, 140);
-    value_ = QColor(209, 255, 209);
-    darkText_ = QColor(120, 150, 120);
-  }
 }
 
 const QImage& DrawingKit::sheetFor(double scale) const {
@@ -100,7 +77,7 @@ namespace {
 // outside the box, where erasing the box later leaves a thin line.
 void outline(Surface& surface, const QPen& pen, int left, int top, int right, int bottom) {
   if (right - left < 1 || bottom - top < 1) return;
-  QPainter p(&surface.image());
+  QPainter p(&surface.drawOn(QRect(left, top, right - left, bottom - top)));
   const QBrush ink = pen.brush();
   const int w = right - left, h = bottom - top;
   p.fillRect(QRect(left, top, w, 1), ink);
@@ -115,7 +92,7 @@ void outline(Surface& surface, const QPen& pen, int left, int top, int right, in
 void copyFromSheet(Surface& surface, const QImage& sheet, int dx, int dy, int sx, int sy, int w, int h,
                    QPainter::CompositionMode mode = QPainter::CompositionMode_Source) {
   if (sheet.isNull() || w <= 0 || h <= 0) return;
-  QPainter p(&surface.image());
+  QPainter p(&surface.drawOn(QRect(dx, dy, w, h)));
   p.setCompositionMode(mode);
   const double k = sheet.devicePixelRatio();
   const QRectF source(sx * k, sy * k, w * k, h * k);
@@ -127,6 +104,11 @@ void copyFromSheet(Surface& surface, const QImage& sheet, int dx, int dy, int sx
   }
 }
 
+// Where a tile's face lies on the sheet: glossy for a tile in the rack,
+// dimmed for a picked one.
+constexpr int kAvailableFaceX = 90;
+constexpr int kUsedFaceX = 45;
+
 QString upper(char letter) {
   return QString(QChar(static_cast<char16_t>(static_cast<unsigned char>(asciiUpper(letter)))));
 }
@@ -134,20 +116,20 @@ QString upper(char letter) {
 }  // namespace
 
 void DrawingKit::drawText(Surface& surface, const QRect& rect, const QString& text, const QColor& colour,
-                          int format) {
+                          unsigned format) {
   int flags = 0;
-  if (format & DT_CENTER) {
+  if (format & kTextCentred) {
     flags |= Qt::AlignHCenter;
-  } else if (format & 2) {
+  } else if (format & kTextRight) {
     flags |= Qt::AlignRight;
   } else {
     flags |= Qt::AlignLeft;
   }
-  if (format & DT_SINGLELINE) {
+  if (format & kTextOneLine) {
     flags |= Qt::TextSingleLine;
-    if (format & DT_VCENTER) {
+    if (format & kTextMiddle) {
       flags |= Qt::AlignVCenter;
-    } else if (format & DT_BOTTOM) {
+    } else if (format & kTextBottom) {
       flags |= Qt::AlignBottom;
     } else {
       flags |= Qt::AlignTop;
@@ -155,7 +137,7 @@ void DrawingKit::drawText(Surface& surface, const QRect& rect, const QString& te
   } else {
     flags |= Qt::AlignTop;  // vertical alignment applies to single lines only
   }
-  QPainter p(&surface.image());
+  QPainter p(&surface.drawOn(rect));
   p.setRenderHint(QPainter::TextAntialiasing);
   p.setFont(surface.font());
   p.setPen(colour);
@@ -164,59 +146,60 @@ void DrawingKit::drawText(Surface& surface, const QRect& rect, const QString& te
 }
 
 void DrawingKit::fillBox(const ScreenBox& box) const {
-  if (!box.surface || !box.hBrush) return;
-  QPainter p(&box.surface->image());
-  p.fillRect(QRect(box.x, box.y, box.w, box.h), *box.hBrush);
+  if (!box.surface || box.fill == Ink::none) return;
+  QPainter p(&box.surface->drawOn(box.rect()));
+  p.fillRect(box.rect(), colour(box.fill));
 }
 
-void DrawingKit::clearPicture(Surface& surface, const QBrush& brush) const {
-  QPainter p(&surface.image());
-  p.fillRect(QRect(0, 0, surface.width(), surface.height()), brush);
+void DrawingKit::clearPicture(Surface& surface, Ink ink) const {
+  const QRect whole(0, 0, surface.width(), surface.height());
+  QPainter p(&surface.drawOn(whole));
+  p.fillRect(whole, colour(ink));
 }
 
 void DrawingKit::stretchBackdrop(Surface& surface, int width, int height) const {
   if (sheet().isNull()) return;
-  QPainter p(&surface.image());
+  QPainter p(&surface.drawOn(QRect(0, 0, width, height)));
   const QImage& sheet = sheetFor(surface.scale());
   const double k = sheet.devicePixelRatio();
   p.drawImage(QRectF(0, 0, width, height), sheet, QRectF(179 * k, 0, 34 * k, 34 * k));
 }
 
-void DrawingKit::drawButton(const ScreenBox& box, int frameStyle, bool hot, int shadowShift,
+void DrawingKit::drawButton(const ScreenBox& box, FrameStyle frame, bool hot, Shadow shadow,
                             const QString& caption) const {
   if (!box.surface) return;
   Surface& s = *box.surface;
   fillBox(box);
   const int left = box.x, top = box.y, right = box.x + box.w, bottom = box.y + box.h;
-  if (frameStyle == 1 || frameStyle == 2) {
-    if (box.hPen) s.selectPen(*box.hPen);
+  if (frame != FrameStyle::none) {
+    if (box.frame != Ink::none) s.selectPen(QPen(colour(box.frame), 1));
     outline(s, s.selectedPen(), left, top, right, bottom);
-    if (frameStyle == 2) {
-      s.selectPen(penFrame);
-      outline(s, penFrame, left + 1, top + 1, right - 1, bottom - 1);
+    if (frame == FrameStyle::doubled) {
+      const QPen framePen(colour(Ink::frame), 1);
+      s.selectPen(framePen);
+      outline(s, framePen, left + 1, top + 1, right - 1, bottom - 1);
     }
   }
-  const int flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-  const int shift = this->shadowShift(shadowShift);
-  drawText(s, QRect(left, top, right - left, bottom - top), caption, Qt::black, flags);
-  drawText(s, QRect(left, top, right + shift - left, bottom - shift - top), caption, hot ? clrHot : box.textColor,
-           flags);
+  const int shift = shadowShift(shadow);
+  drawText(s, QRect(left, top, right - left, bottom - top), caption, colour(Ink::black), kTextCentredLine);
+  drawText(s, QRect(left, top, right + shift - left, bottom - shift - top), caption,
+           colour(hot ? Ink::hot : box.text), kTextCentredLine);
 }
 
-void DrawingKit::drawShadowText(const ScreenBox& box, int shadowOffset, const QString& text, int format) const {
+void DrawingKit::drawShadowText(const ScreenBox& box, int shadowOffset, const QString& text,
+                                unsigned format) const {
   if (!box.surface) return;
-  const int flags = format == -1 ? DT_VCENTER : format;
   const int left = box.x, top = box.y, right = box.x + box.w, bottom = box.y + box.h;
-  drawText(*box.surface, QRect(left, top, right - left, bottom - top), text, Qt::black, flags);
-  const int offset = highContrast_ ? std::min(shadowOffset, 1) : shadowOffset;
+  drawText(*box.surface, QRect(left, top, right - left, bottom - top), text, colour(Ink::black), format);
+  const int offset = palette_.highContrast ? std::min(shadowOffset, 1) : shadowOffset;
   const int l2 = left + offset, t2 = top - offset;
-  drawText(*box.surface, QRect(l2, t2, right - l2, bottom - t2), text, box.textColor, flags);
+  drawText(*box.surface, QRect(l2, t2, right - l2, bottom - t2), text, colour(box.text), format);
 }
 
-void DrawingKit::copyRounded(Surface& surface, const QRect& place, double radius, const QBrush& under,
+void DrawingKit::copyRounded(Surface& surface, const QRect& place, double radius, Ink under,
                              std::initializer_list<SheetPiece> pieces) const {
   const QImage& sheet = sheetFor(surface.scale());
-  if (!highContrast_) {
+  if (!palette_.highContrast) {
     for (const SheetPiece& piece : pieces)
       copyFromSheet(surface, sheet, place.x() + piece.dx, place.y() + piece.dy, piece.sx, piece.sy, piece.w, piece.h);
     return;
@@ -245,38 +228,37 @@ void DrawingKit::copyRounded(Surface& surface, const QRect& place, double radius
     p.setCompositionMode(QPainter::CompositionMode_DestinationIn);
     p.drawImage(0, 0, mask);
   }
-  QPainter p(&surface.image());
-  p.fillRect(place, under);
+  QPainter p(&surface.drawOn(place));
+  p.fillRect(place, colour(under));
   p.drawImage(place.topLeft(), shape);
 }
 
-void DrawingKit::drawSprite(const ScreenBox& box, int pictureId, bool hot) const {
+void DrawingKit::drawSprite(const ScreenBox& box, Sprite sprite, bool hot) const {
   if (!box.surface) return;
   int sx = 0, sy = 0;
   // The arrows lie on the light board, the title on the menu's dark green.
   double radius = kArrowRadius;
-  const QBrush* under = &light_;
-  switch (pictureId) {
-    case 3: sx = hot ? 121 : 0; sy = 193; break;
-    case 4: sx = hot ? 121 : 0; sy = 215; break;
-    case 5:
+  Ink under = Ink::light;
+  switch (sprite) {
+    case Sprite::upArrow: sx = hot ? 121 : 0; sy = 193; break;
+    case Sprite::downArrow: sx = hot ? 121 : 0; sy = 215; break;
+    case Sprite::title:
       sx = 0;
       sy = 87;
       radius = kTitleRadius;
-      under = &dark_;
+      under = Ink::dark;
       break;
-    default: return;
   }
-  copyRounded(*box.surface, QRect(box.x, box.y, box.w, box.h), radius, *under, {{0, 0, sx, sy, box.w, box.h}});
+  copyRounded(*box.surface, box.rect(), radius, under, {{0, 0, sx, sy, box.w, box.h}});
 }
 
 void DrawingKit::copyTile(Surface& surface, int x, int y, int size, int faceX) const {
-  if (highContrast_) {
+  if (palette_.highContrast) {
     // A flat face, without the gloss that a light letter would not stand out from.
-    QPainter p(&surface.image());
+    QPainter p(&surface.drawOn(QRect(x, y, size, size)));
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(faceX == 90 ? QColor(22, 34, 128) : QColor(52, 60, 70));
+    p.setBrush(colour(faceX == kAvailableFaceX ? Ink::tileFace : Ink::usedTileFace));
     p.drawRoundedRect(QRectF(x + 1, y + 1, std::min(size, 40) - 2, std::min(size, 40) - 2), 8, 8);
     return;
   }
@@ -289,15 +271,14 @@ void DrawingKit::drawLetterTile(const ScreenBox& box, char letter, bool availabl
   if (!box.surface) return;
   Surface& s = *box.surface;
   {
-    QPainter p(&s.image());
-    p.fillRect(QRect(box.x, box.y, box.w, box.h), brLight);
+    QPainter p(&s.drawOn(box.rect()));
+    p.fillRect(box.rect(), colour(Ink::light));
   }
-  copyTile(s, box.x, box.y, box.w, available ? 90 : 45);
+  copyTile(s, box.x, box.y, box.w, available ? kAvailableFaceX : kUsedFaceX);
   const QString text = upper(letter);
-  const int flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-  drawText(s, QRect(box.x, box.y, box.w, box.h), text, Qt::black, flags);
-  const QColor face = available ? QColor(250, 250, 0) : QColor(240, 240, 100);
-  drawText(s, QRect(box.x + 2, box.y - 2, box.w - 2, box.h + 2), text, face, flags);
+  drawText(s, box.rect(), text, colour(Ink::black), kTextCentredLine);
+  drawText(s, QRect(box.x + 2, box.y - 2, box.w - 2, box.h + 2), text,
+           colour(available ? Ink::tileLetter : Ink::usedTileLetter), kTextCentredLine);
 }
 
 void DrawingKit::drawRack(const OneBased<ScreenBox>& tileBoxes, const GameState& state) const {
@@ -310,21 +291,23 @@ void DrawingKit::drawSlots(const ScreenBox& box, int filled, const std::string& 
   Surface& s = *box.surface;
   const int n = width, slot = box.w, inset = box.h;
   {
-    QPainter p(&s.image());
-    p.fillRect(QRect(box.x, box.y, n * slot, slot + 2), brLight);
+    const QRect row(box.x, box.y, n * slot, slot + 2);
+    QPainter p(&s.drawOn(row));
+    p.fillRect(row, colour(Ink::light));
   }
   for (int i = 1; i <= n; ++i) {
-    const int left = box.x + (i - 1) * unitSize + inset, top = box.y + inset + 1;
-    const int right = box.x + i * unitSize - inset, bottom = box.y + slot + 2;
+    const int left = box.x + (i - 1) * kUnitSize + inset, top = box.y + inset + 1;
+    const int right = box.x + i * kUnitSize - inset, bottom = box.y + slot + 2;
     if (i <= filled) {
-      copyTile(s, left, top, slot - 2 * inset, 90);
+      copyTile(s, left, top, slot - 2 * inset, kAvailableFaceX);
       drawText(s, QRect(left, top, right - left, bottom - top), upper(letters[static_cast<size_t>(i - 1)]),
-               QColor(240, 240, 100), DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+               colour(Ink::usedTileLetter), kTextCentredLine);
     }
   }
-  s.selectPen(penFrame);
+  const QPen framePen(colour(Ink::frame), 1);
+  s.selectPen(framePen);
   for (int i = 1; i <= n; ++i)
-    outline(s, penFrame, box.x + (i - 1) * unitSize, box.y, box.x + i * unitSize, box.y + slot + 2);
+    outline(s, framePen, box.x + (i - 1) * kUnitSize, box.y, box.x + i * kUnitSize, box.y + slot + 2);
 }
 
 void DrawingKit::drawAnswerSlots(const ScreenBox& box, const GameState& state) const {
@@ -343,8 +326,9 @@ void DrawingKit::drawWordList(const ScreenBox& box, const OneBased<std::string>&
   if (!box.surface) return;
   Surface& s = *box.surface;
   {
-    QPainter p(&s.image());
-    p.fillRect(QRect(box.x, box.y, 8 * box.w, 13 * box.h), brDark);
+    const QRect list(box.x, box.y, 8 * box.w, kVisibleListRows * box.h);
+    QPainter p(&s.drawOn(list));
+    p.fillRect(list, colour(Ink::dark));
   }
   count = std::min<int32_t>(count, static_cast<int32_t>(words.size()));
   if (count <= 0 || first < 1) return;
@@ -353,15 +337,15 @@ void DrawingKit::drawWordList(const ScreenBox& box, const OneBased<std::string>&
     const int32_t i = first + j;
     const std::string& word = words(static_cast<size_t>(i));
     const bool found = findFoundWord(state, word) != -1;
-    const QColor colour = found ? clrHot : clrText;
+    const QColor& ink = colour(found ? Ink::hot : Ink::caption);
     const int top = box.y + j * box.h, bottom = top + box.w;
     const QFont font = s.font();
-    if (highContrast_) {
+    if (palette_.highContrast) {
       // Missed words lighter and slanted, not in another colour only.
       s.font().setBold(found);
       s.font().setItalic(!found);
     }
-    drawText(s, QRect(box.x + box.w, top, 7 * box.w, box.w), fromAnsi(word), colour, DT_VCENTER | DT_SINGLELINE);
+    drawText(s, QRect(box.x + box.w, top, 7 * box.w, box.w), fromAnsi(word), ink, kTextMiddle | kTextOneLine);
     s.font() = font;
     if (selected == i) outline(s, s.selectedPen(), box.x, top, box.x + 8 * box.w, bottom);
   }
@@ -370,8 +354,8 @@ void DrawingKit::drawWordList(const ScreenBox& box, const OneBased<std::string>&
 void DrawingKit::drawProgressBar(const ScreenBox& box, double percent) const {
   if (!box.surface) return;
   const int filled = roundHalfEven(std::clamp(percent, 0.0, 100.0) * 292 / 100);
-  const int bx = box.x + roundHalfEven((7 * unitSize - 292) / 2.0);
-  copyRounded(*box.surface, QRect(bx, box.y, 292, kSpriteRowHeight), kStripRadius, light_,
+  const int bx = box.x + roundHalfEven((7 * kUnitSize - 292) / 2.0);
+  copyRounded(*box.surface, QRect(bx, box.y, 292, kSpriteRowHeight), kStripRadius, Ink::light,
               {{filled, 0, filled, 46, 292 - filled, kSpriteRowHeight}, {0, 0, 0, 67, filled, kSpriteRowHeight}});
 }
 

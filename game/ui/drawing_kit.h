@@ -1,42 +1,61 @@
-// The drawing kit: the shared drawing resources (sprite sheet, palette, two
-// brushes, one pen), the ScreenBox that every drawable or clickable rectangle
-// is, and the fourteen operations every screen is drawn with. Nothing here
+// The drawing kit: the shared drawing resources (sprite sheet and the
+// palette it draws with), the ScreenBox that every drawable or clickable
+// rectangle is, and the operations every screen is drawn with. Nothing here
 // knows the rules of the game; callers pass what to show. No operation
-// refreshes a surface; the caller does.
+// refreshes a surface; the caller does, and the refresh shows again just
+// what the operations since the last one touched.
 #pragma once
 
-#include <QBrush>
-#include <initializer_list>
-#include <QColor>
 #include <QImage>
-#include <QPen>
 #include <QString>
 #include <algorithm>
 #include <cstdint>
 #include <future>
+#include <initializer_list>
 #include <string>
 
 #include "game_state.h"
+#include "palette.h"
 #include "surface.h"
 
 namespace vorpex {
 
-constexpr int16_t unitSize = 44;  // the layout unit, pixels
+constexpr int16_t kUnitSize = 44;  // the layout unit, pixels
 
-// Text format flags, as the platform's text call numbers them.
-constexpr int DT_CENTER = 1;
-constexpr int DT_VCENTER = 4;
-constexpr int DT_BOTTOM = 8;
-constexpr int DT_SINGLELINE = 32;
+// How drawText places a text in its rectangle: one horizontal placement,
+// one vertical (which applies to a single line only), and whether the text
+// is one line or breaks at its own line breaks.
+enum TextFormat : unsigned {
+  kTextLeft = 0,
+  kTextCentred = 1,
+  kTextRight = 2,
+  kTextTop = 0,
+  kTextMiddle = 4,
+  kTextBottom = 8,
+  kTextOneLine = 32,
+};
+constexpr unsigned kTextCentredLine = kTextCentred | kTextMiddle | kTextOneLine;
+
+// A button's frame: none, one outline in its own pen, or that outline and a
+// second in the palette's frame colour inside it.
+enum class FrameStyle { none = 0, single = 1, doubled = 2 };
+
+// How far a button's caption stands right of and above its black shadow.
+enum class Shadow { tight = 2, resting = 4, lit = 6, litFar = 8 };
+
+// The pictures of the sprite sheet, by the numbers the drawing code uses.
+enum class Sprite { upArrow = 3, downArrow = 4, title = 5 };
 
 struct ScreenBox {
   Surface* surface = nullptr;  // the surface the box lies on
   int32_t x = 0, y = 0, w = 0, h = 0;
   bool isHot = false;          // the pointer is over it; kept by the hover handlers
-  const QBrush* hBrush = nullptr;
-  const QPen* hPen = nullptr;  // null: outlines use the surface's selected pen
-  QColor textColor{0, 0, 0};
+  Ink fill = Ink::none;        // none: fillBox leaves it as it is
+  Ink frame = Ink::none;       // none: outlines use the surface's selected pen
+  Ink text = Ink::black;
   int32_t state = 0;           // 1 marks an active panel button; the stats header's view
+
+  QRect rect() const { return {x, y, w, h}; }
 };
 
 // Strictly inside on all four sides: a point on an edge is outside.
@@ -44,8 +63,8 @@ bool isInBox(const ScreenBox& box, float px, float py);
 
 class DrawingKit {
  public:
-  // initGraphics: the palette, brushes and pen, and the sprite sheet loaded
-  // from `spriteSheetPath`. A missing or unreadable sheet is not an error:
+  // The classic palette, and the sprite sheet loaded from
+  // `spriteSheetPath`. A missing or unreadable sheet is not an error:
   // pictures then draw nothing. Sheets painted at two and three times the
   // size ("ALLPICDATA@2x.BMP", "@3x") beside it are read when a surface
   // first needs them.
@@ -58,7 +77,7 @@ class DrawingKit {
   // A sheet file in the form the kit draws from; a null image when it is
   // missing or unreadable. Safe on any thread once the application exists.
   static QImage readSheet(const std::string& path);
-  DrawingKit(const DrawingKit&) = delete;  // boxes point at its brushes
+  DrawingKit(const DrawingKit&) = delete;
   DrawingKit& operator=(const DrawingKit&) = delete;
 
   const QImage& sheet() const;
@@ -67,52 +86,39 @@ class DrawingKit {
   // its own scale. The 1x sheet when no larger one can be read.
   const QImage& sheetFor(double scale) const;
 
-  // The palette, the classic one or the high-contrast one. Boxes keep
-  // pointers to the brushes and copies of the colours: after a switch the
-  // windows lay their boxes out again.
-  const QBrush& brLight = light_;
-  const QBrush& brDark = dark_;
-  const QPen& penFrame = frame_;
-  const QColor& clrHot = hot_;
-  const QColor& clrText = text_;
-  const QColor& clrValue = value_;
-  const QColor& clrDark = darkText_;
-
-  // "High contrast": a palette in which every text reads at 4.5:1 or more
-  // against what lies under it, letter tiles with flat faces, found and
-  // missed words in the results set apart by weight and slant as well as
-  // colour, and captions that keep close to their shadows. Off: the classic
-  // look, exactly.
-  void setHighContrast(bool on);
-  bool highContrast() const { return highContrast_; }
+  // The palette every later drawing uses; what is on screen keeps its
+  // colours until drawn again.
+  const Palette& palette() const { return palette_; }
+  void setPalette(const Palette& palette) { palette_ = palette; }
+  const QColor& colour(Ink ink) const { return palette_[ink]; }
 
   void fillBox(const ScreenBox& box) const;
-  void clearPicture(Surface& surface, const QBrush& brush) const;
+  void clearPicture(Surface& surface, Ink ink) const;
   void stretchBackdrop(Surface& surface, int width, int height) const;
-  // frameStyle 1 one outline, 2 two, else none; the caption is drawn black,
-  // then again in its colour in the rectangle widened right and raised at the
-  // bottom by shadowShift.
-  void drawButton(const ScreenBox& box, int frameStyle, bool hot, int shadowShift, const QString& caption) const;
-  // format -1 means DT_VCENTER alone: multi-line text from the top left.
-  void drawShadowText(const ScreenBox& box, int shadowOffset, const QString& text, int format) const;
-  // pictureId 3 up arrow, 4 down arrow (normal or hot cell), 5 the title.
-  void drawSprite(const ScreenBox& box, int pictureId, bool hot) const;
+  // The box filled and framed; the caption drawn black, then again in its
+  // colour (the palette's hot colour when `hot`) in the rectangle widened
+  // right and raised at the bottom by `shadow`.
+  void drawButton(const ScreenBox& box, FrameStyle frame, bool hot, Shadow shadow, const QString& caption) const;
+  // The text in black, then in the box's colour `shadowOffset` pixels up and
+  // right, placed by `format`.
+  void drawShadowText(const ScreenBox& box, int shadowOffset, const QString& text, unsigned format) const;
+  // The picture in its normal or hot cell.
+  void drawSprite(const ScreenBox& box, Sprite sprite, bool hot) const;
   void drawLetterTile(const ScreenBox& box, char letter, bool available) const;
   void drawRack(const OneBased<ScreenBox>& tileBoxes, const GameState& state) const;
   // box.w is the slot side, box.h the tile inset.
   void drawAnswerSlots(const ScreenBox& box, const GameState& state) const;
   void drawWordInSlots(const ScreenBox& box, const std::string& word, const GameState& state) const;
   // box.w is the indent and row height, box.h the row pitch; up to 13 rows
-  // from `first`; found words in clrHot; row `selected` framed.
+  // from `first`; found words in the hot colour; row `selected` framed.
   void drawWordList(const ScreenBox& box, const OneBased<std::string>& words, int32_t count, int32_t first,
                     int32_t selected, const GameState& state) const;
   void drawProgressBar(const ScreenBox& box, double percent) const;
 
-  // Draws `text` with the surface's font in `colour` and the platform text
-  // flags `format` (DT_*), transparent background, broken only at its own
-  // line breaks.
+  // Draws `text` with the surface's font in `colour`, placed by `format`,
+  // transparent background, broken only at its own line breaks.
   static void drawText(Surface& surface, const QRect& rect, const QString& text, const QColor& colour,
-                       int format);
+                       unsigned format);
 
  private:
   // The tile mask ORed in, then `faceX`'s face ANDed in: the transparent copy.
@@ -121,7 +127,9 @@ class DrawingKit {
 
   // At most this far (pixels) from its black shadow a caption is drawn in
   // high contrast, so that the two read as one.
-  int shadowShift(int wanted) const { return highContrast_ ? std::min(wanted, 2) : wanted; }
+  int shadowShift(Shadow wanted) const {
+    return palette_.highContrast ? std::min(static_cast<int>(wanted), 2) : static_cast<int>(wanted);
+  }
 
   // One rectangle of the sheet copied to (dx, dy) of a place.
   struct SheetPiece {
@@ -130,7 +138,7 @@ class DrawingKit {
   // Copies `pieces` of the sheet into `place` on `surface`, which together
   // make one shape with corners of `radius`. Classic: copied as they are.
   // High contrast: the corners show `under`, this palette's background there.
-  void copyRounded(Surface& surface, const QRect& place, double radius, const QBrush& under,
+  void copyRounded(Surface& surface, const QRect& place, double radius, Ink under,
                    std::initializer_list<SheetPiece> pieces) const;
   // The sprites' rows and the rounding of their shapes' outer edges, as
   // the sprite painter draws them.
@@ -139,10 +147,7 @@ class DrawingKit {
   static constexpr double kStripRadius = 9.5;
   static constexpr double kTitleRadius = 13;
 
-  QBrush light_, dark_;
-  QPen frame_;
-  QColor hot_, text_, value_, darkText_;
-  bool highContrast_ = false;
+  Palette palette_ = Palette::classic();
   mutable std::shared_future<QImage> pendingSheet_;  // valid until first drawn from
   mutable QImage sheet_;
   std::string sheetPath_;

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "key_codes.h"
 #include "rounding.h"
 
 namespace vorpex {
@@ -9,10 +10,10 @@ namespace vorpex {
 int characterCode(const QKeyEvent& event) {
   switch (event.key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Delete: return 127;
+    case Qt::Key_Enter: return KEY_ENTER;
+    case Qt::Key_Escape: return KEY_ESCAPE;
+    case Qt::Key_Backspace: return KEY_BACKSPACE;
+    case Qt::Key_Delete: return KEY_DELETE;
     default: break;
   }
   const QString text = event.text();
@@ -41,20 +42,19 @@ DrawnDialog::DrawnDialog(int width, int height, const QString& caption, QWidget*
 
 void OkButtonDialog::placeOkButton(int top, const QString& caption) {
   Surface& s = surface();
-  const int u = unitSize;
-  ok_ = {&s, roundHalfEven((s.width() - 2 * u) / 2.0), top, 2 * u, 30, false, &kit_.brDark, &kit_.penFrame,
-         kit_.clrText, 0};
+  const int u = kUnitSize;
+  ok_ = {&s, roundHalfEven((s.width() - 2 * u) / 2.0), top, 2 * u, 30, false, Ink::dark, Ink::frame, Ink::caption, 0};
   okCaption_ = caption;
-  kit_.drawButton(ok_, 1, false, 6, okCaption_);
+  kit_.drawButton(ok_, FrameStyle::single, false, Shadow::lit, okCaption_);
 }
 
 void OkButtonDialog::pointerMoved(double x, double y) {
   const bool inside = isInBox(ok_, static_cast<float>(x), static_cast<float>(y));
   if (inside == ok_.isHot) return;
   if (inside) {
-    kit_.drawButton(ok_, 2, true, 8, okCaption_);
+    kit_.drawButton(ok_, FrameStyle::doubled, true, Shadow::litFar, okCaption_);
   } else {
-    kit_.drawButton(ok_, 1, false, 6, okCaption_);
+    kit_.drawButton(ok_, FrameStyle::single, false, Shadow::lit, okCaption_);
   }
   ok_.isHot = inside;
   surface().refresh();
@@ -65,7 +65,7 @@ void OkButtonDialog::pointerPressed(int, double x, double y) {
 }
 
 void OkButtonDialog::characterTyped(int code) {
-  if (code == 13 || code == 27) accept();
+  if (code == KEY_ENTER || code == KEY_ESCAPE) accept();
 }
 
 void DrawnDialog::keyPressEvent(QKeyEvent* event) {

@@ -22,7 +22,7 @@ class DrawnDialog : public QDialog {
   // The pointer, in client pixels; button 1 left, 2 right, 4 middle.
   virtual void pointerMoved(double x, double y) = 0;
   virtual void pointerPressed(int button, double x, double y) = 0;
-  // A character code (13 Enter, 27 Esc, otherwise the key's text).
+  // A character code (KEY_ENTER, KEY_ESCAPE, otherwise the key's text).
   virtual void characterTyped(int code) = 0;
 
   void keyPressEvent(QKeyEvent* event) override;
@@ -58,8 +58,8 @@ class OkButtonDialog : public DrawnDialog {
 };
 
 // The character code the keyboard handlers of the game's windows expect for
-// `event`: 13 for either Enter key, 27 for Esc, 8 for Backspace, 127 for
-// Delete, else the first character typed (0 for none).
+// `event`: KEY_ENTER for either Enter key, KEY_ESCAPE, KEY_BACKSPACE and
+// KEY_DELETE for theirs, else the first character typed (0 for none).
 int characterCode(const QKeyEvent& event);
 
 }  // namespace vorpex

@@ -9,7 +9,7 @@ namespace vorpex {
 namespace {
 constexpr int kWidth = 419;
 constexpr int kHeight = 220;
-constexpr int u = unitSize;
+constexpr int u = kUnitSize;
 }  // namespace
 
 LevelSummaryDialog::LevelSummaryDialog(const DrawingKit& kit, const QString& text, QWidget* parent)
@@ -17,15 +17,15 @@ LevelSummaryDialog::LevelSummaryDialog(const DrawingKit& kit, const QString& tex
   Surface& s = surface();
   s.setFont("Arial", 12, false);
   const int w = s.width(), h = s.height();
-  background_ = {&s, 0, 0, w, h, false, &kit.brDark, nullptr, {}, 0};
+  background_ = {&s, 0, 0, w, h, false, Ink::dark, Ink::none, Ink::black, 0};
   const int okTop = h - 2 * u;
   // The message reaches down to just above the button: a box of H - 4U
   // (44 pixels) would cut the four-line summaries after their second line.
-  message_ = {&s, u, u, w - 2 * u, okTop - 8 - u, false, &kit.brDark, nullptr, kit.clrText, 0};
+  message_ = {&s, u, u, w - 2 * u, okTop - 8 - u, false, Ink::dark, Ink::none, Ink::caption, 0};
 
   kit_.fillBox(background_);
-  kit_.drawShadowText(message_, 2, text, DT_CENTER);
-  placeOkButton(okTop, fromAnsi(loadText(91)));
+  kit_.drawShadowText(message_, 2, text, kTextCentred);
+  placeOkButton(okTop, fromAnsi(loadText(kOkText)));
   s.refresh();
 }
 

@@ -49,12 +49,12 @@ MeaningsDialog::MeaningsDialog(const DrawingKit& kit, const QString& heading, co
                                QWidget* parent)
     : OkButtonDialog(kit, kWidth, dialogHeight(heading, senses, parent), "Meanings", parent) {
   Surface& s = surface();
-  const ScreenBox background{&s, 0, 0, s.width(), s.height(), false, &kit.brLight, nullptr, {}, 0};
+  const ScreenBox background{&s, 0, 0, s.width(), s.height(), false, Ink::light, Ink::none, Ink::black, 0};
   kit.fillBox(background);
   {
     QPainter p(&s.image());
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.setPen(QColor(0, 0, 0));  // dark on light: glosses are read, not glanced at
+    p.setPen(kit.colour(Ink::black));  // dark on light: glosses are read, not glanced at
     int y = kMargin;
     p.setFont(textFont(true));
     QRect drawn;

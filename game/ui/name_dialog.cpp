@@ -17,12 +17,7 @@ namespace {
 constexpr int kWidth = 329;
 constexpr int kHeight = 207;
 
-QFont arial(double points, bool bold, double zoom) {
-  QFont font("Arial");
-  font.setPixelSize(zoomed(pointsToPixels(points), zoom));
-  font.setBold(bold);
-  return font;
-}
+QFont arial(double points, bool bold, double zoom) { return zoomedFont("Arial", points, bold, zoom); }
 }  // namespace
 
 NameDialog::NameDialog(const DrawingKit& kit, int16_t gameMode, QWidget* parent)
@@ -32,48 +27,49 @@ NameDialog::NameDialog(const DrawingKit& kit, int16_t gameMode, QWidget* parent)
   setFixedSize(zoomed(kWidth, z), zoomed(kHeight, z));
   if (parent) setWindowIcon(parent->windowIcon());
   backdrop_.setScale(z * (parent ? parent->devicePixelRatioF() : devicePixelRatioF()));
-  backdrop_.image().fill(kit.brDark.color());
+  kit.clearPicture(backdrop_, Ink::dark);
   kit.stretchBackdrop(backdrop_, kWidth, kHeight);
 
   // Light text straight on the backdrop, so the texture shows through.
-  const QString light = QStringLiteral("color: rgb(209, 255, 209); background: transparent;");
-  lblCongMsg_ = new QLabel(this);
-  lblCongMsg_->setFont(arial(8.25, true, z));
-  lblCongMsg_->setStyleSheet(light);
-  lblCongMsg_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  lblCongMsg_->setGeometry(zoomed(QRect(20, 12, kWidth - 40, 52), z));
-  lblCongMsg_->setText(" Congratulations ! \r\n You have the best Score In \r\n" +
-                       fromAnsi(loadText(30 + gameMode)));
+  QPalette light = palette();
+  light.setColor(QPalette::WindowText, kit.colour(Ink::value));
+  congratulation_ = new QLabel(this);
+  congratulation_->setFont(arial(8.25, true, z));
+  congratulation_->setPalette(light);
+  congratulation_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  congratulation_->setGeometry(zoomed(QRect(20, 12, kWidth - 40, 52), z));
+  congratulation_->setText(" Congratulations ! \r\n You have the best Score In \r\n" +
+                       fromAnsi(loadText(kModeNameText + gameMode)));
 
-  label1_ = new QLabel("Enter Your Name", this);
-  label1_->setFont(arial(12, false, z));
-  label1_->setStyleSheet(light);
-  label1_->setGeometry(zoomed(QRect(20, 72, kWidth - 40, 22), z));
+  prompt_ = new QLabel("Enter Your Name", this);
+  prompt_->setFont(arial(12, false, z));
+  prompt_->setPalette(light);
+  prompt_->setGeometry(zoomed(QRect(20, 72, kWidth - 40, 22), z));
 
-  txtName_ = new QLineEdit(this);
-  txtName_->setFont(arial(12, false, z));
+  nameEdit_ = new QLineEdit(this);
+  nameEdit_->setFont(arial(12, false, z));
   // The field holds what the Hall of Fame will keep: as many characters as
   // it keeps, each one the store's code page holds; any other shows as the
   // "?" it will be kept as, before the player confirms.
-  txtName_->setMaxLength(static_cast<int>(kLongestPlayerName));
-  connect(txtName_, &QLineEdit::textEdited, this, [this](const QString& typed) {
+  nameEdit_->setMaxLength(static_cast<int>(kLongestPlayerName));
+  connect(nameEdit_, &QLineEdit::textEdited, this, [this](const QString& typed) {
     const QString kept = fromAnsi(toAnsi(typed));
     if (kept == typed) return;
-    const int cursor = txtName_->cursorPosition();
-    txtName_->setText(kept);
-    txtName_->setCursorPosition(std::min(cursor, static_cast<int>(kept.size())));
+    const int cursor = nameEdit_->cursorPosition();
+    nameEdit_->setText(kept);
+    nameEdit_->setCursorPosition(std::min(cursor, static_cast<int>(kept.size())));
   });
-  txtName_->setGeometry(zoomed(QRect(20, 98, kWidth - 40, 28), z));
+  nameEdit_->setGeometry(zoomed(QRect(20, 98, kWidth - 40, 28), z));
 
   okButton_ = new QPushButton("OK", this);
   okButton_->setFont(arial(12, false, z));
   okButton_->setGeometry(zoomed(QRect((kWidth - 90) / 2, 148, 90, 32), z));
   okButton_->setDefault(true);  // Enter in the name field closes the dialog
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
-  txtName_->setFocus();
+  nameEdit_->setFocus();
 }
 
-QString NameDialog::playerName() const { return txtName_->text(); }
+QString NameDialog::playerName() const { return nameEdit_->text(); }
 
 void NameDialog::paintEvent(QPaintEvent*) {
   QPainter painter(this);

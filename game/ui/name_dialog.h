@@ -20,19 +20,19 @@ class NameDialog : public QDialog {
   NameDialog(const DrawingKit& kit, int16_t gameMode, QWidget* parent);
 
   QString playerName() const;
-  QLineEdit& nameEdit() { return *txtName_; }
+  QLineEdit& nameEdit() { return *nameEdit_; }
   QPushButton& okButton() { return *okButton_; }
-  QLabel& congratulation() { return *lblCongMsg_; }
+  QLabel& congratulation() { return *congratulation_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   Surface backdrop_;
-  QLabel* label1_;
-  QLineEdit* txtName_;
+  QLabel* prompt_;
+  QLineEdit* nameEdit_;
   QPushButton* okButton_;
-  QLabel* lblCongMsg_;
+  QLabel* congratulation_;
 };
 
 }  // namespace vorpex

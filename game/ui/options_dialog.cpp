@@ -16,19 +16,15 @@ namespace vorpex {
 namespace {
 constexpr int kTwipsPerPixel = 15;
 
-// Places and fonts at the zoom of the window the dialog opens over.
+// Places and fonts at the zoom of the window the dialog opens over; places
+// are given in twips.
 struct Zoomed {
   double zoom;
   QRect twips(int left, int top, int width, int height) const {
     return zoomed(
         QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel), zoom);
   }
-  QFont arialBold(double points) const {
-    QFont font("Arial");
-    font.setPixelSize(zoomed(pointsToPixels(points), zoom));
-    font.setBold(true);
-    return font;
-  }
+  QFont arialBold(double points) const { return zoomedFont("Arial", points, true, zoom); }
 };
 
 // A framed group of radio buttons, numbered from 0 in the group returned; the
@@ -79,10 +75,10 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
   const QRect levelPlaces[4] = {z.twips(450, 615, 1260, 285), z.twips(2190, 600, 1305, 270),
                                 z.twips(450, 1125, 1245, 285), z.twips(2205, 1110, 1245, 285)};
   QButtonGroup* levels = addChoices(this, z, "Start Level", z.twips(495, 330, 4680, 1920),
-                                    {"Level 1", "Level 2", "Level 3", "Level 4"}, levelPlaces, opSL_);
+                                    {"Level 1", "Level 2", "Level 3", "Level 4"}, levelPlaces, levelButtons_);
   const QRect timePlaces[3] = {z.twips(285, 540, 960, 420), z.twips(1515, 555, 1200, 420), z.twips(2955, 600, 1380, 420)};
   QButtonGroup* times = addChoices(this, z, "Timer Difficulty", z.twips(465, 2715, 4875, 1275),
-                                   {"Easy", "Medium", "Difficult"}, timePlaces, opTime_);
+                                   {"Easy", "Medium", "Difficult"}, timePlaces, timeButtons_);
 
   // Beyond the classic options: a group of their own under the classic
   // frames, above the buttons.
@@ -91,58 +87,58 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
   later->setGeometry(z.twips(465, kLaterGroupTop, 4875, kLaterGroupHeight));
   typeLetters_ = addSwitch(later, z, "Type letters", z.twips(285, 420, 2100, 285),
                            "Letter keys pick tiles, Backspace takes the last back, Delete clears, Space shuffles",
-                           state.typeLetters);
+                           state.preferences.typeLetters);
   showMeanings_ = addSwitch(later, z, "Show meanings", z.twips(2490, 420, 2250, 285),
                             "Pointing at a word in the list shows what it means; a click shows all its senses",
-                            state.showMeanings);
+                            state.preferences.showMeanings);
   highContrast_ = addSwitch(later, z, "High contrast", z.twips(285, 810, 3000, 285),
                             "Stronger colours for every text, and found words set apart by more than colour",
-                            state.highContrast);
+                            state.preferences.highContrast);
 
-  command1_ = new QPushButton("OK", this);
+  okButton_ = new QPushButton("OK", this);
   if (z.zoom != 1) {
     QFont buttons = font();
     buttons.setPixelSize(zoomed(QFontInfo(buttons).pixelSize(), z.zoom));
     setFont(buttons);  // the buttons' own font, zoomed; the rest set theirs
   }
-  command1_->setGeometry(z.twips(1935, 4350 + kButtonsLowered, 1455, 420));
-  command2_ = new QPushButton("Cancel", this);
-  command2_->setGeometry(z.twips(3885, 4335 + kButtonsLowered, 1455, 420));
+  okButton_->setGeometry(z.twips(1935, 4350 + kButtonsLowered, 1455, 420));
+  cancelButton_ = new QPushButton("Cancel", this);
+  cancelButton_->setGeometry(z.twips(3885, 4335 + kButtonsLowered, 1455, 420));
 
   // Tab goes down the dialog as it reads: the ticked level, the ticked
   // timer (a group's other buttons are reached with the arrows), each
   // switch, OK, Cancel.
-  QWidget* order[] = {opTime_[2], typeLetters_, showMeanings_, highContrast_, command1_, command2_};
+  QWidget* order[] = {timeButtons_[2], typeLetters_, showMeanings_, highContrast_, okButton_, cancelButton_};
   for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 
   // idClicked comes from the player's clicks only, never from setChecked.
   connect(levels, &QButtonGroup::idClicked, this,
-          [this](int index) { setLelOption(static_cast<int16_t>(index + 1)); });
+          [this](int index) { setStartLevel(static_cast<int16_t>(index + 1)); });
   connect(times, &QButtonGroup::idClicked, this,
-          [this](int index) { setTimeOption(static_cast<int16_t>(index + 1)); });
-  connect(command1_, &QPushButton::clicked, this, [this] {
-    state_.solvingData.timeOption = selTime_;
-    state_.solvingData.levelOption = selLevel_;
-    state_.typeLetters = typeLetters_->isChecked();
-    state_.showMeanings = showMeanings_->isChecked();
-    state_.highContrast = highContrast_->isChecked();
+          [this](int index) { setTimerDifficulty(static_cast<int16_t>(index + 1)); });
+  connect(okButton_, &QPushButton::clicked, this, [this] {
+    state_.solvingData.timeOption = timerDifficulty_;
+    state_.solvingData.levelOption = startLevel_;
+    state_.preferences.typeLetters = typeLetters_->isChecked();
+    state_.preferences.showMeanings = showMeanings_->isChecked();
+    state_.preferences.highContrast = highContrast_->isChecked();
     accept();
   });
-  connect(command2_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
-  setLelOption(static_cast<int16_t>(std::clamp<int32_t>(state.solvingData.levelOption, 1, 4)));
-  setTimeOption(static_cast<int16_t>(std::clamp<int32_t>(state.solvingData.timeOption, 1, 3)));
-  opSL_[selLevel_ - 1]->setFocus();
+  setStartLevel(static_cast<int16_t>(std::clamp<int32_t>(state.solvingData.levelOption, 1, 4)));
+  setTimerDifficulty(static_cast<int16_t>(std::clamp<int32_t>(state.solvingData.timeOption, 1, 3)));
+  levelButtons_[startLevel_ - 1]->setFocus();
 }
 
-void OptionsDialog::setLelOption(int16_t iSel) {
-  selLevel_ = std::clamp<int16_t>(iSel, 1, 4);
-  opSL_[selLevel_ - 1]->setChecked(true);
+void OptionsDialog::setStartLevel(int16_t choice) {
+  startLevel_ = std::clamp<int16_t>(choice, 1, 4);
+  levelButtons_[startLevel_ - 1]->setChecked(true);
 }
 
-void OptionsDialog::setTimeOption(int16_t iSel) {
-  selTime_ = std::clamp<int16_t>(iSel, 1, 3);
-  opTime_[selTime_ - 1]->setChecked(true);
+void OptionsDialog::setTimerDifficulty(int16_t choice) {
+  timerDifficulty_ = std::clamp<int16_t>(choice, 1, 3);
+  timeButtons_[timerDifficulty_ - 1]->setChecked(true);
 }
 
 }  // namespace vorpex

@@ -1,5 +1,6 @@
 #include "question_dialog.h"
 
+#include "key_codes.h"
 #include "text_codec.h"
 #include "text_resources.h"
 
@@ -8,8 +9,8 @@ namespace vorpex {
 namespace {
 constexpr int kWidth = 422;
 constexpr int kHeight = 220;
-constexpr int u = unitSize;
-QString caption(int b) { return fromAnsi(loadText(230 + b)); }
+constexpr int u = kUnitSize;
+QString caption(int b) { return fromAnsi(loadText(kResumeQuestionText + b)); }
 }  // namespace
 
 QuestionDialog::QuestionDialog(const DrawingKit& kit, QWidget* parent)
@@ -18,17 +19,17 @@ QuestionDialog::QuestionDialog(const DrawingKit& kit, QWidget* parent)
   s.setFont("Arial", 12, false);
   // The window's size less two pixels, so the drawing stays inside its frame.
   const int w = kWidth - 2, h = kHeight - 2;
-  background_ = {&s, 1, 1, w, h, false, &kit.brDark, nullptr, {}, 0};
-  text_ = {&s, u, u, w - 2 * u, h - 4 * u, false, &kit.brDark, nullptr, kit.clrValue, 0};
-  buttons_(1) = {&s, 20, h - 2 * u, 4 * u, 30, false, &kit.brDark, &kit.penFrame, kit.clrText, 0};
-  buttons_(2) = {&s, 4 * (u + 10), h - 2 * u, 4 * u, 30, false, &kit.brDark, &kit.penFrame, kit.clrText, 0};
+  background_ = {&s, 1, 1, w, h, false, Ink::dark, Ink::none, Ink::black, 0};
+  text_ = {&s, u, u, w - 2 * u, h - 4 * u, false, Ink::dark, Ink::none, Ink::value, 0};
+  buttons_(1) = {&s, 20, h - 2 * u, 4 * u, 30, false, Ink::dark, Ink::frame, Ink::caption, 0};
+  buttons_(2) = {&s, 4 * (u + 10), h - 2 * u, 4 * u, 30, false, Ink::dark, Ink::frame, Ink::caption, 0};
 
-  s.image().fill(kit.brDark.color());
+  kit_.clearPicture(s, Ink::dark);
   kit_.fillBox(background_);
-  kit_.drawShadowText(text_, 1, fromAnsi(loadText(230)), -1);
+  kit_.drawShadowText(text_, 1, fromAnsi(loadText(kResumeQuestionText)), kTextMiddle);
   s.setFontSize(14);
-  kit_.drawButton(buttons_(1), 1, false, 4, caption(1));
-  kit_.drawButton(buttons_(2), 1, false, 4, caption(2));
+  kit_.drawButton(buttons_(1), FrameStyle::single, false, Shadow::resting, caption(1));
+  kit_.drawButton(buttons_(2), FrameStyle::single, false, Shadow::resting, caption(2));
   s.refresh();
 }
 
@@ -38,9 +39,9 @@ void QuestionDialog::pointerMoved(double x, double y) {
     const bool inside = isInBox(box, static_cast<float>(x), static_cast<float>(y));
     if (inside == box.isHot) continue;
     if (inside) {
-      kit_.drawButton(box, 2, true, 8, caption(b));
+      kit_.drawButton(box, FrameStyle::doubled, true, Shadow::litFar, caption(b));
     } else {
-      kit_.drawButton(box, 1, false, 4, caption(b));
+      kit_.drawButton(box, FrameStyle::single, false, Shadow::resting, caption(b));
     }
     box.isHot = inside;
     surface().refresh();
@@ -53,8 +54,8 @@ void QuestionDialog::pointerPressed(int, double x, double y) {
 }
 
 void QuestionDialog::characterTyped(int code) {
-  if (code == 13) answerWith(1);
-  if (code == 27) answerWith(2);
+  if (code == KEY_ENTER) answerWith(1);
+  if (code == KEY_ESCAPE) answerWith(2);
 }
 
 void QuestionDialog::answerWith(int answer) {

@@ -1,12 +1,12 @@
 #include "surface.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QVariant>
 #include <algorithm>
 #include <cmath>
-
-#include "large_image.h"
+#include <utility>
 
 namespace vorpex {
 
@@ -30,22 +30,43 @@ QRect zoomed(const QRect& rect, double zoom) {
   return {zoomed(rect.x(), zoom), zoomed(rect.y(), zoom), zoomed(rect.width(), zoom), zoomed(rect.height(), zoom)};
 }
 
+QFont zoomedFont(const QString& family, double points, bool bold, double zoom) {
+  QFont font(family);
+  font.setPixelSize(zoomed(pointsToPixels(points), zoom));
+  font.setBold(bold);
+  return font;
+}
+
 Surface::Surface(int width, int height) : width_(width), height_(height) {}
 
 QImage& Surface::made() const {
   if (image_.isNull()) {
-    image_ = makeLargeImage(static_cast<int>(std::lround(width_ * scale_)),
-                            static_cast<int>(std::lround(height_ * scale_)), QImage::Format_RGB32);
+    image_ = QImage(static_cast<int>(std::lround(width_ * scale_)), static_cast<int>(std::lround(height_ * scale_)),
+                    QImage::Format_RGB32);
     image_.setDevicePixelRatio(scale_);
     image_.fill(Qt::black);
   }
   return image_;
 }
 
+QImage& Surface::drawOn(const QRect& touched) {
+  changed_ |= touched.intersected(QRect(0, 0, width_, height_));
+  return made();
+}
+
+void Surface::refresh() {
+  ++refreshes_;
+  if (changed_.isEmpty()) return;
+  const QRect changed = changed_;
+  changed_ = QRect();
+  if (refresh_) refresh_(changed);
+}
+
 void Surface::setScale(double scale) {
   if (scale <= 0 || scale == scale_) return;
   scale_ = scale;
   image_ = QImage();
+  changed_ = QRect(0, 0, width_, height_);
 }
 
 void Surface::setFontSize(double points) {
@@ -75,7 +96,9 @@ SurfaceWidget::SurfaceWidget(Surface& surface, QWidget* parent) : QWidget(parent
   setMouseTracking(true);
   setFixedSize(surface.width(), surface.height());
   setAttribute(Qt::WA_OpaquePaintEvent);
-  surface_.setRefresh([this] { update(); });
+  // Only what changed goes to the screen: at a large zoom the whole surface
+  // is millions of pixels for the one tile a click draws.
+  surface_.setRefresh([this](const QRect& changed) { update(shownPart(changed)); });
 }
 
 void SurfaceWidget::setZoom(double zoom) {
@@ -92,16 +115,28 @@ void SurfaceWidget::matchScale() {
   onRescaled();
 }
 
-void SurfaceWidget::paintEvent(QPaintEvent*) {
+QRect SurfaceWidget::shownPart(const QRect& logical) const {
+  // Outward to whole widget pixels, and one more for smoothing at the edges.
+  const QRectF scaled(logical.x() * zoom_, logical.y() * zoom_, logical.width() * zoom_, logical.height() * zoom_);
+  return scaled.toAlignedRect().adjusted(-1, -1, 1, 1).intersected(rect());
+}
+
+void SurfaceWidget::paintEvent(QPaintEvent* event) {
   matchScale();
   QPainter painter(this);
-  const QImage& image = surface_.image();
+  const QImage& image = std::as_const(surface_).image();
   if (zoom_ == 1 && image.devicePixelRatio() == devicePixelRatioF()) {
-    painter.drawImage(0, 0, image);  // pixel for pixel
-  } else {
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(0, 0, width(), height()), image);
+    painter.drawImage(event->rect().topLeft(), image, zoomed(event->rect(), image.devicePixelRatio()));
+    return;  // pixel for pixel
   }
+  // Only the part asked for: the source is that part of the image, in its
+  // own pixels.
+  const QRectF target = event->rect();
+  const double kx = image.width() / static_cast<double>(width());
+  const double ky = image.height() / static_cast<double>(height());
+  const QRectF source(target.x() * kx, target.y() * ky, target.width() * kx, target.height() * ky);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(target, image, source);
 }
 
 void SurfaceWidget::mousePressEvent(QMouseEvent* event) {

@@ -1,6 +1,7 @@
 // A drawing surface: a persistent off-screen image with its current font,
 // selected pen and text colour, as the drawing kit paints it. A refresh asks
-// the widget that shows it to repaint; nothing reaches the screen before.
+// the widget that shows it to repaint what was drawn since the last one;
+// nothing reaches the screen before.
 //
 // Everything draws in logical pixels, the layout's coordinates. The image
 // holds `scale` physical pixels for each (the window's zoom times the
@@ -23,12 +24,16 @@ int pointsToPixels(double points);
 
 // The zoom the player chose for the game's windows (1 is 100 %): the main
 // window keeps it on itself, and every dialog opened over it reads it there
-// and draws itself that much larger. 1 for a widget without one.
+// and is that much larger. 1 for a widget without one. Every window scales
+// the same way: what is drawn on a Surface is shown by its SurfaceWidget at
+// the zoom, and a control's place and font come from zoomed and zoomedFont.
 double windowZoom(const QWidget* widget);
 void setWindowZoom(QWidget& window, double zoom);
 // `rect` (or a length) in logical pixels, at `zoom`.
 QRect zoomed(const QRect& rect, double zoom);
 int zoomed(int length, double zoom);
+// `family` at `points` (as whole pixels at 96 dpi), at `zoom`.
+QFont zoomedFont(const QString& family, double points, bool bold, double zoom);
 
 class Surface {
  public:
@@ -38,9 +43,13 @@ class Surface {
   Surface(int width, int height);
 
   // The image, `scale` times the logical size, its device pixel ratio set
-  // to `scale` so that a QPainter on it draws in logical pixels.
-  QImage& image() { return made(); }
+  // to `scale` so that a QPainter on it draws in logical pixels. Drawing
+  // through image() counts as drawing on the whole surface.
+  QImage& image() { return drawOn(QRect(0, 0, width_, height_)); }
   const QImage& image() const { return made(); }
+  // The image, for drawing within `touched` (logical pixels) only: the next
+  // refresh shows that part again, with whatever else was touched.
+  QImage& drawOn(const QRect& touched);
   int width() const { return width_; }   // logical
   int height() const { return height_; }
 
@@ -59,13 +68,14 @@ class Surface {
   const QPen& selectedPen() const { return pen_; }
   void selectPen(const QPen& pen) { pen_ = pen; }
 
-  void setRefresh(std::function<void()> refresh) { refresh_ = std::move(refresh); }
-  void refresh() {
-    ++refreshes_;
-    if (refresh_) refresh_();
-  }
+  // Called by refresh with the logical rectangle that holds everything
+  // drawn since the last refresh; not called when nothing was.
+  void setRefresh(std::function<void(const QRect& changed)> refresh) { refresh_ = std::move(refresh); }
+  void refresh();
   // How many times the surface was refreshed: lets tests see redraws.
   int refreshCount() const { return refreshes_; }
+  // The part drawn on since the last refresh (empty: nothing).
+  const QRect& pendingChange() const { return changed_; }
 
  private:
   QImage& made() const;
@@ -77,8 +87,9 @@ class Surface {
   QFont font_;
   double points_ = 0;
   QPen pen_{QColor(0, 0, 0), 1};
-  std::function<void()> refresh_;
+  std::function<void(const QRect&)> refresh_;
   int refreshes_ = 0;
+  QRect changed_;
 };
 
 // A widget that shows a Surface, `zoom` times its logical size, and hands
@@ -112,6 +123,9 @@ class SurfaceWidget : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
+  // The widget's pixels that show the surface's logical rectangle.
+  QRect shownPart(const QRect& logical) const;
+
   Surface& surface_;
   double zoom_ = 1;
 };

@@ -17,7 +17,7 @@ constexpr int kCountdownMilliseconds = 100;
 }  // namespace
 
 WindowView::WindowView(MainWindow& window, GameState& state, Sounds& sounds, WordMeanings& meanings)
-    : window_(window), state_(state), sounds_(sounds), meanings_(meanings) {
+    : window_(window), board_(window.painter()), state_(state), sounds_(sounds), meanings_(meanings) {
   countdown_.setInterval(kCountdownMilliseconds);
   QObject::connect(&countdown_, &QTimer::timeout, [this] {
     if (!waiting_ && onCountdownTick) onCountdownTick();
@@ -27,30 +27,25 @@ WindowView::WindowView(MainWindow& window, GameState& state, Sounds& sounds, Wor
 void WindowView::drawBoard() {
   // The definitions are read in the background while the level starts, so
   // that the first word pointed at does not wait for them.
-  if (state_.showMeanings) meanings_.prepare();
+  if (state_.preferences.showMeanings) meanings_.prepare();
   if (window_.menuShown()) window_.mainMenu(false);
-  window_.layOutBoard();
-  window_.drawBoard();
+  board_.layOut();
+  board_.drawBoard();
 }
 
-void WindowView::drawProgressArea() {
-  // After a scoring word the advance button reads as a new word leaves it.
-  window_.drawProgressArea(QStringLiteral("Advance To next Level"));
-}
-
-void WindowView::showMessage(int messageId, const std::string& points) {
-  window_.showMessage(messageId, fromAnsi(points));
+void WindowView::showMessage(MessageId message, const std::string& points) {
+  board_.showMessage(message, fromAnsi(points));
 }
 
 void WindowView::showMeaning(const std::string& word) {
   const auto senses = word.empty() ? std::vector<Sense>{} : meanings_.lookUp(word);
   if (senses.empty()) {
-    window_.drawMeaningLine(QString());
+    board_.drawMeaningLine(QString());
     return;
   }
   // The word leads: in play nothing else on the board says which it is.
   const std::string lower = asciiLower(word);
-  window_.drawMeaningLine(QString::fromUtf8(lower + ": " + describeSense(lower, senses.front())));
+  board_.drawMeaningLine(QString::fromUtf8(lower + ": " + describeSense(lower, senses.front())));
 }
 
 void WindowView::showMeanings(const std::string& word) {

@@ -1,5 +1,5 @@
 // The screen side of the rules of play: GameView carried out on the main
-// window with the drawing kit, the speakers through Sounds, the count-down
+// window's board painter, the speakers through Sounds, the count-down
 // as a 100 ms QTimer, and the level summary, name entry and Hall of Fame as
 // modal windows.
 #pragma once
@@ -10,6 +10,7 @@
 #include "game_view.h"
 #include "main_window.h"
 #include "sounds.h"
+#include "text_resources.h"
 #include "word_meanings.h"
 
 namespace vorpex {
@@ -25,18 +26,19 @@ class WindowView : public GameView {
   const QTimer& countdown() const { return countdown_; }
 
   void drawBoard() override;
-  void drawRack() override { window_.drawRack(); }
-  void drawTile(int tile) override { window_.drawTile(tile); }
-  void drawAnswerSlots() override { window_.drawAnswerSlots(); }
-  void drawWordInSlots(const std::string& word) override { window_.drawWordInSlots(word); }
-  void drawWordList(int32_t framedRow) override { window_.drawWordList(framedRow); }
-  void drawFoundStats() override { window_.drawFoundStats(); }
-  void drawProgressArea() override;
-  void drawReadOuts() override { window_.drawReadOuts(); }
-  void showMessage(int messageId, const std::string& points) override;
+  void drawRack() override { board_.drawRack(); }
+  void drawTile(int tile) override { board_.drawTile(tile); }
+  void drawAnswerSlots() override { board_.drawAnswerSlots(); }
+  void drawWordInSlots(const std::string& word) override { board_.drawWordInSlots(word); }
+  void drawWordList(int32_t framedRow) override { board_.drawWordList(framedRow); }
+  void drawFoundStats() override { board_.drawFoundStats(); }
+  // After a scoring word the advance button reads as a new word leaves it.
+  void drawProgressArea() override { board_.drawProgressArea(kAdvanceCaptionAfterWord); }
+  void drawReadOuts() override { board_.drawReadOuts(); }
+  void showMessage(MessageId message, const std::string& points) override;
   void showMeaning(const std::string& word) override;
-  void showResultsControls() override { window_.showResultsControls(); }
-  void refresh() override { window_.board().refresh(); }
+  void showResultsControls() override { board_.showResultsControls(); }
+  void refresh() override { board_.refresh(); }
 
   void playSound(int soundId) override { sounds_.playSound(soundId); }
   void stopSound() override { sounds_.stopSound(); }
@@ -66,6 +68,7 @@ class WindowView : public GameView {
   void closeOpenDialogs();
 
   MainWindow& window_;
+  BoardPainter& board_;
   GameState& state_;
   Sounds& sounds_;
   WordMeanings& meanings_;

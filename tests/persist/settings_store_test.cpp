@@ -129,49 +129,49 @@ TEST_F(SettingsTest, SavedSettingsLoadBackWhole) {
 TEST_F(SettingsTest, EachLaterSwitchIsItsOwnValueAndOffUnlessItReadsOne) {
   struct Switch {
     const char* value;
-    bool GameState::*field;
+    bool Preferences::*field;
   };
-  for (const Switch& sw : {Switch{kTypeLettersValue, &GameState::typeLetters},
-                           Switch{kMeaningsValue, &GameState::showMeanings},
-                           Switch{kHighContrastValue, &GameState::highContrast}}) {
+  for (const Switch& sw : {Switch{kTypeLettersValue, &Preferences::typeLetters},
+                           Switch{kMeaningsValue, &Preferences::showMeanings},
+                           Switch{kHighContrastValue, &Preferences::highContrast}}) {
     SCOPED_TRACE(sw.value);
-    EXPECT_FALSE(loaded().*sw.field) << "no value";
+    EXPECT_FALSE(loaded().preferences.*sw.field) << "no value";
     GameState state = testing::settingsWorthKeeping();
-    state.*sw.field = true;
+    state.preferences.*sw.field = true;
     saveSettings(state, store, messages);
     const GameState back = loaded();
-    EXPECT_TRUE(back.*sw.field);
-    EXPECT_EQ(back.typeLetters + back.showMeanings + back.highContrast, 1) << "the other switches stay off";
+    EXPECT_TRUE(back.preferences.*sw.field);
+    EXPECT_EQ(back.preferences.typeLetters + back.preferences.showMeanings + back.preferences.highContrast, 1) << "the other switches stay off";
     EXPECT_NE(fileText().find("\"" + std::string(sw.value) + "\"=hex:01,00,00,00"), std::string::npos) << fileText();
     EXPECT_EQ(writeSolvingDataImage(back.solvingData), writeSolvingDataImage(state.solvingData));
     for (const std::vector<uint8_t>& bad : {std::vector<uint8_t>{2, 0, 0, 0}, std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFF},
                                             std::vector<uint8_t>{1, 0, 0, 0, 0, 0, 0, 0}, std::vector<uint8_t>{1},
                                             std::vector<uint8_t>{}}) {
       storeValue(sw.value, ValueType::binary, bad);
-      EXPECT_FALSE(loaded().*sw.field) << bad.size() << " bytes";
+      EXPECT_FALSE(loaded().preferences.*sw.field) << bad.size() << " bytes";
     }
-    state.*sw.field = false;
+    state.preferences.*sw.field = false;
     saveSettings(state, store, messages);
-    EXPECT_FALSE(loaded().*sw.field);
+    EXPECT_FALSE(loaded().preferences.*sw.field);
   }
 }
 
 // The window's zoom: a value of its own, in percent or 0 for "fit"; a
 // missing or bad one means 100 %.
 TEST_F(SettingsTest, ZoomIsItsOwnValueAndOneHundredPercentUnlessItReadsRight) {
-  EXPECT_EQ(loaded().zoomPercent, 100) << "no value";
+  EXPECT_EQ(loaded().preferences.zoomPercent, 100) << "no value";
   GameState state = testing::settingsWorthKeeping();
   for (const int32_t kept : {150, 0, 400, 100}) {
-    state.zoomPercent = kept;
+    state.preferences.zoomPercent = kept;
     saveSettings(state, store, messages);
-    EXPECT_EQ(loaded().zoomPercent, kept);
+    EXPECT_EQ(loaded().preferences.zoomPercent, kept);
   }
   EXPECT_NE(fileText().find("\"ZOOM\"=hex:64,00,00,00"), std::string::npos) << fileText();
   for (const std::vector<uint8_t>& bad :
        {std::vector<uint8_t>{99, 0, 0, 0}, std::vector<uint8_t>{0x91, 0x01, 0, 0} /* 401 */,
         std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFF}, std::vector<uint8_t>{150, 0}, std::vector<uint8_t>{}}) {
     storeValue(kZoomValue, ValueType::binary, bad);
-    EXPECT_EQ(loaded().zoomPercent, 100) << bad.size() << " bytes";
+    EXPECT_EQ(loaded().preferences.zoomPercent, 100) << bad.size() << " bytes";
   }
 }
 

@@ -23,7 +23,7 @@ TEST_F(Meanings, OffTheResultsViewAndTheListAreAsTheClassicGameHasThem) {
 }
 
 TEST_F(Meanings, InTheResultsThePointedWordIsSpelledAndMeantAndAClickShowsAllItsSenses) {
-  state.showMeanings = true;
+  state.preferences.showMeanings = true;
   session.newGame(MODE_CLASSIC);
   enter("TEN");
   session.showSolution();
@@ -42,7 +42,7 @@ TEST_F(Meanings, InTheResultsThePointedWordIsSpelledAndMeantAndAClickShowsAllIts
 }
 
 TEST_F(Meanings, InPlayOnlyAFoundWordIsMeantAndLeavingTheListClearsTheLine) {
-  state.showMeanings = true;
+  state.preferences.showMeanings = true;
   session.newGame(MODE_CLASSIC);
   enter("TEN");
   enter("ANT");
@@ -69,7 +69,7 @@ TEST_F(Meanings, InPlayOnlyAFoundWordIsMeantAndLeavingTheListClearsTheLine) {
 // The list grows under a still pointer: the row now holds another word, so
 // the line follows the word, not the row.
 TEST_F(Meanings, AWordFoundUnderAStillPointerIsMeantAtTheNextMove) {
-  state.showMeanings = true;
+  state.preferences.showMeanings = true;
   session.newGame(MODE_CLASSIC);
   enter("TEN");
   session.listRowPointed(0);
@@ -83,7 +83,7 @@ TEST_F(Meanings, AWordFoundUnderAStillPointerIsMeantAtTheNextMove) {
 // The results' list of every word outlives the results view, and the found
 // words outlive play: neither is meant once the player has moved on.
 TEST_F(Meanings, OnlyTheViewThePointerIsInIsMeant) {
-  state.showMeanings = true;
+  state.preferences.showMeanings = true;
   session.newGame(MODE_CLASSIC);
   enter("TEN");
   session.leaveToMenu();
@@ -103,7 +103,7 @@ TEST_F(Meanings, OnlyTheViewThePointerIsInIsMeant) {
 // A resumed game's board is drawn afresh, meaning line empty: the word
 // pointed at before is written again.
 TEST_F(Meanings, AResumedBoardMeansTheSameWordAgain) {
-  state.showMeanings = true;
+  state.preferences.showMeanings = true;
   session.newGame(MODE_CLASSIC);
   enter("TEN");
   session.listRowPointed(0);
@@ -114,7 +114,7 @@ TEST_F(Meanings, AResumedBoardMeansTheSameWordAgain) {
 }
 
 TEST_F(Meanings, NothingIsMeantWhilePausedAndANewLevelStartsWithAnEmptyLine) {
-  state.showMeanings = true;
+  state.preferences.showMeanings = true;
   session.newGame(MODE_CLASSIC);
   enter("TEN");
   session.enablePause(true);

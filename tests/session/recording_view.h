@@ -48,7 +48,7 @@ class RecordingView : public GameView {
     log("readouts");
     if (game) drawn.panel = panelShown();
   }
-  void showMessage(int id, const std::string& points) override {
+  void showMessage(MessageId id, const std::string& points) override {
     log("message " + std::to_string(id) + (points.empty() ? "" : " " + points));
   }
   void showMeaning(const std::string& word) override { log("meaning " + word); }

@@ -110,18 +110,18 @@ TEST_F(ProgramEndTest, ASignalDuringAGameKeepsItFromTheBoardPauseAndEveryWindowO
       {"the board", [](Program&) { std::raise(SIGINT); }},
       {"the pause notice",
        [](Program& program) {
-         program.controller().rightPanEvents(11);
+         program.controller().panelCommand(11);
          std::raise(SIGTERM);
        }},
       {"Options",
        [](Program& program) {
          SignalWhenShown<OptionsDialog> signal(SIGTERM);
-         program.controller().rightPanEvents(14);
+         program.controller().panelCommand(14);
        }},
       {"the Hall of Fame",
        [](Program& program) {
          SignalWhenShown<BestScoresWindow> signal(SIGTERM);
-         program.controller().rightPanEvents(10);
+         program.controller().panelCommand(10);
        }},
   };
   for (const Case& c : cases) {
@@ -160,7 +160,7 @@ TEST_F(ProgramEndTest, ASignalAtTheNamePromptEndsTheProgramAndKeepsTheScoreUnder
                       [&] {
                         program.divertClick(MODE_CLASSIC);
                         findAWord(program, 3);
-                        program.controller().rightPanEvents(13);  // Show Solution: the game is over
+                        program.controller().panelCommand(13);  // Show Solution: the game is over
                       }),
             0);
   EXPECT_TRUE(signal.raised);

@@ -95,7 +95,7 @@ class ProgramTest : public ::testing::Test {
     Program program(environment());
     ASSERT_EQ(program.start(), "");
     program.divertClick(mode);
-    program.controller().rightPanEvents(16);
+    program.controller().panelCommand(16);
   }
   // A fresh program run offers the stored game once, `answer` is given, and
   // the program stays on the menu with no game in play.

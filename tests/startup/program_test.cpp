@@ -87,7 +87,7 @@ TEST_F(ProgramTest, SaveAndExitThenYesResumesTheSameLevelWordsScoreAndTime) {
     score = s.score;
     timeRem = s.timeRem;
     firstWord = s.foundWords(1);
-    program.controller().rightPanEvents(16);  // "Save and Exit"
+    program.controller().panelCommand(16);  // "Save and Exit"
     EXPECT_FALSE(program.window().isVisible());
   }
   {
@@ -104,7 +104,7 @@ TEST_F(ProgramTest, SaveAndExitThenYesResumesTheSameLevelWordsScoreAndTime) {
     ASSERT_EQ(s.nWordsFound, 1);
     EXPECT_EQ(s.foundWords(1), firstWord);
     EXPECT_TRUE(program.view().countdown().isActive());
-    program.controller().rightPanEvents(15);  // leave without saving again
+    program.controller().panelCommand(15);  // leave without saving again
   }
   EXPECT_EQ(questionsAtStart(), 0);  // offered once only
 }
@@ -154,8 +154,8 @@ TEST_F(ProgramTest, OptionsTakeEffectOnOkOnlyAndTheNextGameStartsAtTheChosenLeve
     options.show();
     QTest::mouseClick(&options.levelButton(2), Qt::LeftButton);
     QTest::mouseClick(&options.timeButton(2), Qt::LeftButton);
-    EXPECT_EQ(options.selLevel(), 3);
-    EXPECT_EQ(options.selTime(), 3);
+    EXPECT_EQ(options.startLevel(), 3);
+    EXPECT_EQ(options.timerDifficulty(), 3);
     QTest::mouseClick(&options.cancelButton(), Qt::LeftButton);
   }
   EXPECT_EQ(program.state().solvingData.levelOption, 1);
@@ -180,13 +180,13 @@ TEST_F(ProgramTest, OptionsTakeEffectOnOkOnlyAndTheNextGameStartsAtTheChosenLeve
 TEST_F(ProgramTest, LaterOptionsAreTickedInTheOptionsAndRemembered) {
   struct Option {
     QCheckBox& (OptionsDialog::*box)();
-    bool GameState::*field;
+    bool Preferences::*field;
     const char* stored;
   };
   const Option options[] = {
-      {&OptionsDialog::typeLettersBox, &GameState::typeLetters, "\"TYPELETTERS\"=hex:01,00,00,00"},
-      {&OptionsDialog::showMeaningsBox, &GameState::showMeanings, "\"MEANINGS\"=hex:01,00,00,00"},
-      {&OptionsDialog::highContrastBox, &GameState::highContrast, "\"HIGHCONTRAST\"=hex:01,00,00,00"},
+      {&OptionsDialog::typeLettersBox, &Preferences::typeLetters, "\"TYPELETTERS\"=hex:01,00,00,00"},
+      {&OptionsDialog::showMeaningsBox, &Preferences::showMeanings, "\"MEANINGS\"=hex:01,00,00,00"},
+      {&OptionsDialog::highContrastBox, &Preferences::highContrast, "\"HIGHCONTRAST\"=hex:01,00,00,00"},
   };
   {
     Program program(environment());
@@ -199,12 +199,12 @@ TEST_F(ProgramTest, LaterOptionsAreTickedInTheOptionsAndRemembered) {
       QTest::mouseClick(&(dialog.*option.box)(), Qt::LeftButton, {}, tick);
       ASSERT_TRUE((dialog.*option.box)().isChecked());
       QTest::mouseClick(&dialog.cancelButton(), Qt::LeftButton);
-      EXPECT_FALSE(program.state().*option.field) << "Cancel keeps it off";
+      EXPECT_FALSE(program.state().preferences.*option.field) << "Cancel keeps it off";
       OptionsDialog again(program.state(), &program.window());
       again.show();
       QTest::mouseClick(&(again.*option.box)(), Qt::LeftButton, {}, tick);
       QTest::mouseClick(&again.okButton(), Qt::LeftButton);
-      EXPECT_TRUE(program.state().*option.field);
+      EXPECT_TRUE(program.state().preferences.*option.field);
     }
     program.window().close();
   }
@@ -212,7 +212,7 @@ TEST_F(ProgramTest, LaterOptionsAreTickedInTheOptionsAndRemembered) {
   ASSERT_EQ(restarted.start(), "");
   for (const Option& option : options) {
     EXPECT_NE(storeText().find(option.stored), std::string::npos) << storeText();
-    EXPECT_TRUE(restarted.state().*option.field);
+    EXPECT_TRUE(restarted.state().preferences.*option.field);
   }
   EXPECT_EQ(QColor(restarted.window().menu().image().pixel(5, 5)), QColor(20, 45, 25))
       << "the menu is drawn in high contrast from the start";
@@ -323,7 +323,7 @@ TEST_F(ProgramTest, TimeRunningOutBehindTheSidePanelsHallOfFameClosesItBeforeThe
     if (sidePanelTable && sidePanelTable->isVisible()) stackedOver.push_back(modal.windowTitle().toStdString());
     testing::answerModal(modal, Qt::Key_Return);
   });
-  program.controller().rightPanEvents(10);
+  program.controller().panelCommand(10);
   ASSERT_NE(sidePanelTable, nullptr);
   EXPECT_TRUE(QTest::qWaitFor([&] { return !program.state().gameActive; }, 10000));
   EXPECT_TRUE(stackedOver.empty()) << stackedOver.front();
@@ -347,8 +347,8 @@ TEST_F(ProgramTest, EveryDialogOpensCentredOnTheMainWindow) {
   ASSERT_EQ(program.start(), "");
   ASSERT_TRUE(program.state().gameActive);
   findAWord(program, 3);
-  program.controller().rightPanEvents(14);  // Options
-  program.controller().rightPanEvents(15);  // Main Menu: the summary, the name, the table
+  program.controller().panelCommand(14);  // Options
+  program.controller().panelCommand(15);  // Main Menu: the summary, the name, the table
   EXPECT_GE(closer.answered, 5);
   EXPECT_TRUE(offCentre.empty()) << offCentre.front();
 }

@@ -21,17 +21,16 @@ TEST(TileWheel, CornersMatchTheTableForFiveToEightTiles) {
 
 TEST(BoardLayout, SidePanelReadOutsPackCloserThanCommands) {
   Surface board(704, 528);
-  DrawingKit kit("");
   BoardBoxes boxes;
-  initLPBtns(boxes, 7, board);
-  initRPBtns(boxes, 7, board, kit);
+  layOutPlayArea(boxes, 7, board);
+  layOutSidePanel(boxes, 7, board);
   const int ys[] = {50, 70, 100, 120, 150, 170, 200, 220, 280, 310, 340, 370, 400, 430, 460};
   for (int b = 2; b <= 16; ++b) EXPECT_EQ(boxes.panel(static_cast<size_t>(b)).y, ys[b - 2]) << "button " << b;
   EXPECT_EQ(boxes.panel(17).x, 344);
   EXPECT_EQ(boxes.panel(18).x, 220);
   for (int b = 2; b <= 18; ++b) EXPECT_EQ(boxes.panel(static_cast<size_t>(b)).state, 1);
-  EXPECT_EQ(boxes.panel(3).textColor, kit.clrValue);
-  EXPECT_EQ(boxes.panel(10).textColor, kit.clrText);
+  EXPECT_EQ(boxes.panel(kScoreValue).text, Ink::value);
+  EXPECT_EQ(boxes.panel(kHallOfFameCommand).text, Ink::caption);
   EXPECT_EQ(boxes.stats(1).y, 345);
   EXPECT_EQ(boxes.stats(6).y, 445);
   EXPECT_EQ(boxes.downArrow.y, 305);
@@ -40,14 +39,13 @@ TEST(BoardLayout, SidePanelReadOutsPackCloserThanCommands) {
 
 TEST(BoardLayout, RelayingOutKeepsHoverFlagsAndTheStatisticsView) {
   Surface board(704, 528);
-  DrawingKit kit("");
   BoardBoxes boxes;
-  initLPBtns(boxes, 5, board);
-  initRPBtns(boxes, 5, board, kit);
+  layOutPlayArea(boxes, 5, board);
+  layOutSidePanel(boxes, 5, board);
   boxes.panel(12).isHot = true;
   boxes.stats(1).state = 1;
-  initLPBtns(boxes, 8, board);
-  initRPBtns(boxes, 8, board, kit);
+  layOutPlayArea(boxes, 8, board);
+  layOutSidePanel(boxes, 8, board);
   EXPECT_TRUE(boxes.panel(12).isHot);
   EXPECT_EQ(boxes.stats(1).state, 1);
   EXPECT_EQ(boxes.tiles(8).x, 402);
@@ -55,9 +53,8 @@ TEST(BoardLayout, RelayingOutKeepsHoverFlagsAndTheStatisticsView) {
 
 TEST(MenuLayout, ButtonsStandAtElevenTenthsOfAUnitApart) {
   Surface menu(704, 528);
-  DrawingKit kit("");
   MenuBoxes boxes;
-  initMainMenuVar(boxes, menu, kit);
+  layOutMainMenu(boxes, menu);
   const int ys[] = {145, 194, 242, 290, 339, 387, 436};
   for (int b = 1; b <= 7; ++b) {
     EXPECT_EQ(boxes.buttons(static_cast<size_t>(b)).y, ys[b - 1]);

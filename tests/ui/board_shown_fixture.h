@@ -22,8 +22,8 @@ class BoardShownTest : public ::testing::Test {
     window.show();
     window.resizeWindow();
     window.mainMenu(false);
-    window.layOutBoard();
-    window.drawBoard();
+    window.painter().layOut();
+    window.painter().drawBoard();
   }
 
   GameState state;

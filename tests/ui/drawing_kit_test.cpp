@@ -39,14 +39,18 @@ TEST_F(DrawingKitTest, AFramedButtonStaysInsideItsBoxAtEveryScaleSoErasingItLeav
     scaled.image().fill(kMarker);
     const QImage before = scaled.image();
     ScreenBox button = testing::boxAt(scaled, 20, 20, 60, 30);
-    button.hBrush = &kit.brDark;
-    button.hPen = &kit.penFrame;
-    kit.drawButton(button, 2, true, 6, "Show");
+    button.fill = Ink::dark;
+    button.frame = Ink::frame;
+    kit.drawButton(button, FrameStyle::doubled, true, Shadow::lit, "Show");
     EXPECT_NE(scaled.image(), before);
+    // Erased in a palette whose light ink is the marker.
+    Palette marked = kit.palette();
+    marked.inks[static_cast<size_t>(Ink::light)] = QColor::fromRgb(kMarker);
+    DrawingKit eraser(kSheet);
+    eraser.setPalette(marked);
     ScreenBox erased = button;
-    const QBrush marker{QColor::fromRgb(kMarker)};
-    erased.hBrush = &marker;
-    kit.fillBox(erased);
+    erased.fill = Ink::light;
+    eraser.fillBox(erased);
     EXPECT_EQ(scaled.image(), before);
   }
 }
@@ -78,16 +82,16 @@ TEST_F(DrawingKitTest, ASheetStillBeingReadIsWaitedForOnlyByThePictures) {
   DrawingKit pending(reading.get_future().share(), kSheet);
   Surface drawn{704, 528};
   ScreenBox button = testing::boxAt(drawn, 10, 10, 120, 30);
-  pending.drawButton(button, 0, false, 4, "CLASSIC");
+  pending.drawButton(button, FrameStyle::none, false, Shadow::resting, "CLASSIC");
   EXPECT_FALSE(given) << "built and drew a caption without waiting for the sheet";
   {
     std::lock_guard<std::mutex> lock(gate);
     open = true;
   }
   opened.notify_one();
-  pending.drawSprite(testing::boxAt(drawn, 200, 100, 120, 60), 5, true);
+  pending.drawSprite(testing::boxAt(drawn, 200, 100, 120, 60), Sprite::title, true);
   reader.join();
-  kit.drawSprite(box(200, 100, 120, 60), 5, true);
+  kit.drawSprite(box(200, 100, 120, 60), Sprite::title, true);
   EXPECT_EQ(drawn.image().copy(200, 100, 120, 60), surface.image().copy(200, 100, 120, 60));
 }
 
@@ -129,7 +133,7 @@ TEST_F(DrawingKitTest, WordListShowsAtMostThirteenRowsFromItsFirst) {
   ScreenBox list = box(550, 45, 15, 20);
   OneBased<std::string> words;
   for (int i = 1; i <= 20; ++i) words.resize(static_cast<size_t>(i), "WORD" + std::string(1, static_cast<char>('A' + i)));
-  const QRgb dark = kit.brDark.color().rgb();
+  const QRgb dark = kit.colour(Ink::dark).rgb();
   auto rowHasText = [&](int j) {
     for (int y = 45 + j * 20; y < 45 + j * 20 + 15; ++y)
       for (int x = 565; x < 670; ++x)
@@ -151,7 +155,7 @@ TEST_F(DrawingKitTest, FoundWordsShowInTheHotColourAndTheSelectedRowIsFramed) {
   ScreenBox list = box(550, 45, 15, 20);
   const OneBased<std::string> words = {"ANT", "TAN"};
   addFoundWord(state, "TAN");
-  surface.selectPen(kit.penFrame);
+  surface.selectPen(QPen(kit.colour(Ink::frame), 1));
   kit.drawWordList(list, words, 2, 1, 2, state);
   auto holds = [&](int row, QRgb colour) {
     for (int y = 45 + row * 20; y < 45 + row * 20 + 15; ++y)
@@ -159,31 +163,31 @@ TEST_F(DrawingKitTest, FoundWordsShowInTheHotColourAndTheSelectedRowIsFramed) {
         if (at(x, y) == colour) return true;
     return false;
   };
-  EXPECT_TRUE(holds(1, kit.clrHot.rgb()));
-  EXPECT_FALSE(holds(0, kit.clrHot.rgb()));
-  EXPECT_TRUE(holds(0, kit.clrText.rgb()));
-  EXPECT_EQ(at(550, 65), kit.penFrame.color().rgb()) << "the frame of row 2";
-  EXPECT_EQ(at(550, 45), kit.brDark.color().rgb()) << "row 1 unframed";
+  EXPECT_TRUE(holds(1, kit.colour(Ink::hot).rgb()));
+  EXPECT_FALSE(holds(0, kit.colour(Ink::hot).rgb()));
+  EXPECT_TRUE(holds(0, kit.colour(Ink::caption).rgb()));
+  EXPECT_EQ(at(550, 65), kit.colour(Ink::frame).rgb()) << "the frame of row 2";
+  EXPECT_EQ(at(550, 45), kit.colour(Ink::dark).rgb()) << "row 1 unframed";
 }
 
 TEST_F(DrawingKitTest, ButtonFramesFollowTheirStyle) {
   ScreenBox button = box(100, 100, 120, 30);
-  button.hBrush = &kit.brDark;
-  button.hPen = &kit.penFrame;
-  kit.drawButton(button, 0, false, 4, "");
-  const QRgb fill = kit.brDark.color().rgb(), frame = kit.penFrame.color().rgb();
+  button.fill = Ink::dark;
+  button.frame = Ink::frame;
+  kit.drawButton(button, FrameStyle::none, false, Shadow::resting, "");
+  const QRgb fill = kit.colour(Ink::dark).rgb(), frame = kit.colour(Ink::frame).rgb();
   for (int x = 100; x < 220; ++x) {
     EXPECT_EQ(at(x, 100), fill);
     EXPECT_EQ(at(x, 129), fill);
   }
   EXPECT_EQ(at(220, 115), kMarker) << "the box ends at x + w";
 
-  kit.drawButton(button, 1, false, 4, "");
+  kit.drawButton(button, FrameStyle::single, false, Shadow::resting, "");
   EXPECT_EQ(at(100, 100), frame);
   EXPECT_EQ(at(219, 129), frame);
   EXPECT_EQ(at(101, 101), fill);
 
-  kit.drawButton(button, 2, true, 8, "");
+  kit.drawButton(button, FrameStyle::doubled, true, Shadow::litFar, "");
   EXPECT_EQ(at(101, 101), frame) << "the second outline, one pixel in";
   EXPECT_EQ(at(102, 102), fill);
 }
@@ -192,7 +196,7 @@ TEST_F(DrawingKitTest, EmptyAnswerSlotsAreLightWithOneFrameEach) {
   state.boardWidth = 6;
   ScreenBox slotRow = box(176, 44, 44, 2);
   kit.drawAnswerSlots(slotRow, state);
-  const QRgb light = kit.brLight.color().rgb(), frame = kit.penFrame.color().rgb();
+  const QRgb light = kit.colour(Ink::light).rgb(), frame = kit.colour(Ink::frame).rgb();
   for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(at(176 + 44 * i, 60), frame) << "left edge of slot " << i + 1;
     EXPECT_EQ(at(176 + 44 * i + 43, 60), frame) << "right edge of slot " << i + 1;
@@ -213,7 +217,7 @@ TEST_F(DrawingKitTest, TileCopyKeepsTheSurroundingsAndPaintsTheFace) {
   // The slot tile is the top-left 40 x 40 of the face cell, at (178, 47).
   const QImage& sheet = kit.sheet();
   EXPECT_EQ(at(178 + 5, 47 + 20), sheet.pixel(90 + 5, 20)) << "the face inside the tile, left of the letter";
-  EXPECT_EQ(at(178, 47), kit.brLight.color().rgb()) << "the corner outside the rounded tile keeps the light fill";
+  EXPECT_EQ(at(178, 47), kit.colour(Ink::light).rgb()) << "the corner outside the rounded tile keeps the light fill";
 }
 
 TEST_F(DrawingKitTest, HitTestIsStrictOnAllFourSides) {
@@ -226,22 +230,25 @@ TEST_F(DrawingKitTest, HitTestIsStrictOnAllFourSides) {
   EXPECT_FALSE(isInBox(b, 20, 60));
 }
 
-TEST_F(DrawingKitTest, ShadowTextAtMinusOneStartsTopLeftAndThirtySevenCentres) {
+TEST_F(DrawingKitTest, ShadowTextStartsTopLeftUnlessCentredOnOneLine) {
   surface.setFont("Arial", 12, false);
   ScreenBox area = box(0, 0, 300, 100);
-  area.textColor = QColor(255, 0, 0);
+  Palette red = kit.palette();
+  red.inks[static_cast<size_t>(Ink::caption)] = QColor(255, 0, 0);
+  kit.setPalette(red);
+  area.text = Ink::caption;
   auto firstRowWith = [&](QRgb colour) {
     for (int y = 0; y < 100; ++y)
       for (int x = 0; x < 300; ++x)
         if (at(x, y) == colour) return y;
     return -1;
   };
-  kit.drawShadowText(area, 1, "Line one\nLine two", -1);
+  kit.drawShadowText(area, 1, "Line one\nLine two", kTextMiddle);
   const int topLeft = firstRowWith(0xFFFF0000);
   EXPECT_GE(topLeft, 0);
   EXPECT_LT(topLeft, 10);
   surface.image().fill(kMarker);
-  kit.drawShadowText(area, 1, "Centred", DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  kit.drawShadowText(area, 1, "Centred", kTextCentredLine);
   EXPECT_GT(firstRowWith(0xFFFF0000), 30);
 }
 
@@ -250,7 +257,7 @@ TEST_F(DrawingKitTest, MissingSheetDrawsNoPicturesAndNothingFails) {
   EXPECT_TRUE(bare.sheet().isNull());
   ScreenBox progress = box(176, 462, 330, 30);
   bare.drawProgressBar(progress, 50);
-  bare.drawSprite(box(0, 0, 200, 101), 5, true);
+  bare.drawSprite(box(0, 0, 200, 101), Sprite::title, true);
   EXPECT_EQ(at(200, 470), kMarker);
   EXPECT_EQ(at(10, 10), kMarker);
 }

@@ -124,7 +124,7 @@ TEST_F(GameWindowTest, LettersTypedDoNothingUntilTypeLettersIsOn) {
   session.newGame(MODE_CLASSIC);
   QTest::keyClicks(&window, "ant");
   EXPECT_EQ(state.selCount, 0) << "off: the board takes no letters";
-  state.typeLetters = true;
+  state.preferences.typeLetters = true;
   QTest::keyClicks(&window, "aNt");
   EXPECT_EQ(state.selCount, 3);
   key(Qt::Key_Backspace);
@@ -235,12 +235,12 @@ TEST_F(GameWindowTest, ResultsViewListsEveryWordSpellsPointedRowsOnceAndLeadsBac
   const QPoint row2(list.x + list.w * 2, list.y + list.h * 2 - list.h / 2);
   const int before = refreshes();
   QTest::mouseMove(&window.boardWidget(), row2);
-  window.pbGrid_MouseMove(0, row2.x(), row2.y());
+  window.pointer().boardMoved(row2.x(), row2.y());
   const int after = refreshes();
   EXPECT_GT(after, before);
-  window.pbGrid_MouseMove(0, row2.x() + 1, row2.y());
+  window.pointer().boardMoved(row2.x() + 1, row2.y());
   EXPECT_EQ(refreshes(), after);  // the same row spells nothing again
-  window.pbGrid_MouseMove(0, list.x + list.w, list.y + list.h * 12);  // below the last word
+  window.pointer().boardMoved(list.x + list.w, list.y + list.h * 12);  // below the last word
   EXPECT_EQ(refreshes(), after);
 
   click(centre(window.boxes().backButton));
@@ -317,16 +317,16 @@ TEST_F(GameWindowTest, WithShowMeaningsOnAPointedResultShowsItsSenseAndAClickAll
   ASSERT_TRUE(state.showingResults);
   const ScreenBox& list = window.boxes().wordList;
   const QPoint tanRow(list.x + list.w * 2, list.y + list.h * 2 - list.h / 2);  // ANT, TAN, ...
-  window.pbGrid_MouseMove(0, tanRow.x(), tanRow.y());
+  window.pointer().boardMoved(tanRow.x(), tanRow.y());
   EXPECT_EQ(darkPixelsOnMeaningLine(window), 0) << "off: the board is as the classic game draws it";
 
-  state.showMeanings = true;
-  window.pbGrid_MouseMove(0, tanRow.x(), tanRow.y() + list.h);  // TEN
+  state.preferences.showMeanings = true;
+  window.pointer().boardMoved(tanRow.x(), tanRow.y() + list.h);  // TEN
   const int ten = darkPixelsOnMeaningLine(window);
   EXPECT_GT(ten, 20);
-  window.pbGrid_MouseMove(0, tanRow.x(), tanRow.y() - list.h);  // ANT: no definition, the line clears
+  window.pointer().boardMoved(tanRow.x(), tanRow.y() - list.h);  // ANT: no definition, the line clears
   EXPECT_EQ(darkPixelsOnMeaningLine(window), 0);
-  window.pbGrid_MouseMove(0, tanRow.x(), tanRow.y());
+  window.pointer().boardMoved(tanRow.x(), tanRow.y());
   EXPECT_GT(darkPixelsOnMeaningLine(window), 0);
   EXPECT_NE(darkPixelsOnMeaningLine(window), ten) << "another word, another sense";
 
@@ -338,14 +338,14 @@ TEST_F(GameWindowTest, WithShowMeaningsOnAPointedResultShowsItsSenseAndAClickAll
 }
 
 TEST_F(GameWindowTest, WithShowMeaningsOnAFoundWordInPlayShowsItsSense) {
-  state.showMeanings = true;
+  state.preferences.showMeanings = true;
   session.newGame(MODE_CLASSIC);
   spell("TEN");
   key(Qt::Key_Return);
   const ScreenBox& list = window.boxes().wordList;
-  window.pbGrid_MouseMove(0, list.x + list.w * 2, list.y + list.h / 2);
+  window.pointer().boardMoved(list.x + list.w * 2, list.y + list.h / 2);
   EXPECT_GT(darkPixelsOnMeaningLine(window), 20);
-  window.pbGrid_MouseMove(0, 300, 300);  // off the list
+  window.pointer().boardMoved(300, 300);  // off the list
   EXPECT_EQ(darkPixelsOnMeaningLine(window), 0);
 }
 
@@ -354,15 +354,15 @@ TEST_F(GameWindowTest, ArrowRepeatStartsAt300MsThenAt600MsAndStopsAtTheLastPage)
   state.foundWords = OneBased<std::string>(20);
   for (size_t i = 1; i <= 20; ++i) state.foundWords(i) = "W" + std::to_string(100 + i);
   state.nWordsFound = 20;
-  QTimer& timer = controller.navigateTimer();
+  QTimer& timer = controller.repeatTimer();
   const QPoint down = centre(window.boxes().downArrow);
 
   QTest::mousePress(&window.boardWidget(), Qt::LeftButton, {}, down);
   EXPECT_EQ(state.listTop, 2);
-  EXPECT_EQ(controller.navDir(), 2);
+  EXPECT_EQ(controller.heldArrow(), BoardController::HeldArrow::down);
   std::vector<int> intervals{timer.interval()};
   for (int i = 0; i < 3; ++i) {
-    controller.navigateTimer_Timer();
+    controller.repeatScroll();
     intervals.push_back(timer.interval());
   }
   EXPECT_EQ(intervals, (std::vector<int>{300, 200, 100, 100}));
@@ -371,17 +371,17 @@ TEST_F(GameWindowTest, ArrowRepeatStartsAt300MsThenAt600MsAndStopsAtTheLastPage)
   EXPECT_EQ(timer.interval(), 600);
 
   QTest::mousePress(&window.boardWidget(), Qt::LeftButton, {}, down);
-  controller.navigateTimer_Timer();
+  controller.repeatScroll();
   EXPECT_EQ(timer.interval(), 500);
-  for (int i = 0; i < 10; ++i) controller.navigateTimer_Timer();
+  for (int i = 0; i < 10; ++i) controller.repeatScroll();
   EXPECT_EQ(state.listTop, 8);  // rows 8..20 shown
 
-  window.pbGrid_MouseMove(1, down.x(), down.y());  // lights the arrow
-  window.pbGrid_MouseMove(1, 300, 300);             // and slides off it
+  window.pointer().boardMoved(down.x(), down.y());  // lights the arrow
+  window.pointer().boardMoved(300, 300);             // and slides off it
   EXPECT_FALSE(timer.isActive());
-  EXPECT_EQ(controller.navDir(), 2);  // until the release
+  EXPECT_EQ(controller.heldArrow(), BoardController::HeldArrow::down);  // until the release
   QTest::mouseRelease(&window.boardWidget(), Qt::LeftButton, {}, QPoint(300, 300));
-  EXPECT_EQ(controller.navDir(), 0);
+  EXPECT_EQ(controller.heldArrow(), BoardController::HeldArrow::none);
 
   const QPoint up = centre(window.boxes().upArrow);
   for (int i = 0; i < 10; ++i) QTest::mouseClick(&window.boardWidget(), Qt::LeftButton, {}, up);

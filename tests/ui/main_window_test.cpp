@@ -11,7 +11,7 @@ namespace {
 
 class MainWindowTest : public testing::BoardShownTest {
  protected:
-  void move(MainWindow& w, double x, double y) { w.pbGrid_MouseMove(0, x, y); }
+  void move(MainWindow& w, double x, double y) { w.pointer().boardMoved(x, y); }
 };
 
 // A window dragged to another size snaps to the nearest 4:3 size, never
@@ -116,7 +116,7 @@ TEST_F(MainWindowTest, MinimisingCallsThePauseHook) {
 
 TEST_F(MainWindowTest, ArrowHoverRedrawsOnlyOnAChangeAndLeavingStopsTheRepeat) {
   int stops = 0;
-  window.onLeftArrow = [&] { ++stops; };
+  window.pointer().onLeftArrow = [&] { ++stops; };
   const int before = window.board().refreshCount();
   const QRgb normal = window.board().image().pixel(560, 315);
   move(window, 600, 315);  // inside the down arrow
@@ -163,9 +163,9 @@ TEST_F(MainWindowTest, ProgressBoxLightsOnlyOnceTheTargetIsReached) {
 TEST_F(MainWindowTest, MenuHoverLightsExactlyTheButtonUnderThePointer) {
   window.mainMenu(true);
   auto& buttons = window.menuBoxes().buttons;
-  window.pbMainMenu_MouseMove(0, buttons(3).x + 30, buttons(3).y + 15);
+  window.pointer().menuMoved(buttons(3).x + 30, buttons(3).y + 15);
   for (size_t b = 1; b <= 7; ++b) EXPECT_EQ(buttons(b).isHot, b == 3) << b;
-  window.pbMainMenu_MouseMove(0, buttons(4).x + 30, buttons(4).y);  // on the edge: nothing
+  window.pointer().menuMoved(buttons(4).x + 30, buttons(4).y);  // on the edge: nothing
   for (size_t b = 1; b <= 7; ++b) EXPECT_FALSE(buttons(b).isHot) << b;
 }
 

@@ -1,0 +1,39 @@
+// The player's display and play preferences beyond the classic settings
+// record, as one value. The store reads and checks them in one place (a
+// missing or bad value means its default), the options dialog and the
+// window's zoom change them, Program hands them to the windows, and the
+// store writes them back with the other settings.
+#pragma once
+
+#include <cstdint>
+
+namespace vorpex {
+
+constexpr int32_t kFitZoomPercent = 0;  // the largest 4:3 size the screen holds
+constexpr int32_t kDefaultZoomPercent = 100;
+constexpr int32_t kMaxZoomPercent = 400;
+
+struct Preferences {
+  // Letters typed on the keyboard pick tiles (off: the board takes only
+  // clicks and its few keys).
+  bool typeLetters = false;
+  // Pointing at a word in the list shows what it means, and a click opens
+  // all its senses (off: the list as the classic game has it).
+  bool showMeanings = false;
+  // The windows in a palette of strong contrast (off: the classic palette).
+  bool highContrast = false;
+  // The main window's zoom in percent (100 .. 400), or kFitZoomPercent.
+  int32_t zoomPercent = kDefaultZoomPercent;
+
+  bool operator==(const Preferences&) const = default;
+};
+
+// `percent` when it is a zoom the game keeps (kFitZoomPercent, or 100 to
+// 400), otherwise 100.
+constexpr int32_t checkedZoomPercent(int32_t percent) {
+  return percent == kFitZoomPercent || (percent >= kDefaultZoomPercent && percent <= kMaxZoomPercent)
+             ? percent
+             : kDefaultZoomPercent;
+}
+
+}  // namespace vorpex

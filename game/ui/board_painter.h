@@ -1,0 +1,76 @@
+// Draws the game board: the side panel with its read-outs and commands,
+// the rack, the answer slots, the word list and its arrows, the statistics
+// panel, the progress area, the message and meaning lines and the results'
+// controls, each in the font size its kind of text takes. It draws what the
+// game state holds; when to draw is the rules' (through WindowView) and the
+// pointer's (PointerTracking). Drawing changes the board surface only;
+// refresh() shows what changed.
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "board_layout.h"
+#include "drawing_kit.h"
+#include "game_state.h"
+#include "game_view.h"
+#include "surface.h"
+#include "text_resources.h"
+
+namespace vorpex {
+
+class BoardPainter {
+ public:
+  BoardPainter(Surface& board, BoardBoxes& boxes, const GameState& state, const DrawingKit& kit);
+
+  // Lays the boxes out for the state's board width.
+  void layOut();
+  // Whether a board has been laid out yet (before the first level, none).
+  bool laidOut() const { return boxes_.progress.surface != nullptr; }
+
+  // The board of a level as it starts or resumes: light background, side
+  // panel with its read-outs and commands, rack, answer slots, arrows, word
+  // list, statistics panel and progress area.
+  void drawBoard();
+  // The board as it last stood, results included: after a new scale or palette.
+  void redraw();
+  void drawSidePanel();
+  // The read-out value `button` (kScoreValue .. kLevelValue) showing `value`.
+  void drawReadOut(int button, const QString& value);
+  // The four read-outs: score, best score, time (or "0" in Classic Arcade), level.
+  void drawReadOuts();
+  void drawTile(int tile);
+  void drawRack();
+  void drawAnswerSlots();
+  void drawWordInSlots(const std::string& word);
+  // The list shown (found words, or every word in the results view) from
+  // row listTop, row `selected` (0 for none) framed.
+  void drawWordList(int32_t selected = 0);
+  // The progress bar, or once the target is reached the advance button
+  // with `caption`.
+  void drawProgressArea(const char* caption = kAdvanceCaption);
+  // The statistics panel in the view its header's state holds; refreshes.
+  void drawFoundStats();
+  void showMessage(MessageId message, const QString& points = QString());
+  // The meaning line with `text` trimmed to its width ("" clears it).
+  void drawMeaningLine(const QString& text);
+  // The results view: the five play commands switched off and erased, the
+  // back button drawn.
+  void showResultsControls();
+
+  // The lit or resting look of the buttons the pointer lights.
+  void drawPanelButton(int button, bool hot);
+  void drawBackButton(bool hot);
+  void drawAdvanceButton(bool hot);
+  void drawArrow(bool up, bool hot);
+
+  void refresh() { board_.refresh(); }
+
+ private:
+  Surface& board_;
+  BoardBoxes& boxes_;
+  const GameState& state_;
+  const DrawingKit& kit_;
+};
+
+}  // namespace vorpex
