@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "ascii_case.h"
@@ -86,24 +87,6 @@ void outline(Surface& surface, const QPen& pen, int left, int top, int right, in
   p.fillRect(QRect(right - 1, top, 1, h), ink);
 }
 
-// Copies the sheet's logical rectangle (sx, sy, w, h) to (dx, dy). The
-// source rectangle of drawImage is in the sheet's own pixels, hence the
-// sheet's ratio; a sheet of another scale than the surface is resampled.
-void copyFromSheet(Surface& surface, const QImage& sheet, int dx, int dy, int sx, int sy, int w, int h,
-                   QPainter::CompositionMode mode = QPainter::CompositionMode_Source) {
-  if (sheet.isNull() || w <= 0 || h <= 0) return;
-  QPainter p(&surface.drawOn(QRect(dx, dy, w, h)));
-  p.setCompositionMode(mode);
-  const double k = sheet.devicePixelRatio();
-  const QRectF source(sx * k, sy * k, w * k, h * k);
-  if (k == surface.scale()) {
-    p.drawImage(QPointF(dx, dy), sheet, source);
-  } else {
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRectF(dx, dy, w, h), sheet, source);
-  }
-}
-
 // Where a tile's face lies on the sheet: glossy for a tile in the rack,
 // dimmed for a picked one.
 constexpr int kAvailableFaceX = 90;
@@ -114,6 +97,21 @@ QString upper(char letter) {
 }
 
 }  // namespace
+
+void DrawingKit::copyFromSheet(Surface& surface, const QImage& sheet, int dx, int dy, int sx, int sy, int w, int h,
+                               QPainter::CompositionMode mode) const {
+  if (sheet.isNull() || w <= 0 || h <= 0) return;
+  QPainter p(&surface.drawOn(QRect(dx, dy, w, h)));
+  p.setCompositionMode(mode);
+  const double k = sheet.devicePixelRatio();
+  const QRectF source(sx * k, sy * k, w * k, h * k);
+  if (k == surface.scale()) {
+    p.drawImage(QPointF(dx, dy), sheet, source);
+    return;
+  }
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawImage(QRectF(dx, dy, w, h), sheet, source);
+}
 
 void DrawingKit::drawText(Surface& surface, const QRect& rect, const QString& text, const QColor& colour,
                           unsigned format) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 #include <algorithm>
 #include <cstdint>
@@ -121,6 +122,10 @@ class DrawingKit {
                        unsigned format);
 
  private:
+  // Copies the sheet's logical rectangle (sx, sy, w, h) to (dx, dy) in
+  // `mode`; the source is in the sheet's own pixels, its ratio applied.
+  void copyFromSheet(Surface& surface, const QImage& sheet, int dx, int dy, int sx, int sy, int w, int h,
+                     QPainter::CompositionMode mode = QPainter::CompositionMode_Source) const;
   // The tile mask ORed in, then `faceX`'s face ANDed in: the transparent copy.
   void copyTile(Surface& surface, int x, int y, int size, int faceX) const;
   void drawSlots(const ScreenBox& box, int filled, const std::string& letters, int16_t width) const;

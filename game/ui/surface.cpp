@@ -50,15 +50,15 @@ QImage& Surface::made() const {
 }
 
 QImage& Surface::drawOn(const QRect& touched) {
-  changed_ |= touched.intersected(QRect(0, 0, width_, height_));
+  changed_ += touched.intersected(QRect(0, 0, width_, height_));
   return made();
 }
 
 void Surface::refresh() {
   ++refreshes_;
   if (changed_.isEmpty()) return;
-  const QRect changed = changed_;
-  changed_ = QRect();
+  const QRegion changed = changed_;
+  changed_ = QRegion();
   if (refresh_) refresh_(changed);
 }
 
@@ -66,7 +66,7 @@ void Surface::setScale(double scale) {
   if (scale <= 0 || scale == scale_) return;
   scale_ = scale;
   image_ = QImage();
-  changed_ = QRect(0, 0, width_, height_);
+  changed_ = QRegion(0, 0, width_, height_);
 }
 
 void Surface::setFontSize(double points) {
@@ -98,7 +98,7 @@ SurfaceWidget::SurfaceWidget(Surface& surface, QWidget* parent) : QWidget(parent
   setAttribute(Qt::WA_OpaquePaintEvent);
   // Only what changed goes to the screen: at a large zoom the whole surface
   // is millions of pixels for the one tile a click draws.
-  surface_.setRefresh([this](const QRect& changed) { update(shownPart(changed)); });
+  surface_.setRefresh([this](const QRegion& changed) { update(shownPart(changed)); });
 }
 
 void SurfaceWidget::setZoom(double zoom) {
@@ -115,28 +115,42 @@ void SurfaceWidget::matchScale() {
   onRescaled();
 }
 
-QRect SurfaceWidget::shownPart(const QRect& logical) const {
-  // Outward to whole widget pixels, and one more for smoothing at the edges.
-  const QRectF scaled(logical.x() * zoom_, logical.y() * zoom_, logical.width() * zoom_, logical.height() * zoom_);
-  return scaled.toAlignedRect().adjusted(-1, -1, 1, 1).intersected(rect());
+QRegion SurfaceWidget::shownPart(const QRegion& logical) const {
+  QRegion shown;
+  for (const QRect& part : logical) {
+    // Outward to whole widget pixels, and one more for smoothing at the edges.
+    const QRectF scaled(part.x() * zoom_, part.y() * zoom_, part.width() * zoom_, part.height() * zoom_);
+    shown += scaled.toAlignedRect().adjusted(-1, -1, 1, 1).intersected(rect());
+  }
+  return shown;
 }
 
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
   matchScale();
   QPainter painter(this);
   const QImage& image = std::as_const(surface_).image();
-  if (zoom_ == 1 && image.devicePixelRatio() == devicePixelRatioF()) {
-    painter.drawImage(event->rect().topLeft(), image, zoomed(event->rect(), image.devicePixelRatio()));
-    return;  // pixel for pixel
+  const double ratio = devicePixelRatioF();
+  if (std::abs(image.devicePixelRatio() - zoom_ * ratio) < 1e-6) {
+    // Drawn at the screen's own pixels: copied pixel for pixel, only the
+    // part asked for. The image is seen at the screen's ratio through a
+    // view of its pixels, not a copy: a view over writable pixels, alone,
+    // takes a new ratio without copying them (it never writes to them).
+    QImage atScreenRatio(const_cast<uchar*>(image.constBits()), image.width(), image.height(), image.bytesPerLine(),
+                         image.format());
+    atScreenRatio.setDevicePixelRatio(ratio);
+    for (const QRect& part : event->region())
+      painter.drawImage(part.topLeft(), atScreenRatio,
+                        QRect(zoomed(part.x(), ratio), zoomed(part.y(), ratio), zoomed(part.width(), ratio),
+                              zoomed(part.height(), ratio)));
+    return;
   }
-  // Only the part asked for: the source is that part of the image, in its
-  // own pixels.
-  const QRectF target = event->rect();
+  // Stretched (a surface that keeps its scale): only the part asked for,
+  // the source that part of the image in its own pixels.
   const double kx = image.width() / static_cast<double>(width());
   const double ky = image.height() / static_cast<double>(height());
-  const QRectF source(target.x() * kx, target.y() * ky, target.width() * kx, target.height() * ky);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(target, image, source);
+  for (const QRectF target : event->region())
+    painter.drawImage(target, image, QRectF(target.x() * kx, target.y() * ky, target.width() * kx, target.height() * ky));
 }
 
 void SurfaceWidget::mousePressEvent(QMouseEvent* event) {

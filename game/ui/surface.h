@@ -13,6 +13,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPen>
+#include <QRegion>
 #include <QWidget>
 #include <functional>
 
@@ -68,14 +69,14 @@ class Surface {
   const QPen& selectedPen() const { return pen_; }
   void selectPen(const QPen& pen) { pen_ = pen; }
 
-  // Called by refresh with the logical rectangle that holds everything
-  // drawn since the last refresh; not called when nothing was.
-  void setRefresh(std::function<void(const QRect& changed)> refresh) { refresh_ = std::move(refresh); }
+  // Called by refresh with the logical rectangles drawn on since the last
+  // refresh; not called when nothing was.
+  void setRefresh(std::function<void(const QRegion& changed)> refresh) { refresh_ = std::move(refresh); }
   void refresh();
   // How many times the surface was refreshed: lets tests see redraws.
   int refreshCount() const { return refreshes_; }
   // The part drawn on since the last refresh (empty: nothing).
-  const QRect& pendingChange() const { return changed_; }
+  const QRegion& pendingChange() const { return changed_; }
 
  private:
   QImage& made() const;
@@ -87,9 +88,9 @@ class Surface {
   QFont font_;
   double points_ = 0;
   QPen pen_{QColor(0, 0, 0), 1};
-  std::function<void(const QRect&)> refresh_;
+  std::function<void(const QRegion&)> refresh_;
   int refreshes_ = 0;
-  QRect changed_;
+  QRegion changed_;
 };
 
 // A widget that shows a Surface, `zoom` times its logical size, and hands
@@ -123,8 +124,8 @@ class SurfaceWidget : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
-  // The widget's pixels that show the surface's logical rectangle.
-  QRect shownPart(const QRect& logical) const;
+  // The widget's pixels that show the surface's logical rectangles.
+  QRegion shownPart(const QRegion& logical) const;
 
   Surface& surface_;
   double zoom_ = 1;

@@ -3,6 +3,9 @@
 // they are next, and whether the game entered the Hall of Fame.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include <sstream>
 
 #include "found_words.h"
@@ -127,6 +130,50 @@ INSTANTIATE_TEST_SUITE_P(EveryWay, LevelEndTest, ::testing::ValuesIn(kLevelEnds)
                          [](const ::testing::TestParamInfo<LevelEnd>& info) { return std::string(info.param.name); });
 
 using Scenario = testing::SessionTest;
+
+// A game that ends offers its score to the Hall of Fame before the results
+// are drawn, with the clock already stopped; after it, neither Esc, Pause
+// nor a stray tick starts the clock or moves the time.
+TEST_F(Scenario, AnEndedGameAsksForTheHallOfFameBeforeTheResultsAndItsClockStaysStill) {
+  const struct {
+    const char* how;
+    std::function<void()> end;
+  } endings[] = {
+      {"the time runs out", [this] {
+         state.timeRem = 1;
+         session.countdownTick();
+       }},
+      {"Show Solution", [this] { session.showSolution(); }},
+  };
+  for (const auto& ending : endings) {
+    SCOPED_TRACE(ending.how);
+    state.bestScores[MODE_TIMED] = ScoreTable{};
+    session.newGame(MODE_TIMED);
+    enter("ANT");
+    view.clear();
+    ending.end();
+    const auto at = [&](const std::string& event) {
+      return std::find(view.events.begin(), view.events.end(), event) - view.events.begin();
+    };
+    ASSERT_TRUE(view.saw("ask name") && view.saw("results"));
+    EXPECT_LT(at("countdown off"), at("ask name"));
+    EXPECT_LT(at("ask name"), at("results"));
+    EXPECT_LT(at("results"), at("message 4"));
+
+    const int32_t left = state.timeRem;
+    view.clear();
+    session.keyPressed(KEY_ESCAPE);
+    EXPECT_FALSE(view.saw("paused")) << "Esc pauses a game in play only";
+    session.enablePause(true);  // the side panel's Pause stays on in the results
+    session.countdownTick();
+    session.enablePause(false);
+    session.countdownTick();
+    EXPECT_FALSE(view.saw("countdown on"));
+    EXPECT_FALSE(view.countdownRunning);
+    EXPECT_EQ(state.timeRem, left);
+    EXPECT_TRUE(state.showingResults);
+  }
+}
 
 TEST_F(Scenario, AdvanceIsOfferedFromExactlyTheTargetAndNotBelow) {
   session.newGame(MODE_CLASSIC);

@@ -55,6 +55,27 @@ TEST_F(DrawingKitTest, AFramedButtonStaysInsideItsBoxAtEveryScaleSoErasingItLeav
   }
 }
 
+// At a large zoom the whole surface is millions of pixels for the one
+// tile a click draws: a refresh sends only the parts drawn since the last.
+TEST_F(DrawingKitTest, ARefreshSendsOnlyThePartsDrawnSinceTheLast) {
+  QRegion sent;
+  surface.setRefresh([&](const QRegion& changed) { sent = changed; });
+  surface.refresh();  // what the fixture's fill drew
+  surface.setFont("Times New Roman", 14, true);
+  const ScreenBox tile = box(100, 200, 44, 44), line = box(154, 3, 396, 20);
+  kit.drawLetterTile(tile, 'K', true);
+  line.surface->drawOn(line.rect());
+  sent = QRegion();
+  surface.refresh();
+  EXPECT_TRUE(sent.contains(tile.rect()) && sent.contains(line.rect()));
+  EXPECT_EQ(sent - QRegion(tile.rect().adjusted(-2, -2, 2, 2)) - QRegion(line.rect()), QRegion())
+      << "the tile, its letter's lift and the line";
+  EXPECT_FALSE(sent.contains(QPoint(300, 100))) << "two parts, not the box around both";
+  sent = QRegion();
+  surface.refresh();
+  EXPECT_TRUE(sent.isEmpty()) << "nothing drawn, nothing sent";
+}
+
 TEST_F(DrawingKitTest, SpriteSheetHasEveryCell) {
   ASSERT_FALSE(kit.sheet().isNull());
   EXPECT_GE(kit.sheet().width(), 292);

@@ -45,13 +45,31 @@ TEST(Sounds, FilesLieInTheProgramFolderAndStopReachesThePlayer) {
   EXPECT_EQ(output.stops, 1);
 }
 
-TEST(QtSoundOutput, MissingFilesAndNoAudioDevicePlayNothingAndFailNothing) {
+// What the audio device is fed: a new clip cuts the one playing at once,
+// and after a clip comes silence (128 for unsigned 8-bit samples).
+TEST(QtSoundOutput, ANewClipCutsTheOneBeforeAndSilenceFollows) {
+  QAudioFormat format;
+  format.setSampleRate(8000);
+  format.setChannelCount(1);
+  format.setSampleFormat(QAudioFormat::UInt8);
+  const PcmClip first{8000, 1, 8, std::vector<uint8_t>(10, 200)};
+  const PcmClip second{8000, 1, 8, std::vector<uint8_t>(10, 50)};
+  ClipStream stream;
+  stream.setFormat(format);
+  ASSERT_TRUE(stream.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+  stream.restartClock();
+  stream.startClip(&first);
+  EXPECT_EQ(stream.read(4), QByteArray(4, static_cast<char>(200)));
+  stream.startClip(&second);
+  EXPECT_EQ(stream.read(14), QByteArray(10, static_cast<char>(50)) + QByteArray(4, static_cast<char>(128)))
+      << "the first clip's rest is never heard";
+
+  // Without a device, or with a file that is not there, the output plays
+  // nothing and throws nothing.
   QtSoundOutput output;
-  output.play("/nonexistent/CLICK.wav");
-  output.play(std::string(VORPEX_APP_DIR) + "/RIGHT.wav");  // cuts the one before
-  output.stop();
-  output.stop();
-  SUCCEED();
+  EXPECT_NO_THROW(output.play("/nonexistent/CLICK.wav"));
+  EXPECT_NO_THROW(output.play(std::string(VORPEX_APP_DIR) + "/RIGHT.wav"));
+  EXPECT_NO_THROW(output.stop());
 }
 
 TEST(LoadedSoundOutput, TheBuiltModuleLoadsAndPlaysWithoutAProblem) {
