@@ -4,14 +4,16 @@
 // picking or taking back the tile, the board drawn and refreshed, the
 // window's backing store flushed and the X server caught up
 // (QGuiApplication::sync). Over 21 clicks; prints the median and the
-// largest in milliseconds, the window's size, and the median time to the
-// board drawn (before it is sent to the screen).
+// largest in milliseconds, the window's size, and the medians of the time
+// to the board drawn and of the time to the press reaching the board.
 //
 //   click_redraw APPDIR [--full-screen] [--whole]
 //
 // --full-screen shows the window full screen; --whole also asks for the
 // whole board to be shown again on each click, as every change did before
-// only the changed part was sent.
+// only the changed part was sent. With DRAW_ONLY=N set it times N presses
+// handed straight to the board's controller instead (the rules and the
+// drawing alone, for a profiler).
 #include <QApplication>
 #include <QElapsedTimer>
 #include <xcb/xcb.h>
@@ -19,6 +21,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -41,6 +44,16 @@ struct ToStandardError : MessageSink {
 };
 struct Steady : RandomSource {
   double nextFraction() override { return 0.37; }
+};
+
+// Notes when a press reaches the board.
+struct PressWatch : QObject {
+  QElapsedTimer* timer = nullptr;
+  double at = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonPress && timer) at = static_cast<double>(timer->nsecsElapsed()) / 1e6;
+    return false;
+  }
 };
 
 double median(std::vector<double> values) {
@@ -104,26 +117,39 @@ int main(int argc, char** argv) {
   settle.restart();
   while (settle.elapsed() < 300) QApplication::processEvents(QEventLoop::AllEvents, 20);
 
-  std::vector<double> times, drawn;
-  for (int click = 0; click < 21; ++click) {
+  if (std::getenv("DRAW_ONLY")) {  // for a profiler: the rules and the drawing alone
+    const int n = std::atoi(std::getenv("DRAW_ONLY"));
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < n; ++i) program.controller().boardPressed(1, tile.center().x(), tile.center().y());
+    std::printf("%.3f ms a click's rules and drawing\n", static_cast<double>(timer.nsecsElapsed()) / 1e6 / n);
+    return 0;
+  }
+  std::vector<double> times, drawn, delivered;
+  PressWatch watch;
+  board.installEventFilter(&watch);
+  const int clicks = std::getenv("CLICKS") ? std::atoi(std::getenv("CLICKS")) : 21;
+  for (int click = 0; click < clicks; ++click) {
     const int before = window.board().refreshCount();
     QElapsedTimer timer;
     timer.start();
+    watch.timer = &timer;
     fake(XCB_BUTTON_PRESS, 1);  // picks the tile, or takes it back
     fake(XCB_BUTTON_RELEASE, 1);
     xcb_flush(x);
     while (window.board().refreshCount() == before && timer.elapsed() < 2000)
       QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
     drawn.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    delivered.push_back(watch.at);
     if (whole) board.update();
     QApplication::processEvents();
     QGuiApplication::sync();
     times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    QApplication::processEvents(QEventLoop::AllEvents, 20);
+    QApplication::processEvents();
   }
   xcb_disconnect(x);
-  std::printf("%.3f %.3f %dx%d %.3f\n", median(times), *std::max_element(times.begin(), times.end()), window.width(),
-              window.height(), median(drawn));
+  std::printf("%.3f %.3f %dx%d %.3f %.3f\n", median(times), *std::max_element(times.begin(), times.end()), window.width(),
+              window.height(), median(drawn), median(delivered));
   program.unload();
   std::filesystem::remove(store);
   return 0;

@@ -92,6 +92,9 @@ void outline(Surface& surface, const QPen& pen, int left, int top, int right, in
 constexpr int kAvailableFaceX = 90;
 constexpr int kUsedFaceX = 45;
 
+// Tiles kept at most: every letter of a rack in both looks, at a zoom or two.
+constexpr size_t kMostKeptTiles = 256;
+
 QString upper(char letter) {
   return QString(QChar(static_cast<char16_t>(static_cast<unsigned char>(asciiUpper(letter)))));
 }
@@ -109,8 +112,24 @@ void DrawingKit::copyFromSheet(Surface& surface, const QImage& sheet, int dx, in
     p.drawImage(QPointF(dx, dy), sheet, source);
     return;
   }
-  p.setRenderHint(QPainter::SmoothPixmapTransform);
-  p.drawImage(QRectF(dx, dy, w, h), sheet, source);
+  // A sheet of another scale than the surface: the piece is resampled once
+  // for each scale and then copied pixel for pixel. Resampling inside a
+  // raster operation at every draw took most of a click's time at a large
+  // zoom.
+  const PieceKey key{surface.scale(), sheet.cacheKey(), sx, sy, w, h};
+  auto found = resampled_.find(key);
+  if (found == resampled_.end()) {
+    QImage piece(static_cast<int>(std::lround(w * surface.scale())), static_cast<int>(std::lround(h * surface.scale())),
+                 QImage::Format_RGB32);
+    piece.setDevicePixelRatio(surface.scale());
+    QPainter resample(&piece);
+    resample.setRenderHint(QPainter::SmoothPixmapTransform);
+    resample.setCompositionMode(QPainter::CompositionMode_Source);
+    resample.drawImage(QRectF(0, 0, w, h), sheet, source);
+    resample.end();
+    found = resampled_.emplace(key, std::move(piece)).first;
+  }
+  p.drawImage(QPointF(dx, dy), found->second);
 }
 
 void DrawingKit::drawText(Surface& surface, const QRect& rect, const QString& text, const QColor& colour,
@@ -265,18 +284,36 @@ void DrawingKit::copyTile(Surface& surface, int x, int y, int size, int faceX) c
   copyFromSheet(surface, sheet, x, y, faceX, 0, size, size, QPainter::RasterOp_SourceAndDestination);
 }
 
+void DrawingKit::paintLetterTile(Surface& s, const QRect& box, char letter, bool available) const {
+  {
+    QPainter p(&s.drawOn(box));
+    p.fillRect(box, colour(Ink::light));
+  }
+  copyTile(s, box.x(), box.y(), box.width(), available ? kAvailableFaceX : kUsedFaceX);
+  const QString text = upper(letter);
+  drawText(s, box, text, colour(Ink::black), kTextCentredLine);
+  drawText(s, QRect(box.x() + 2, box.y() - 2, box.width() - 2, box.height() + 2), text,
+           colour(available ? Ink::tileLetter : Ink::usedTileLetter), kTextCentredLine);
+}
+
 void DrawingKit::drawLetterTile(const ScreenBox& box, char letter, bool available) const {
   if (!box.surface) return;
   Surface& s = *box.surface;
-  {
-    QPainter p(&s.drawOn(box.rect()));
-    p.fillRect(box.rect(), colour(Ink::light));
+  // Each look of a tile is painted once and then copied: a click redraws
+  // the whole rack, which at a large zoom is a million pixels of masks,
+  // faces and letters.
+  const TileKey key{s.scale(), s.font().key(), letter, available, box.w, box.h};
+  auto found = tiles_.find(key);
+  if (found == tiles_.end()) {
+    if (tiles_.size() >= kMostKeptTiles) tiles_.clear();
+    Surface tile(box.w, box.h);
+    tile.setScale(s.scale());
+    tile.font() = s.font();
+    paintLetterTile(tile, QRect(0, 0, box.w, box.h), letter, available);
+    found = tiles_.emplace(key, std::as_const(tile).image()).first;
   }
-  copyTile(s, box.x, box.y, box.w, available ? kAvailableFaceX : kUsedFaceX);
-  const QString text = upper(letter);
-  drawText(s, box.rect(), text, colour(Ink::black), kTextCentredLine);
-  drawText(s, QRect(box.x + 2, box.y - 2, box.w - 2, box.h + 2), text,
-           colour(available ? Ink::tileLetter : Ink::usedTileLetter), kTextCentredLine);
+  QPainter p(&s.drawOn(box.rect()));
+  p.drawImage(box.rect().topLeft(), found->second);
 }
 
 void DrawingKit::drawRack(const OneBased<ScreenBox>& tileBoxes, const GameState& state) const {

@@ -13,7 +13,9 @@
 #include <cstdint>
 #include <future>
 #include <initializer_list>
+#include <map>
 #include <string>
+#include <tuple>
 
 #include "game_state.h"
 #include "palette.h"
@@ -90,7 +92,10 @@ class DrawingKit {
   // The palette every later drawing uses; what is on screen keeps its
   // colours until drawn again.
   const Palette& palette() const { return palette_; }
-  void setPalette(const Palette& palette) { palette_ = palette; }
+  void setPalette(const Palette& palette) {
+    palette_ = palette;
+    tiles_.clear();
+  }
   const QColor& colour(Ink ink) const { return palette_[ink]; }
 
   void fillBox(const ScreenBox& box) const;
@@ -126,6 +131,8 @@ class DrawingKit {
   // `mode`; the source is in the sheet's own pixels, its ratio applied.
   void copyFromSheet(Surface& surface, const QImage& sheet, int dx, int dy, int sx, int sy, int w, int h,
                      QPainter::CompositionMode mode = QPainter::CompositionMode_Source) const;
+  // A letter tile as drawLetterTile shows it, painted afresh on `box`.
+  void paintLetterTile(Surface& surface, const QRect& box, char letter, bool available) const;
   // The tile mask ORed in, then `faceX`'s face ANDed in: the transparent copy.
   void copyTile(Surface& surface, int x, int y, int size, int faceX) const;
   void drawSlots(const ScreenBox& box, int filled, const std::string& letters, int16_t width) const;
@@ -156,6 +163,14 @@ class DrawingKit {
   mutable std::shared_future<QImage> pendingSheet_;  // valid until first drawn from
   mutable QImage sheet_;
   std::string sheetPath_;
+  // Pieces of a sheet resampled to a surface's scale, by scale, sheet and
+  // rectangle: a few dozen for any one scale.
+  using PieceKey = std::tuple<double, qint64, int, int, int, int>;
+  mutable std::map<PieceKey, QImage> resampled_;
+  // Letter tiles as painted, by scale, font, letter, look and size; in the
+  // palette of the time (a new palette starts afresh).
+  using TileKey = std::tuple<double, QString, char, bool, int, int>;
+  mutable std::map<TileKey, QImage> tiles_;
   // The 2x and 3x sheets, read at first use (a null image: none there).
   mutable QImage larger_[2];
   mutable bool largerRead_[2] = {false, false};
