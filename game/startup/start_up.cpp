@@ -1,0 +1,204 @@
+#include "start_up.h"
+
+#include <QIcon>
+#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <future>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app_dir.h"
+#include "clock_random.h"
+#include "file_system.h"
+#include "font_configuration.h"
+#include "guarded_application.h"
+#include "loaded_sound_output.h"
+#include "program.h"
+#include "program_files.h"
+#include "session_bus_autolaunch.h"
+#include "single_instance.h"
+#include "termination_signals.h"
+
+namespace {
+
+#if !defined(_WIN32) && !defined(__APPLE__)
+bool isSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0';
+}
+
+// Whether a window can be shown at all: an X or Wayland display, or a
+// platform the user chose (QT_QPA_PLATFORM, -platform). Without one Qt
+// aborts with a message that blames the installation.
+bool hasGraphicalSession(int argc, char** argv) {
+  if (isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM")) return true;
+  for (int i = 1; i < argc; ++i)
+    if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) return true;
+  return false;
+}
+#else
+bool hasGraphicalSession(int, char**) { return true; }
+#endif
+
+using vorpex::toStandardError;
+
+class MessageBoxSink : public vorpex::MessageSink {
+ public:
+  void showMessage(const std::string& text) override {
+    QMessageBox::information(nullptr, "Arcade Vorpex", QString::fromStdString(text));
+  }
+  void explain(const std::string& detail) override { toStandardError(detail); }
+};
+
+// For failures while the program ends without anyone to answer a box.
+class StandardErrorSink : public vorpex::MessageSink {
+ public:
+  void showMessage(const std::string& text) override { toStandardError(text); }
+  void explain(const std::string& detail) override { toStandardError(detail); }
+};
+
+// The program that std::exit finds running: Qt ends the process that way
+// when its display connection breaks, without returning to main.
+vorpex::Program* programAtExit = nullptr;
+
+void keepWhatIsInPlay() {
+  if (programAtExit) programAtExit->keepOnExit();
+}
+
+// Work that waits for the first frame: the icon (decoding and scaling it
+// took a tenth of the time to the first window), and the sound module
+// loaded, the sounds read and the audio device opened, so that the first
+// click is heard at once. Done before that frame, they delayed it by a
+// fifth. A game without its sound module plays on in silence.
+void afterFirstFrame(const std::string& appDir, vorpex::LoadedSoundOutput& sound, vorpex::MessageSink& quiet) {
+  // A missing icon leaves the desktop's default one; the game runs on.
+  QApplication::setWindowIcon(QIcon(QString::fromStdString(appDir + vorpex::files::kIcon)));
+  for (const char* clip : vorpex::files::kSounds) sound.prepare(appDir + clip);
+  if (!sound.problem().empty()) quiet.showMessage(sound.problem());
+}
+
+}  // namespace
+
+namespace vorpex {
+
+void toStandardError(const std::string& text) { std::fprintf(stderr, "arcade-vorpex: %s\n", text.c_str()); }
+
+int runGame(int argc, char** argv) {
+  // 1. Before anything that may block: a signal from here on is kept until the
+  // event loop runs, never the default end that drops a game.
+  TerminationSignals::installHandlers();
+  // 2. Before any thread starts: the one read of the mask and the one change
+  // of the environment.
+  fileCreationMask();
+  NoSessionBusAutolaunch noBusAutolaunch;
+  // 3.
+  if (!hasGraphicalSession(argc, argv)) {
+    toStandardError("Arcade Vorpex needs a graphical session, and neither DISPLAY nor WAYLAND_DISPLAY is set.");
+    return 1;
+  }
+  // 4. While Qt connects to the display: the larger part of the first text's cost.
+  FontConfigurationLoad fontConfiguration;
+  GuardedApplication app(argc, argv);
+  Program* running = nullptr;
+  // Before anything worth saving exists. A signal is acted on at the first
+  // turn of an event loop, and none runs before the program exists.
+  TerminationSignals terminationSignals([&running] {
+    if (running) running->requestTermination();
+  });
+
+  ClockSeededRandom random;
+  // The viewer of the instructions gets the bus address the game was given.
+  std::vector<EnvironmentVariable> viewerEnvironment;
+  if (noBusAutolaunch.active())
+    viewerEnvironment.push_back({NoSessionBusAutolaunch::kVariable, noBusAutolaunch.givenAddress()});
+  DesktopOpener opener(viewerEnvironment);
+  MessageBoxSink messages;
+  StandardErrorSink quietMessages;
+  LocalFileSystem fileSystem;
+  ProgramEnvironment environment;
+  environment.appDir = withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString());
+  LoadedSoundOutput soundOutput(environment.appDir + files::kSoundModule);
+#if !defined(_WIN32)
+  environment.storePath = defaultStorePath();  // Windows: empty, the registry
+#endif
+  environment.random = &random;
+  environment.soundOutput = &soundOutput;
+  environment.opener = &opener;
+  environment.messages = &messages;
+  environment.quietMessages = &quietMessages;
+  // 5. Decoded while the store is locked, the program made and the menu's captions drawn.
+  environment.spriteSheet =
+      std::async(std::launch::async, DrawingKit::readSheet, environment.appDir + files::kSpriteSheet).share();
+  QGuiApplication::setDesktopFileName("arcade-vorpex");
+  // 6. One game per store; a second start brings the running one forward.
+  SingleInstance instance(environment.storePath);
+  if (!environment.storePath.empty()) {
+    switch (instance.acquire()) {
+      case SingleInstance::Outcome::broughtForward:
+        toStandardError("Arcade Vorpex is already running; its window has been brought forward.");
+        return 0;
+      case SingleInstance::Outcome::unanswered:
+        toStandardError(instance.problem());
+        QMessageBox::warning(nullptr, "Arcade Vorpex",
+                             QString::fromStdString("Arcade Vorpex seems to be running already, but it did not "
+                                                    "answer.\n\n" + instance.problem()));
+        return 1;
+      case SingleInstance::Outcome::unguarded:
+        // Played, but never written: another copy may be using the store unseen.
+        environment.storeWritesRefused = instance.problem();
+        break;
+      case SingleInstance::Outcome::holding:
+        removeStaleTemporaries(fileSystem, environment.storePath);
+        break;
+    }
+  }
+  // 8., handed to the program for when its first frame is on screen.
+  environment.afterFirstFrame = [&environment, &soundOutput, &quietMessages] {
+    afterFirstFrame(environment.appDir, soundOutput, quietMessages);
+  };
+  Program program(environment);
+  running = &program;
+  programAtExit = &program;
+  std::atexit(keepWhatIsInPlay);
+  // However main returns, the program it made is gone afterwards.
+  const std::unique_ptr<Program*, void (*)(Program**)> forgetAtReturn(&programAtExit,
+                                                                      [](Program** p) { *p = nullptr; });
+  instance.onAnotherStart = [&program] {
+    MainWindow& window = program.window();
+    if (window.isMinimized()) window.showNormal();
+    window.raise();
+    window.activateWindow();
+  };
+
+  app.onFailure = [&program](const std::string& what) {
+    const std::string text = program.failInPlay(what);
+    toStandardError(text);
+    QMessageBox::critical(nullptr, "Arcade Vorpex", QString::fromStdString(text));
+    // The event loops above this handler are in the middle of the failed
+    // work; leave without returning into them.
+    std::fflush(nullptr);
+    std::_Exit(1);
+  };
+
+  // 7.
+  std::string problem;
+  try {
+    problem = program.start();
+  } catch (const std::exception& error) {
+    problem = error.what();
+  }
+  if (!problem.empty()) {
+    toStandardError(problem);
+    QMessageBox::critical(nullptr, "Arcade Vorpex", QString::fromStdString(problem));
+    return 1;
+  }
+  // 9.
+  const int status = program.terminationRequested() ? 0 : app.exec();
+  program.unload();
+  return status;
+}
+
+}  // namespace vorpex
