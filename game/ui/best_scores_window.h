@@ -1,4 +1,4 @@
-// frmStats, the Hall of Fame: one mode's best-scores table drawn with the
+// The Hall of Fame: one mode's best-scores table drawn with the
 // drawing kit, with "OK" and "Clear Scores". Clearing changes the table in
 // the game state at once; it reaches the store with the other settings at a
 // normal exit.

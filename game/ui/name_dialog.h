@@ -1,4 +1,4 @@
-// diagUN, "Best Score": asks the name of a player whose score entered the
+// "Best Score": asks the name of a player whose score entered the
 // Hall of Fame, with the platform's own label, line edit and button over the
 // stretched backdrop. The name is taken as typed however the dialog closes;
 // the caller cuts it to its stored form.

@@ -1,4 +1,4 @@
-// frmOKCancel: the game's own yes/no question, drawn with the drawing kit in
+// The game's own yes/no question, drawn with the drawing kit in
 // the board's look. After exec() returns, answer() is 1 for "Yes" (or Enter),
 // 2 for "No thanks" (or Esc), and -1 when the window was closed any other way.
 #pragma once
