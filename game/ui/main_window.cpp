@@ -20,8 +20,7 @@ constexpr const char* kMenuFamily = "Arial Narrow";
 }  // namespace
 
 MainWindow::MainWindow(GameState& state, const DrawingKit& kit)
-    : state_(state),
-      kit_(kit),
+    : kit_(kit),
       painter_(board_, boxes_, state, kit),
       menuPainter_(menu_, menuBoxes_, kit),
       pointer_(boxes_, menuBoxes_, painter_, menuPainter_, state),

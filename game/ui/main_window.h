@@ -115,7 +115,6 @@ class MainWindow : public QWidget {
   // the pause notice.
   void paintBackground(Ink ink);
 
-  GameState& state_;
   const DrawingKit& kit_;
   Surface board_{kWindowWidth, kWindowHeight};
   Surface menu_{kWindowWidth, kWindowHeight};
