@@ -1,6 +1,13 @@
 #include "start_up.h"
 
+#include <QDir>
+#include <QFont>
+#include <QFontDatabase>
 #include <QIcon>
+#if defined(_WIN32)
+#include <QSessionManager>
+#endif
+#include <QStandardPaths>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
@@ -68,6 +75,28 @@ void keepWhatIsInPlay() {
   if (programAtExit) programAtExit->keepOnExit();
 }
 
+#if defined(_WIN32)
+// The board is laid out for Times New Roman, Arial and Arial Narrow. Not
+// every Windows has Arial Narrow, and Wine has none of them: the program
+// folder's Liberation fonts, made to the same widths, stand in for any
+// that is missing, so that captions keep their widths on every system.
+void useShippedFonts(const std::string& appDir) {
+  const QDir fonts(QString::fromStdString(appDir) + "fonts");
+  for (const QString& file : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+    QFontDatabase::addApplicationFont(fonts.filePath(file));
+  QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+  QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+  QFont::insertSubstitution(QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"));
+}
+
+// The registry is the store on Windows; the lock and knock files that keep
+// one game running live in the player's local application data instead.
+std::string instanceFilesBase() {
+  const QString local = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  return local.isEmpty() ? std::string() : (local + QStringLiteral("/arcade-vorpex/registry")).toStdString();
+}
+#endif
+
 // Work that waits for the first frame: the icon (decoding and scaling it
 // took a tenth of the time to the first window), and the sound module
 // loaded, the sounds read and the audio device opened, so that the first
@@ -133,9 +162,15 @@ int runGame(int argc, char** argv) {
   environment.spriteSheet =
       std::async(std::launch::async, DrawingKit::readSheet, environment.appDir + files::kSpriteSheet).share();
   QGuiApplication::setDesktopFileName("arcade-vorpex");
+#if defined(_WIN32)
+  useShippedFonts(environment.appDir);
+  const std::string instanceBase = instanceFilesBase();
+#else
+  const std::string instanceBase = environment.storePath;
+#endif
   // 6. One game per store; a second start brings the running one forward.
-  SingleInstance instance(environment.storePath);
-  if (!environment.storePath.empty()) {
+  SingleInstance instance(instanceBase);
+  if (!instanceBase.empty()) {
     switch (instance.acquire()) {
       case SingleInstance::Outcome::broughtForward:
         toStandardError("Arcade Vorpex is already running; its window has been brought forward.");
@@ -151,7 +186,7 @@ int runGame(int argc, char** argv) {
         environment.storeWritesRefused = instance.problem();
         break;
       case SingleInstance::Outcome::holding:
-        removeStaleTemporaries(fileSystem, environment.storePath);
+        if (!environment.storePath.empty()) removeStaleTemporaries(fileSystem, environment.storePath);
         break;
     }
   }
@@ -172,6 +207,16 @@ int runGame(int argc, char** argv) {
     window.raise();
     window.activateWindow();
   };
+
+#if defined(_WIN32) && QT_CONFIG(sessionmanager)
+  // Logging off (Windows asks before it ends the session, and may end the
+  // process as soon as the answer is given): the game in play and the
+  // settings are kept now, as a signal keeps them on Linux.
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [&program](QSessionManager&) {
+    program.keepOnExit();
+    program.requestTermination();
+  });
+#endif
 
   app.onFailure = [&program](const std::string& what) {
     const std::string text = program.failInPlay(what);

@@ -79,6 +79,32 @@ if [[ ! " ${failed[*]} " == *" i686: build "* ]]; then
   fi
 fi
 
+# The whole game, when Qt for Windows is at hand: built once (15 to 25
+# minutes on 2 cores) by ./test windows, or by tools/setup/package.sh
+# windows, and reused from the cache by every later run and clone.
+qt_prefix=${XDG_CACHE_HOME:-$HOME/.cache}/arcade-vorpex/qt-6.4.2-x86_64-w64-mingw32
+game_tests() {
+  # The test programs find the DLLs and Qt's plugins in the program folder.
+  local app
+  app="Z:$(echo "$top/build/windows-game/app" | tr / '\\')"
+  WINEPATH="$app" QT_PLUGIN_PATH="$app" \
+    ctest --test-dir "$top/build/windows-game" --output-on-failure -j2 -R "$1"
+}
+if [ -n "${VORPEX_BUILD_QT_FOR_WINDOWS:-}" ] || [ -f "$qt_prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; then
+  stage "game: Qt for Windows" "$top/tools/setup/qt-windows.sh"
+  if [[ ! " ${failed[*]} " == *" game: Qt for Windows "* ]]; then
+    stage "game: the installer and the zip" "$top/tools/setup/package.sh" windows
+    stage "game: window and program tests under Wine" game_tests '^(MainWindowTest|GameWindowTest|BoardLayout|WindowZoom|DrawingKitTest|ProgramTest|ProgramEndTest|SingleInstance)'
+    version=$(sed -n 's/^project(ArcadeVorpex VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
+    stage "game: installed, played, saved, resumed and uninstalled under Wine" \
+      "$top/tests/windows/game_under_wine.sh" "$top/build/packages/ArcadeVorpex-$version-setup.exe" \
+      "$top/build/app/arcade-vorpex"
+  fi
+else
+  echo "== Windows game: skipped, Qt for Windows is not built yet; ./test windows builds it once" \
+       "(15 to 25 minutes on 2 cores) into $qt_prefix"
+fi
+
 if [ ${#failed[@]} -gt 0 ]; then
   printf 'Windows stages that failed:\n'
   printf '  %s\n' "${failed[@]}"

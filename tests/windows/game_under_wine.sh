@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# The Windows installer and game, as a player meets them, under Wine on a
+# virtual display with a small window manager, in a Wine prefix of its own:
+#  1. the installer runs silently (/S) and lays the game out with its
+#     Start-menu entry and its uninstaller;
+#  2. the installed game starts on the main menu, whose first frame matches
+#     the Linux build's (same layout, captions in place);
+#  3. a click on "CLASSIC ARCADE" starts a game, "Save and Exit" ends it
+#     with the game kept in the registry;
+#  4. the next start asks whether to play the saved game;
+#  5. the uninstaller removes the program folder and the entry and keeps
+#     the player's scores and saved game.
+#
+#   tests/windows/game_under_wine.sh SETUP_EXE LINUX_GAME
+set -uo pipefail
+setup=$1
+linux_game=$2
+work=$(mktemp -d)
+pids=()
+finish() {
+  kill "${pids[@]}" 2>/dev/null
+  WINEPREFIX=$work/prefix wineserver -k 2>/dev/null
+  rm -rf "$work"
+}
+trap finish EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+say() { echo "-- $*"; }
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=:$(head -1 "$work/display")
+openbox >/dev/null 2>&1 &
+pids+=($!)
+
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine=/usr/lib/wine/wine64
+wineserver -p >/dev/null 2>&1 </dev/null
+$wine wineboot --init >/dev/null 2>&1 </dev/null
+user=$(basename "$(ls -d "$WINEPREFIX"/drive_c/users/* | grep -v Public | head -1)")
+installed="$WINEPREFIX/drive_c/users/$user/AppData/Local/Programs/Arcade Vorpex"
+shortcut="$WINEPREFIX/drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Arcade Vorpex.lnk"
+game_key='HKCU\Software\Quenta\Arcade Vorpex\1.0'
+
+say "1. the installer, silently"
+$wine "$setup" /S >/dev/null 2>&1 </dev/null
+[ -f "$installed/arcade-vorpex.exe" ] || fail "no program in $installed"
+for file in wordcore.dll vorpex-sound.dll Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
+            libstdc++-6.dll VORPEX.DICT ALLPICDATA.BMP TOLMIN.HTM CLICK.wav Uninstall.exe; do
+  [ -f "$installed/$file" ] || fail "the installed folder lacks $file"
+done
+[ -f "$shortcut" ] || fail "no Start-menu entry"
+$wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\ArcadeVorpex' /v UninstallString \
+  2>/dev/null | grep -q Uninstall.exe || fail "the uninstaller is not listed among the installed programs"
+
+window_named() {  # NAME SECONDS
+  local found
+  for _ in $(seq $(( $2 * 10 ))); do
+    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+    [ -n "$found" ] && { echo "$found"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+start_game() {
+  (cd "$installed" && $wine arcade-vorpex.exe >"$work/game.log" 2>&1 </dev/null) &
+  game_pid=$!
+  pids+=($game_pid)
+}
+client() {  # WINDOW FILE: the window's client area
+  import -window "$1" "$2" 2>/dev/null
+}
+
+say "2. the installed game on its main menu"
+start_game
+w=$(window_named "Arcade Vorpex" 60) || fail "the game's window did not show: $(cat "$work/game.log")"
+sleep 2
+client "$w" "$work/windows-menu.png"
+# The Linux build's first frame, on the same display.
+XDG_CONFIG_HOME=$work/linux-config QT_QPA_PLATFORM=xcb "$linux_game" >/dev/null 2>&1 &
+linux_pid=$!
+pids+=($linux_pid)
+for _ in $(seq 100); do
+  lw=$(xdotool search --onlyvisible --name '^Arcade Vorpex$' 2>/dev/null | grep -v "^$w\$" | head -1)
+  [ -n "$lw" ] && break
+  sleep 0.1
+done
+[ -n "${lw:-}" ] || fail "the Linux build's window did not show"
+sleep 1
+client "$lw" "$work/linux-menu.png"
+kill "$linux_pid"
+size=$(identify -format '%wx%h' "$work/windows-menu.png")
+[ "$size" = 704x528 ] || fail "the Windows menu is $size, not 704x528"
+# Both pictures at a quarter of their size, where a glyph's own shapes no
+# longer count but a caption out of place, a missing picture or a wrong
+# colour does.
+difference=$(compare -metric RMSE <(convert "$work/windows-menu.png" -resize 25% png:-) \
+                                  <(convert "$work/linux-menu.png" -resize 25% png:-) null: 2>&1 | sed 's/.*(\(.*\)).*/\1/')
+say "   first frames differ by $difference (RMSE, 0 to 1, at a quarter size)"
+awk -v d="$difference" 'BEGIN { exit !(d < 0.06) }' || fail "the Windows menu does not look like the Linux one ($difference)"
+
+say "3. a Classic game, then Save and Exit"
+xdotool mousemove --window "$w" 352 160 click 1
+sleep 2
+client "$w" "$work/board.png"
+# The board's light background where the menu is dark green.
+pixel=$(convert "$work/board.png" -format '%[pixel:p{600,450}]' info:)
+case "$pixel" in srgb\(180,240,180\)|"#B4F0B4"*) ;; *) fail "no board after the click ($pixel)" ;; esac
+xdotool mousemove --window "$w" 60 472 click 1
+for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && fail "Save and Exit left the game running"
+$wine reg query "$game_key\\SAVE" /v ISSTORED 2>/dev/null | grep -q ISSTORED || fail "no saved game in the registry"
+
+say "4. the next start offers the saved game"
+start_game
+q=$(window_named "Do you want to exit" 60) || fail "the next start did not ask about the saved game"
+xdotool key --window "$q" Escape
+sleep 1
+w=$(window_named "Arcade Vorpex" 10) && xdotool windowclose "$w" 2>/dev/null
+for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+
+say "5. the uninstaller"
+$wine "$installed/Uninstall.exe" /S >/dev/null 2>&1 </dev/null
+# The uninstaller copies itself away and goes on from there.
+for _ in $(seq 100); do [ -d "$installed" ] || break; sleep 0.1; done
+[ -d "$installed" ] && fail "the program folder is still there"
+[ -f "$shortcut" ] && fail "the Start-menu entry is still there"
+$wine reg query "$game_key" /v SOLVINGDATA 2>/dev/null | grep -q SOLVINGDATA || fail "uninstalling lost the player's settings"
+echo "PASS: installed, played, saved, resumed and uninstalled under Wine"
