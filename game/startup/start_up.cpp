@@ -1,8 +1,5 @@
 #include "start_up.h"
 
-#include <QDir>
-#include <QFont>
-#include <QFontDatabase>
 #include <QIcon>
 #if defined(_WIN32)
 #include <QSessionManager>
@@ -26,6 +23,7 @@
 #include "program.h"
 #include "program_files.h"
 #include "session_bus_autolaunch.h"
+#include "shipped_fonts.h"
 #include "single_instance.h"
 #include "termination_signals.h"
 
@@ -76,19 +74,6 @@ void keepWhatIsInPlay() {
 }
 
 #if defined(_WIN32)
-// The board is laid out for Times New Roman, Arial and Arial Narrow. Not
-// every Windows has Arial Narrow, and Wine has none of them: the program
-// folder's Liberation fonts, made to the same widths, stand in for any
-// that is missing, so that captions keep their widths on every system.
-void useShippedFonts(const std::string& appDir) {
-  const QDir fonts(QString::fromStdString(appDir) + "fonts");
-  for (const QString& file : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
-    QFontDatabase::addApplicationFont(fonts.filePath(file));
-  QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-  QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-  QFont::insertSubstitution(QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"));
-}
-
 // The registry is the store on Windows; the lock and knock files that keep
 // one game running live in the player's local application data instead.
 std::string instanceFilesBase() {

@@ -8,6 +8,8 @@
 ; Defined by the caller: VERSION, SOURCE (the program folder), OUTFILE,
 ; LICENSE (the licence text).
 Unicode true
+; The game is 64-bit only, and so is its installer.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 

@@ -13,6 +13,7 @@
 
 #include "best_scores_window.h"
 #include "name_dialog.h"
+#include "program_files.h"
 #include "instructions_window.h"
 #include "options_dialog.h"
 #include "program.h"
@@ -43,7 +44,7 @@ TEST_F(ProgramTest, AMissingEngineLibraryIsReportedWithItsFileAndFolder) {
   TempDir empty;
   Program program(environment(empty.path().string() + "/"));
   const std::string problem = program.start();
-  EXPECT_NE(problem.find("libwordcore.so"), std::string::npos) << problem;
+  EXPECT_NE(problem.find(files::kEngineLibrary), std::string::npos) << problem;
   EXPECT_NE(problem.find(empty.path().string()), std::string::npos) << problem;
 }
 

@@ -94,8 +94,9 @@ size=$(identify -format '%wx%h' "$work/windows-menu.png")
 # Both pictures at a quarter of their size, where a glyph's own shapes no
 # longer count but a caption out of place, a missing picture or a wrong
 # colour does.
-difference=$(compare -metric RMSE <(convert "$work/windows-menu.png" -resize 25% png:-) \
-                                  <(convert "$work/linux-menu.png" -resize 25% png:-) null: 2>&1 | sed 's/.*(\(.*\)).*/\1/')
+convert "$work/windows-menu.png" -resize 25% "$work/windows-small.png"
+convert "$work/linux-menu.png" -resize 25% "$work/linux-small.png"
+difference=$(compare -metric RMSE "$work/windows-small.png" "$work/linux-small.png" null: 2>&1 | sed 's/.*(\(.*\)).*/\1/')
 say "   first frames differ by $difference (RMSE, 0 to 1, at a quarter size)"
 awk -v d="$difference" 'BEGIN { exit !(d < 0.06) }' || fail "the Windows menu does not look like the Linux one ($difference)"
 
@@ -116,14 +117,16 @@ start_game
 q=$(window_named "Do you want to exit" 60) || fail "the next start did not ask about the saved game"
 xdotool key --window "$q" Escape
 sleep 1
-w=$(window_named "Arcade Vorpex" 10) && xdotool windowclose "$w" 2>/dev/null
+w=$(window_named "Arcade Vorpex" 10) || fail "no main menu after the question"
+xdotool mousemove --window "$w" 352 451 click 1  # "EXIT"
 for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && fail "the game did not end when its window was closed"
 
 say "5. the uninstaller"
 $wine "$installed/Uninstall.exe" /S >/dev/null 2>&1 </dev/null
 # The uninstaller copies itself away and goes on from there.
-for _ in $(seq 100); do [ -d "$installed" ] || break; sleep 0.1; done
-[ -d "$installed" ] && fail "the program folder is still there"
+for _ in $(seq 300); do [ -d "$installed" ] || break; sleep 0.1; done
+[ -d "$installed" ] && fail "the program folder is still there, with: $(ls "$installed" | head -5)"
 [ -f "$shortcut" ] && fail "the Start-menu entry is still there"
 $wine reg query "$game_key" /v SOLVINGDATA 2>/dev/null | grep -q SOLVINGDATA || fail "uninstalling lost the player's settings"
 echo "PASS: installed, played, saved, resumed and uninstalled under Wine"
