@@ -35,7 +35,7 @@ windows() {
   local zip=$out/ArcadeVorpex-$version-windows-x86_64.zip setup=$out/ArcadeVorpex-$version-setup.exe
   rm -f "$zip" "$setup"
   echo "== Windows package: the zip" >&2
-  (cd "$out/windows" && TZ=UTC zip -qrX "$zip" ArcadeVorpex)
+  (cd "$out/windows" && find ArcadeVorpex | LC_ALL=C sort | TZ=UTC zip -qX "$zip" -@)
   echo "== Windows package: the installer" >&2
   makensis -V2 -DVERSION="$version" -DSOURCE="$stage" -DOUTFILE="$setup" -DLICENSE="$top/LICENSE" \
     "$top/resources/windows/installer.nsi" >&2
