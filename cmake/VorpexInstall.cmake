@@ -5,6 +5,8 @@
 #   <prefix>/share/applications/arcade-vorpex.desktop   the menu entry
 #   <prefix>/share/icons/hicolor/256x256/apps/arcade-vorpex.png
 #   <prefix>/share/doc/arcade-vorpex/   the licence and the third-party notices
+#   <prefix>/bin/vorpex-dict      the dictionary tool
+#   <prefix>/share/man/man6/arcade-vorpex.6, man1/vorpex-dict.1   the manual pages
 include(GNUInstallDirs)
 
 set(VORPEX_INSTALL_APP_DIR ${CMAKE_INSTALL_LIBDIR}/arcade-vorpex)
@@ -42,3 +44,10 @@ install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/THIRD-PARTY-NOTICE
   ${CMAKE_SOURCE_DIR}/resources/words/SCOWL-COPYRIGHT.txt
   ${CMAKE_SOURCE_DIR}/resources/words/WORDNET-LICENSE.txt
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/arcade-vorpex)
+
+# The manual pages: the game's, and the dictionary tool's with the tool,
+# which finds the engine in the program folder.
+set_target_properties(vorpex-dict PROPERTIES INSTALL_RPATH "$ORIGIN/${VORPEX_APP_FROM_BIN}")
+install(TARGETS vorpex-dict RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/docs/man/arcade-vorpex.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${CMAKE_SOURCE_DIR}/docs/man/vorpex-dict.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

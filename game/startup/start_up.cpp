@@ -16,6 +16,7 @@
 
 #include "app_dir.h"
 #include "clock_random.h"
+#include "command_line.h"
 #include "file_system.h"
 #include "font_configuration.h"
 #include "guarded_application.h"
@@ -101,6 +102,16 @@ namespace vorpex {
 void toStandardError(const std::string& text) { std::fprintf(stderr, "arcade-vorpex: %s\n", text.c_str()); }
 
 int runGame(int argc, char** argv) {
+  // 0. The game's own options answer at once, without a display.
+  switch (const CommandLine line = readCommandLine(argc, argv); line.action) {
+    case CommandLine::Action::help: std::fputs(gameUsage().c_str(), stdout); return 0;
+    case CommandLine::Action::version: std::fputs(gameVersion().c_str(), stdout); return 0;
+    case CommandLine::Action::refuse:
+      toStandardError("unknown option " + line.refused);
+      std::fputs(gameUsage().c_str(), stderr);
+      return 2;
+    case CommandLine::Action::play: break;
+  }
   // 1. Before anything that may block: a signal from here on is kept until the
   // event loop runs, never the default end that drops a game.
   TerminationSignals::installHandlers();

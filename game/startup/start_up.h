@@ -1,6 +1,8 @@
 // The game from its first line to its exit status, in one place: main()
 // only calls runGame. The order, and why:
 //
+//  0. --help and --version answer, and other options of two dashes are
+//     refused (status 2), before anything starts and without a display.
 //  1. Signal handlers (SIGTERM, SIGINT, SIGHUP): before anything that may
 //     block, so that a signal is kept until the event loop runs.
 //  2. The umask read once and the session bus address fixed: before any

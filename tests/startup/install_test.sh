@@ -22,6 +22,10 @@ entry=$prefix/share/applications/arcade-vorpex.desktop
 grep -qx "Exec=$prefix/bin/arcade-vorpex" "$entry" || fail "the menu entry does not name the launcher: $(grep Exec "$entry")"
 grep -qx "Icon=arcade-vorpex" "$entry" || fail "the menu entry names no icon"
 [ -f "$prefix/share/icons/hicolor/256x256/apps/arcade-vorpex.png" ] || fail "no icon"
+for page in man6/arcade-vorpex.6 man1/vorpex-dict.1; do
+  [ -s "$prefix/share/man/$page" ] || fail "no manual page $page"
+done
+"$prefix/bin/vorpex-dict" --version | grep -q '^vorpex-dict ' || fail "the installed dictionary tool does not answer"
 for f in LICENSE THIRD-PARTY-NOTICES.md SCOWL-COPYRIGHT.txt WORDNET-LICENSE.txt; do
   [ -s "$prefix/share/doc/arcade-vorpex/$f" ] || fail "$f is not installed"
 done

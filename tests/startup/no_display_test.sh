@@ -11,4 +11,12 @@ for command in "$program" "$play"; do
   grep -q "needs a graphical session" <<<"$out" || fail "$command did not say why: $out"
   [ "$(wc -l <<<"$out")" -eq 1 ] || fail "$command said more than one line: $out"
 done
-echo "without a display both say so and exit with status 1"
+# The program's own options answer without a display.
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --version 2>&1) || fail "--version failed: $out"
+grep -q '^arcade-vorpex [0-9][0-9.]*$' <<<"$out" || fail "--version: $out"
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --help 2>&1) || fail "--help failed: $out"
+grep -q '^usage: arcade-vorpex ' <<<"$out" || fail "--help: $out"
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --bogus 2>&1)
+[ $? -eq 2 ] || fail "an unknown option did not end with status 2"
+grep -q 'unknown option --bogus' <<<"$out" && grep -q '^usage: ' <<<"$out" || fail "an unknown option: $out"
+echo "without a display both say so and exit with status 1; --help, --version and a refusal need none"

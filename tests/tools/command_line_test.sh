@@ -40,4 +40,11 @@ out=$("$tool" define qzxv 2>&1) && fail "a made-up word was defined"
 grep -q 'no definition of "qzxv"' <<<"$out" || fail "the refusal of a made-up word: $out"
 out=$("$tool" define ant "$dir/none.defs" 2>&1) && fail "a missing definitions file was accepted"
 grep -q 'none.defs: cannot be read' <<<"$out" || fail "the refusal of a missing file: $out"
+# --help and --version answer on standard output; anything else unknown is refused with status 2.
+out=$("$tool" --version) || fail "--version failed"
+grep -q '^vorpex-dict [0-9][0-9.]*$' <<<"$out" || fail "--version: $out"
+out=$("$tool" --help) || fail "--help failed"
+[ "$(grep -c '^ *\(usage: \)\?vorpex-dict ' <<<"$out")" -eq 5 ] || fail "--help is not a line a command: $out"
+"$tool" --bogus >/dev/null 2>&1
+[ $? -eq 2 ] || fail "an unknown option did not end with status 2"
 echo "command line checks passed"

@@ -8,6 +8,7 @@
 //   vorpex-dict define WORD [DEFS]      a word's senses from a definitions
 //                                       file (the build's VORPEX.DEFS unless
 //                                       DEFS is given)
+//   vorpex-dict --help | --version
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -20,19 +21,23 @@
 #include "definitions_file.h"
 #include "dict_file.h"
 #include "graph_builder.h"
+#include "version.h"
 #include "puzzle_engine.h"
 #include "word_list_file.h"
 #include "wordcore.h"
 
 namespace {
 
+constexpr const char* kUsage =
+    "usage: vorpex-dict build WORDLIST OUT        make a dictionary from a word list\n"
+    "       vorpex-dict list DICT                 the dictionary's words, as the engine lists them\n"
+    "       vorpex-dict puzzle DICT LENGTH NUMBER a rack and its solutions\n"
+    "       vorpex-dict define WORD [DEFS]        a word's senses\n"
+    "       vorpex-dict --help | --version\n";
+
+// A call the tool does not know: the usage on standard error, status 2.
 int usage() {
-  std::fputs(
-      "usage: vorpex-dict build WORDLIST OUT\n"
-      "       vorpex-dict list DICT\n"
-      "       vorpex-dict puzzle DICT LENGTH NUMBER\n"
-      "       vorpex-dict define WORD [DEFS]\n",
-      stderr);
+  std::fputs(kUsage, stderr);
   return 2;
 }
 
@@ -153,6 +158,14 @@ int define(const std::string& word, const std::string& defsPath) {
 int main(int argc, char** argv) {
   if (argc < 2) return usage();
   const std::string command = argv[1];
+  if (command == "--help" && argc == 2) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (command == "--version" && argc == 2) {
+    std::printf("vorpex-dict %s\n%s\n", vorpex::kVersion, vorpex::kLicenceLine);
+    return 0;
+  }
   if (command == "build" && argc == 4) return build(argv[2], argv[3]);
   if (command == "list" && argc == 3) return list(argv[2]);
   if (command == "puzzle" && argc == 5) return puzzle(argv[2], argv[3], argv[4]);

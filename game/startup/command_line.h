@@ -1,0 +1,25 @@
+// The game's own command-line options, read before anything else starts
+// (no display is needed for them): --help and --version answer and end;
+// any other option of two dashes is refused. Options of one dash, and
+// --platform, are Qt's own (-platform NAME, -style NAME, ...) and are left
+// to it.
+#pragma once
+
+#include <string>
+
+namespace vorpex {
+
+struct CommandLine {
+  enum class Action { play, help, version, refuse };
+  Action action = Action::play;
+  std::string refused;  // with refuse: the option
+};
+
+CommandLine readCommandLine(int argc, const char* const* argv);
+
+// One line of usage, and what the program is.
+std::string gameUsage();
+// The program's name and version, then its licence.
+std::string gameVersion();
+
+}  // namespace vorpex
