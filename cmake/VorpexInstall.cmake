@@ -2,8 +2,9 @@
 #   <prefix>/lib/arcade-vorpex/   the program folder: the program, the engine
 #                                 and every data file, side by side as in build/app
 #   <prefix>/bin/arcade-vorpex    a launcher that starts the program there
-#   <prefix>/share/applications/arcade-vorpex.desktop   the menu entry
-#   <prefix>/share/icons/hicolor/256x256/apps/arcade-vorpex.png
+#   <prefix>/share/applications/<id>.desktop   the menu entry (the id below)
+#   <prefix>/share/metainfo/<id>.metainfo.xml  what software centres show
+#   <prefix>/share/icons/hicolor/NxN/apps/arcade-vorpex.png, 16 to 512
 #   <prefix>/share/doc/arcade-vorpex/   the licence and the third-party notices
 #   <prefix>/bin/vorpex-dict      the dictionary tool
 #   <prefix>/share/man/man6/arcade-vorpex.6, man1/vorpex-dict.1   the manual pages
@@ -34,11 +35,17 @@ install(PROGRAMS ${CMAKE_BINARY_DIR}/install/arcade-vorpex DESTINATION ${CMAKE_I
 # time, so that `cmake --install build --prefix ~/.local` points at itself.
 install(CODE "
   set(VORPEX_LAUNCHER \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/arcade-vorpex\")
-  configure_file(\"${CMAKE_SOURCE_DIR}/resources/desktop/arcade-vorpex.desktop.in\"
-    \"${CMAKE_BINARY_DIR}/install/arcade-vorpex.desktop\" @ONLY)")
-install(FILES ${CMAKE_BINARY_DIR}/install/arcade-vorpex.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${VORPEX_APP_DIR}/arcade-vorpex.png
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
+  configure_file(\"${CMAKE_SOURCE_DIR}/resources/desktop/${VORPEX_APP_ID}.desktop.in\"
+    \"${CMAKE_BINARY_DIR}/install/${VORPEX_APP_ID}.desktop\" @ONLY)")
+install(FILES ${CMAKE_BINARY_DIR}/install/${VORPEX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+foreach(size ${VORPEX_ICON_SIZES})
+  install(FILES ${CMAKE_BINARY_DIR}/icons/${size}x${size}/arcade-vorpex.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+# What the software centres show: the AppStream metainfo, under the menu
+# entry's id.
+install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/${VORPEX_APP_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/THIRD-PARTY-NOTICES.md
   ${CMAKE_SOURCE_DIR}/resources/words/SCOWL-COPYRIGHT.txt

@@ -1,5 +1,5 @@
 /*
- * wordcore: the Arcade Vorpex word engine.
+ * wordcore: the Arcade Vorpex word engine, of Arcade Vorpex 1.0.0.
  *
  * The library loads a word graph ("VORPEX.DICT") once and then builds
  * puzzles: a rack word picked by a puzzle number, and every dictionary word

@@ -27,6 +27,7 @@
 #include "shipped_fonts.h"
 #include "single_instance.h"
 #include "termination_signals.h"
+#include "version.h"
 
 namespace {
 
@@ -157,7 +158,8 @@ int runGame(int argc, char** argv) {
   // 5. Decoded while the store is locked, the program made and the menu's captions drawn.
   environment.spriteSheet =
       std::async(std::launch::async, DrawingKit::readSheet, environment.appDir + files::kSpriteSheet).share();
-  QGuiApplication::setDesktopFileName("arcade-vorpex");
+  // The menu entry's name: on Wayland the window's app id, which finds its icon.
+  QGuiApplication::setDesktopFileName(kAppId);
 #if defined(_WIN32)
   useShippedFonts(environment.appDir);
   const std::string instanceBase = instanceFilesBase();

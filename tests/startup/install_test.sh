@@ -18,10 +18,14 @@ for f in arcade-vorpex libwordcore.so vorpex-sound.so; do
   readelf -S "$app/$f" | grep -q '\.debug_' && fail "$f is installed with its debug information"
 done
 [ -x "$prefix/bin/arcade-vorpex" ] || fail "no launcher in bin/"
-entry=$prefix/share/applications/arcade-vorpex.desktop
+entry=$prefix/share/applications/net.arcadevorpex.ArcadeVorpex.desktop
 grep -qx "Exec=$prefix/bin/arcade-vorpex" "$entry" || fail "the menu entry does not name the launcher: $(grep Exec "$entry")"
 grep -qx "Icon=arcade-vorpex" "$entry" || fail "the menu entry names no icon"
-[ -f "$prefix/share/icons/hicolor/256x256/apps/arcade-vorpex.png" ] || fail "no icon"
+for size in 16 22 24 32 48 64 128 256 512; do
+  [ "$(file -b "$prefix/share/icons/hicolor/${size}x$size/apps/arcade-vorpex.png" | cut -d, -f2)" = " $size x $size" ] ||
+    fail "no icon of $size pixels"
+done
+[ -s "$prefix/share/metainfo/net.arcadevorpex.ArcadeVorpex.metainfo.xml" ] || fail "no metainfo"
 for page in man6/arcade-vorpex.6 man1/vorpex-dict.1; do
   [ -s "$prefix/share/man/$page" ] || fail "no manual page $page"
 done

@@ -4,7 +4,8 @@
 //   vorpex-sprites OUT.BMP
 //   vorpex-sprites --scale 2 OUT.BMP  (the same sheet at 2 or 3 times the size,
 //                                      for screens of more pixels per point)
-//   vorpex-sprites --icon OUT.PNG   (256 x 256, a lettered tile on transparency)
+//   vorpex-sprites --icon OUT.PNG [SIZE]   (SIZE x SIZE, 256 unless given, 16 to
+//                                           1024: a lettered tile on transparency)
 //
 // A 292 x 235 sheet (times the scale). Cells (x, y, size): tile mask (0, 0, 44x44), dimmed tile face (45, 0),
 // normal tile face (90, 0), backdrop texture (179, 0, 34x34), empty and full
@@ -216,8 +217,7 @@ void paintArrow(QPainter& p, int x, int y, bool up, bool hot) {
 
 // The game's tile, seen larger: the glossy face of the board with a gold V,
 // drawn in the 44-unit tile's own coordinates scaled up.
-QImage paintIcon() {
-  constexpr int kSize = 256;
+QImage paintIcon(int kSize) {
   QImage icon(kSize, kSize, QImage::Format_ARGB32);
   icon.fill(Qt::transparent);
   QPainter p(&icon);
@@ -251,8 +251,13 @@ QImage paintIcon() {
 }
 
 int main(int argc, char** argv) {
-  if (argc == 3 && std::string(argv[1]) == "--icon") {
-    if (!paintIcon().save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+  if ((argc == 3 || argc == 4) && std::string(argv[1]) == "--icon") {
+    const int size = argc == 4 ? std::atoi(argv[3]) : 256;
+    if (size < 16 || size > 1024) {
+      std::fputs("vorpex-sprites: an icon is 16 to 1024 pixels square\n", stderr);
+      return 2;
+    }
+    if (!paintIcon(size).save(QString::fromLocal8Bit(argv[2]), "PNG")) {
       std::fprintf(stderr, "vorpex-sprites: cannot write %s\n", argv[2]);
       return 1;
     }
@@ -265,7 +270,7 @@ int main(int argc, char** argv) {
     argc -= 2;
   }
   if (argc != 2 || scale < 1 || scale > 3) {
-    std::fputs("usage: vorpex-sprites [--scale 1|2|3] OUT.BMP | vorpex-sprites --icon OUT.PNG\n", stderr);
+    std::fputs("usage: vorpex-sprites [--scale 1|2|3] OUT.BMP | vorpex-sprites --icon OUT.PNG [SIZE]\n", stderr);
     return 2;
   }
   QImage sheet(kSheetWidth * scale, kSheetHeight * scale, QImage::Format_RGB32);
