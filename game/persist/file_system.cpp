@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "utf8_path.h"
+
 #if !defined(_WIN32)
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -20,11 +22,12 @@ namespace fs = std::filesystem;
 
 bool LocalFileSystem::createDirectories(const std::string& folder) {
   std::error_code error;
-  fs::create_directories(folder, error);
-  return fs::is_directory(folder, error);
+  fs::create_directories(utf8Path(folder), error);
+  return fs::is_directory(utf8Path(folder), error);
 }
 
-ReadResult LocalFileSystem::readFile(const std::string& path, std::string& bytes, size_t limit) {
+ReadResult LocalFileSystem::readFile(const std::string& utf8, std::string& bytes, size_t limit) {
+  const fs::path path = utf8Path(utf8);
   std::error_code error;
   const auto status = fs::status(path, error);
   if (status.type() == fs::file_type::not_found) return ReadResult::notFound;
@@ -56,7 +59,7 @@ ReadResult LocalFileSystem::readFile(const std::string& path, std::string& bytes
 
 bool LocalFileSystem::exists(const std::string& path) {
   std::error_code error;
-  return fs::exists(path, error);
+  return fs::exists(utf8Path(path), error);
 }
 
 namespace {
@@ -215,7 +218,7 @@ void removeStaleTemporaries(FileSystem& files, const std::string& storePath) {
 
 bool LocalFileSystem::renameFile(const std::string& from, const std::string& to) {
   std::error_code error;
-  fs::rename(from, to, error);
+  fs::rename(utf8Path(from), utf8Path(to), error);
   return !error;
 }
 

@@ -1,8 +1,10 @@
 #include "engine_binding.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "program_files.h"
+#include "utf8_path.h"
 #include "wordcore.h"
 
 #if defined(_WIN32)
@@ -17,9 +19,40 @@ namespace {
 
 #if defined(_WIN32)
 void* openLibrary(const std::string& path, std::string& error) {
-  HMODULE handle = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-  if (!handle) error = "error " + std::to_string(GetLastError());
+  HMODULE handle =
+      LoadLibraryExW(utf8Path(path).wstring().c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+  if (!handle) {
+    const DWORD code = GetLastError();
+    wchar_t text[256] = {};
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text, 256, nullptr);
+    const std::u8string described = std::filesystem::path(text).u8string();
+    std::string reason(described.begin(), described.end());
+    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == '.')) reason.pop_back();
+    error = (reason.empty() ? "error" : reason + ", error") + " " + std::to_string(code);
+  }
   return reinterpret_cast<void*>(handle);
+}
+
+// The engine opens its dictionary with the system's narrow calls, which
+// read a path in the ANSI code page, where the game's paths are UTF-8. The
+// path's short form is plain ASCII wherever the volume keeps short names,
+// and so reaches the engine whatever the folders are called; without one,
+// the path in the ANSI code page.
+std::string pathForEngine(const std::string& utf8) {
+  const std::wstring wide = utf8Path(utf8).wstring();
+  std::wstring chosen = wide;
+  if (const DWORD length = GetShortPathNameW(wide.c_str(), nullptr, 0); length > 0) {
+    std::wstring shortPath(length, L'\0');
+    const DWORD written = GetShortPathNameW(wide.c_str(), shortPath.data(), length);
+    if (written > 0 && written < length) chosen.assign(shortPath.data(), written);
+  }
+  const int size = WideCharToMultiByte(CP_ACP, 0, chosen.data(), static_cast<int>(chosen.size()), nullptr, 0,
+                                       nullptr, nullptr);
+  std::string narrow(static_cast<size_t>(std::max(size, 0)), '\0');
+  if (size > 0)
+    WideCharToMultiByte(CP_ACP, 0, chosen.data(), static_cast<int>(chosen.size()), narrow.data(), size, nullptr,
+                        nullptr);
+  return narrow;
 }
 void* findFunction(void* library, const char* name) {
   return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name));
@@ -30,6 +63,7 @@ void* openLibrary(const std::string& path, std::string& error) {
   if (!handle) error = dlerror();
   return handle;
 }
+std::string pathForEngine(const std::string& utf8) { return utf8; }
 void* findFunction(void* library, const char* name) { return dlsym(library, name); }
 #endif
 
@@ -64,7 +98,8 @@ void* EngineBinding::function(const char* name, void*& slot) {
 }
 
 int32_t EngineBinding::loadLangDict(const char* path) {
-  return as<decltype(&::loadLangDict)>(function("loadLangDict", loadLangDict_))(path);
+  const std::string forEngine = path ? pathForEngine(path) : std::string();
+  return as<decltype(&::loadLangDict)>(function("loadLangDict", loadLangDict_))(path ? forEngine.c_str() : nullptr);
 }
 
 int32_t EngineBinding::makeLLPuzzleA(int32_t rackLength, int32_t puzzleNumber, int32_t position) {

@@ -18,7 +18,9 @@ class EngineBinding : public WordEngine {
   EngineBinding& operator=(const EngineBinding&) = delete;
 
   // Each throws EngineBindingError, naming the file and its folder, when the
-  // library cannot be opened or lacks the function.
+  // library cannot be opened or lacks the function. Paths are UTF-8, the
+  // library's included; on Windows the dictionary's is handed to the engine
+  // in a form its narrow calls open (the short path, or the ANSI code page).
   int32_t loadLangDict(const char* path) override;
   int32_t makeLLPuzzleA(int32_t rackLength, int32_t puzzleNumber, int32_t position) override;
   int32_t llpGetNumWordsInSize(int32_t length) override;

@@ -9,12 +9,15 @@
 #     with the game kept in the registry;
 #  4. the next start asks whether to play the saved game;
 #  5. the uninstaller removes the program folder and the entry and keeps
-#     the player's scores and saved game.
+#     the player's scores and saved game;
+#  6. the portable zip, unpacked into a folder whose name the ANSI code
+#     page cannot hold (as a user's own name may be), starts on its menu.
 #
-#   tests/windows/game_under_wine.sh SETUP_EXE LINUX_GAME
+#   tests/windows/game_under_wine.sh SETUP_EXE LINUX_GAME [ZIP]
 set -uo pipefail
 setup=$1
 linux_game=$2
+zip=${3:-}
 work=$(mktemp -d)
 pids=()
 finish() {
@@ -149,4 +152,19 @@ for _ in $(seq 300); do [ -d "$installed" ] || break; sleep 0.1; done
 [ -d "$installed" ] && fail "the program folder is still there, with: $(ls "$installed" | head -5)"
 [ -f "$shortcut" ] && fail "the Start-menu entry is still there"
 $wine reg query "$game_key" /v SOLVINGDATA 2>/dev/null | grep -q SOLVINGDATA || fail "uninstalling lost the player's settings"
+if [ -n "$zip" ]; then
+  say "6. the zip in a folder named in Greek"
+  greek="$WINEPREFIX/drive_c/users/$user/Λέξεις"
+  mkdir -p "$greek"
+  unzip -q "$zip" -d "$greek"
+  installed="$greek/ArcadeVorpex"
+  start_game
+  w=$(window_named "Arcade Vorpex" 60) || fail "the game in the Greek folder did not show: $(cat "$work/game.log")"
+  sleep 2
+  client "$w" "$work/greek-menu.png"
+  size=$(identify -format '%wx%h' "$work/greek-menu.png")
+  [ "$size" = 704x528 ] || fail "in the Greek folder the game shows a ${size} window, not its menu (a failure box?)"
+  click_in "Arcade Vorpex" 352 451  # "EXIT"
+  for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+fi
 echo "PASS: installed, played, saved, resumed and uninstalled under Wine"

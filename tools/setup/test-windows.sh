@@ -116,7 +116,7 @@ if [ -n "${VORPEX_BUILD_QT_FOR_WINDOWS:-}" ] || [ -f "$qt_prefix/lib/cmake/Qt6Wi
     version=$(sed -n 's/^project(ArcadeVorpex VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
     stage "game: installed, played, saved, resumed and uninstalled under Wine" \
       "$top/tests/windows/game_under_wine.sh" "$top/build/packages/ArcadeVorpex-$version-setup.exe" \
-      "$top/build/app/arcade-vorpex"
+      "$top/build/app/arcade-vorpex" "$top/build/packages/ArcadeVorpex-$version-windows-x86_64.zip"
   fi
 else
   echo "== Windows game: skipped, Qt for Windows is not built yet; ./test windows builds it once" \
