@@ -5,7 +5,8 @@
 //   vorpex-sprites --scale 2 OUT.BMP  (the same sheet at 2 or 3 times the size,
 //                                      for screens of more pixels per point)
 //   vorpex-sprites --icon OUT.PNG [SIZE]   (SIZE x SIZE, 256 unless given, 16 to
-//                                           1024: a lettered tile on transparency)
+//                                           1024: a lettered tile on transparency;
+//                                           OUT.ICO: the same as a Windows icon)
 //
 // A 292 x 235 sheet (times the scale). Cells (x, y, size): tile mask (0, 0, 44x44), dimmed tile face (45, 0),
 // normal tile face (90, 0), backdrop texture (179, 0, 34x34), empty and full
@@ -257,7 +258,9 @@ int main(int argc, char** argv) {
       std::fputs("vorpex-sprites: an icon is 16 to 1024 pixels square\n", stderr);
       return 2;
     }
-    if (!paintIcon(size).save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+    // A name ending in .ico gives the Windows icon the program file carries.
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    if (!paintIcon(size).save(out, out.endsWith(QStringLiteral(".ico"), Qt::CaseInsensitive) ? "ICO" : "PNG")) {
       std::fprintf(stderr, "vorpex-sprites: cannot write %s\n", argv[2]);
       return 1;
     }
