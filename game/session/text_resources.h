@@ -17,7 +17,7 @@ enum TextId : int {
   kNoTimeText = 67,          // the time read-out in a classic game
   kMenuCaptionText = 80,     // + menu button 1..7
   kDialogButtonText = 90,    // + 1 "OK", + 2 "Clear Scores"
-  kOkText = 91,
+  kOkText = kDialogButtonText + 1,
   kLevelPassedText = 112,
   kAllLevelsText = 113,
   kGameOverText = 115,

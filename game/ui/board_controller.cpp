@@ -132,12 +132,6 @@ void BoardController::panelCommand(int b) {
 }
 
 void BoardController::resultsPointerMoved(double x, double y) {
-  ScreenBox& back = window_.boxes().backButton;
-  if (const bool inside = isInBox(back, static_cast<float>(x), static_cast<float>(y)); inside != back.isHot) {
-    window_.painter().drawBackButton(inside);
-    back.isHot = inside;
-    window_.painter().refresh();
-  }
   const int row = listRowAt(window_.boxes(), x, y);
   if (row >= 0) session_.resultsRowPointed(row);
 }

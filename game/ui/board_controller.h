@@ -34,6 +34,7 @@ class BoardController {
   void keyTyped(int code);
   // Side-panel command b (kHallOfFameCommand .. kClearCommand).
   void panelCommand(int b);
+  // The pointer over the results: the word under it, if any, is spelled.
   void resultsPointerMoved(double x, double y);
   // One step of a held list arrow's auto-repeat.
   void repeatScroll();

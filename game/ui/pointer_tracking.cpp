@@ -46,7 +46,15 @@ void PointerTracking::boardMoved(double x, double y) {
       board_.refresh();
     }
   }
-  if (state_.showingResults && onResultsMove) onResultsMove(x, y);
+  if (state_.showingResults) {
+    ScreenBox& back = boxes_.backButton;
+    if (const bool inside = isInBox(back, px, py); inside != back.isHot) {
+      board_.drawBackButton(inside);
+      back.isHot = inside;
+      board_.refresh();
+    }
+    if (onResultsMove) onResultsMove(x, y);
+  }
   if (state_.gameActive && !state_.showingResults && onPlayMove) onPlayMove(x, y);
 }
 

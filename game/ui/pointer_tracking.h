@@ -1,6 +1,6 @@
 // The pointer over the board and over the main menu: what lights and goes
 // out as it moves (the list arrows, the side panel's commands, the advance
-// button, the menu's buttons), each change drawn and refreshed on its own,
+// button, the results' back button, the menu's buttons), each change drawn and refreshed on its own,
 // and a move that changes nothing drawing nothing. Moves that mean
 // something to the game beyond a lit button are handed on.
 #pragma once

@@ -75,8 +75,6 @@ class Surface {
   void refresh();
   // How many times the surface was refreshed: lets tests see redraws.
   int refreshCount() const { return refreshes_; }
-  // The part drawn on since the last refresh (empty: nothing).
-  const QRegion& pendingChange() const { return changed_; }
 
  private:
   QImage& made() const;

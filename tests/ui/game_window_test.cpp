@@ -243,7 +243,17 @@ TEST_F(GameWindowTest, ResultsViewListsEveryWordSpellsPointedRowsOnceAndLeadsBac
   window.pointer().boardMoved(list.x + list.w, list.y + list.h * 12);  // below the last word
   EXPECT_EQ(refreshes(), after);
 
-  click(centre(window.boxes().backButton));
+  // The back button lights once under the pointer and goes out off it.
+  const QPoint back = centre(window.boxes().backButton);
+  window.pointer().boardMoved(back.x(), back.y());
+  EXPECT_TRUE(window.boxes().backButton.isHot);
+  const int lit = refreshes();
+  window.pointer().boardMoved(back.x() + 1, back.y());
+  EXPECT_EQ(refreshes(), lit);
+  window.pointer().boardMoved(list.x + list.w, list.y + list.h * 12);
+  EXPECT_FALSE(window.boxes().backButton.isHot);
+
+  click(back);
   EXPECT_TRUE(window.menuShown());
 }
 
