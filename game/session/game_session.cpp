@@ -9,6 +9,8 @@
 #include "found_words.h"
 #include "game_rules.h"
 #include "sound_ids.h"
+#include "spoken_texts.h"
+#include "text_resources.h"
 
 namespace vorpex {
 
@@ -89,6 +91,8 @@ void GameSession::countdownTick() {
   state_.timeText = formatTime(state_.timeRem, 2);
   view_.drawReadOuts();
   view_.refresh();
+  for (const int seconds : {30, 10})
+    if (state_.timeRem == seconds * 10) view_.announce(secondsLeftText(seconds));
   if (state_.timeRem > 0) return;
   stopCountdown();
   openLevelSummary();
@@ -190,6 +194,7 @@ void GameSession::scrollTo(int32_t position) {
 }
 
 void GameSession::enterClicked() {
+  if (state_.gameActive && state_.selCount >= 1 && state_.selCount < 3) view_.announce(tooShortText());
   if (!state_.gameActive || state_.selCount < 3 || state_.selCount > state_.boardWidth) return;
   std::string word;
   for (int k = 1; k <= state_.selCount; ++k) {
@@ -200,6 +205,7 @@ void GameSession::enterClicked() {
     view_.showMessage(kNotAWordMessage, "");
     view_.playSound(SOUND_BEEPS);
     view_.refresh();
+    view_.announce(wordRefusedText(word, loadText(kNotAWordText)));
     return;
   }
   const int32_t before = state_.nWordsFound;
@@ -210,6 +216,7 @@ void GameSession::enterClicked() {
     view_.drawWordList(position);
     view_.showMessage(kAlreadyFoundMessage, "");
     view_.refresh();
+    view_.announce(wordRefusedText(word, loadText(kAlreadyFoundText)));
     view_.pauseInput(kRepeatedWordMilliseconds);
     view_.drawWordList(0);
     view_.refresh();
@@ -227,6 +234,7 @@ void GameSession::enterClicked() {
   view_.drawProgressArea();
   view_.drawFoundStats();
   view_.refresh();
+  view_.announce(wordAcceptedText(word, points, state_.score));
   if (state_.curLevelScore >= state_.totalPoints) allWordsFound();
 }
 
@@ -289,6 +297,10 @@ void GameSession::keyTyped(int code, RandomSource& random) {
   } else {
     shuffleRack(random);
   }
+}
+
+void GameSession::statusRequested() {
+  if (state_.gameActive) view_.announce(gameStatusText(state_));
 }
 
 bool GameSession::acceptsTyping() const { return state_.gameActive && !paused_ && !state_.showingResults; }

@@ -56,6 +56,11 @@ class GameSession {
   // `random` deals the rack when Space shuffles it.
   void keyTyped(int code, RandomSource& random);
 
+  // The player asked what stands in the game (a key of its own): the
+  // level, the score, the time left and the words left of each length are
+  // announced. Only while a game is in play.
+  void statusRequested();
+
   // Typing, for a player who turned "Type letters" on (keyTyped calls
   // these only then). Each acts only while acceptsTyping(): in play, not
   // paused, not in the results view.

@@ -46,6 +46,11 @@ class GameView {
   // The results view: five commands switched off, the back button drawn.
   virtual void showResultsControls() = 0;
   virtual void refresh() = 0;
+  // Tells a player who listens what just happened that the screen shows
+  // without words (a word taken or refused, the clock passing 30 and 10
+  // seconds, the game's status asked for). Draws nothing; each change is
+  // told once.
+  virtual void announce(const std::string& text) = 0;
 
   virtual void playSound(int soundId) = 0;
   virtual void stopSound() = 0;

@@ -31,6 +31,24 @@ BestScoresWindow::BestScoresWindow(GameState& state, int16_t tableIndex, const D
     buttons_(static_cast<size_t>(i)) = {&s, (4 * i - 2) * u, 9 * u, 3 * u, 30, false, Ink::dark, Ink::frame,
                                         Ink::caption, 0};
   drawTable();
+  describeWith(
+      kit_,
+      [this] {
+        std::vector<DrawnItem> all{textItem(0, QAccessible::StaticText, text(kModeNameText + tableIndex_), title_.rect(), false)};
+        const ScoreTable& table = state_.bestScores[static_cast<size_t>(tableIndex_)];
+        for (int r = 1; r <= kScoreRows; ++r) {
+          const auto row = static_cast<size_t>(r);
+          all.push_back(textItem(10 + r, QAccessible::ListItem,
+                                 QString("%1. %2, %3").arg(r).arg(fromAnsi(table.names(row))).arg(table.scores(row)),
+                                 names_(row).rect().united(scores_(row).rect()), true));
+        }
+        for (int i = 1; i <= 2; ++i) {
+          const QRect box = buttons_(static_cast<size_t>(i)).rect();
+          all.push_back(buttonItem(i, text(kDialogButtonText + i), box, surfaceWidget().items().clickOn(box)));
+        }
+        return all;
+      },
+      1);
 }
 
 void BestScoresWindow::drawTable() {

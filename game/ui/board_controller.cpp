@@ -1,5 +1,9 @@
 #include "board_controller.h"
 
+#include <QKeyEvent>
+
+#include "board_items.h"
+
 namespace vorpex {
 
 namespace {
@@ -30,6 +34,27 @@ BoardController::BoardController(MainWindow& window, GameState& state, GameSessi
   window_.onWindowClicked = [this] {
     if (window_.pauseShown()) session_.enablePause(false);
   };
+  window_.onBoardKey = [this](const QKeyEvent& event) { return boardKey(event); };
+  window_.onStatusKey = [this] { session_.statusRequested(); };
+  DrawnItems& items = window_.boardWidget().items();
+  items.describe = [this] {
+    return describeBoard(window_.boxes(), state_, session_, window_.painter(), window_.boardWidget().items());
+  };
+}
+
+bool BoardController::boardKey(const QKeyEvent& event) {
+  DrawnItems& items = window_.boardWidget().items();
+  // Space chooses the focused part unmarked only where it types nothing.
+  items.setChooseUnmarked(!state_.preferences.typeLetters);
+  if (items.keyPressed(event, state_.showingResults)) return true;
+  const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+  if (enter && state_.showingResults) {
+    view_.showMainMenu();
+    return true;
+  }
+  // Typing a word puts the keyboard's mark away, as a click does.
+  if (!event.text().isEmpty() && event.text().at(0).isLetter()) items.hideMark();
+  return false;
 }
 
 void BoardController::boardPressed(int button, double x, double y) {

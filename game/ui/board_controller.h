@@ -38,6 +38,10 @@ class BoardController {
   void resultsPointerMoved(double x, double y);
   // One step of a held list arrow's auto-repeat.
   void repeatScroll();
+  // A key on the board before the rules see it: the keyboard's focus moves
+  // and chooses (Space while its mark shows), Enter in the results goes
+  // back to the menu as the back button does. True when it was taken.
+  bool boardKey(const QKeyEvent& event);
 
   // Which list arrow is held down.
   enum class HeldArrow { none = 0, up = 1, down = 2 };

@@ -73,11 +73,19 @@ void BoardPainter::drawSidePanel() {
   drawReadOuts();
 }
 
+QString BoardPainter::readOutValue(int button) const {
+  switch (button) {
+    case kScoreValue: return QString::number(state_.score);
+    case kBestScoreValue: return fromAnsi(state_.bestScoreText);
+    case kTimeValue: return state_.solvingData.gameMode == MODE_TIMED ? fromAnsi(state_.timeText) : text(kNoTimeText);
+    case kLevelValue: return QString::number(state_.solvingData.curLevel);
+    default: return {};
+  }
+}
+
 void BoardPainter::drawReadOuts() {
-  drawReadOut(kScoreValue, QString::number(state_.score));
-  drawReadOut(kBestScoreValue, fromAnsi(state_.bestScoreText));
-  drawReadOut(kTimeValue, state_.solvingData.gameMode == MODE_TIMED ? fromAnsi(state_.timeText) : text(kNoTimeText));
-  drawReadOut(kLevelValue, QString::number(state_.solvingData.curLevel));
+  for (const int button : {kScoreValue, kBestScoreValue, kTimeValue, kLevelValue})
+    drawReadOut(button, readOutValue(button));
 }
 
 void BoardPainter::drawTile(int tile) {
@@ -116,9 +124,11 @@ void BoardPainter::drawAdvanceButton(bool hot) {
   } else {
     kit_.drawButton(boxes_.progress, FrameStyle::doubled, false, Shadow::tight, kAdvanceCaption);
   }
+  advanceCaption_ = kAdvanceCaption;
 }
 
 void BoardPainter::drawProgressArea(const char* caption) {
+  advanceCaption_ = caption;
   ScreenBox& box = boxes_.progress;
   kit_.fillBox(box);
   if (state_.curLevelScore >= state_.targetScore) {
@@ -166,6 +176,7 @@ void BoardPainter::showMessage(MessageId message, const QString& points) {
     case kMissedWordsMessage: line = text(kMissedWordsText); break;
     default: return;
   }
+  message_ = line;
   const ScreenBox& box = boxes_.messageLine;
   kit_.fillBox(box);
   FontSize size(board_, kListPoints);
@@ -200,6 +211,7 @@ void BoardPainter::drawBoard() {
   drawWordList();
   drawFoundStats();
   kit_.fillBox(boxes_.messageLine);
+  message_.clear();
   drawProgressArea();
   board_.refresh();
 }

@@ -66,11 +66,20 @@ class BoardPainter {
 
   void refresh() { board_.refresh(); }
 
+  // What the board shows now, for the keyboard and screen readers: the
+  // value of read-out `button` (kScoreValue .. kLevelValue), the message
+  // line's text, and the advance button's caption as last drawn.
+  QString readOutValue(int button) const;
+  const QString& messageShown() const { return message_; }
+  const char* advanceCaption() const { return advanceCaption_; }
+
  private:
   Surface& board_;
   BoardBoxes& boxes_;
   const GameState& state_;
   const DrawingKit& kit_;
+  QString message_;
+  const char* advanceCaption_ = kAdvanceCaption;
 };
 
 }  // namespace vorpex

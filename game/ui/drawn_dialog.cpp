@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "drawn_accessible.h"
 #include "key_codes.h"
 #include "rounding.h"
 
@@ -33,6 +34,7 @@ DrawnDialog::DrawnDialog(int width, int height, const QString& caption, QWidget*
   setFixedSize(zoomed(width, zoom), zoomed(height, zoom));
   surface_.setScale(zoom * (parent ? parent->devicePixelRatioF() : devicePixelRatioF()));
   if (parent) setWindowIcon(parent->windowIcon());
+  installDrawnAccessibility();  // before the surface's interface is made
   widget_ = new SurfaceWidget(surface_, this);
   widget_->setZoom(zoom);
   widget_->move(0, 0);
@@ -68,9 +70,34 @@ void OkButtonDialog::characterTyped(int code) {
   if (code == KEY_ENTER || code == KEY_ESCAPE) accept();
 }
 
+void DrawnDialog::describeWith(const DrawingKit& kit, std::function<std::vector<DrawnItem>()> describe,
+                               int firstFocus) {
+  widget_->items().setKit(&kit);
+  widget_->items().describe = std::move(describe);
+  widget_->items().setChooseUnmarked(true);
+  firstFocus_ = firstFocus;
+}
+
+void DrawnDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (firstFocus_ >= 0) widget_->items().focusQuietly(firstFocus_);
+}
+
 void DrawnDialog::keyPressEvent(QKeyEvent* event) {
+  if (widget_->items().keyPressed(*event, true)) return;
   // QDialog would close on Esc by itself; these windows decide for themselves.
   characterTyped(characterCode(*event));
+}
+
+void OkButtonDialog::describeTextAndOk(const QString& text, const QRect& box) {
+  describeWith(
+      kit_,
+      [this, text, box] {
+        return std::vector<DrawnItem>{
+            textItem(kOkItem + 1, QAccessible::StaticText, text, box, true),
+            buttonItem(kOkItem, okCaption_, ok_.rect(), surfaceWidget().items().clickOn(ok_.rect()))};
+      },
+      kOkItem);
 }
 
 }  // namespace vorpex

@@ -25,11 +25,20 @@ class DrawnDialog : public QDialog {
   // A character code (KEY_ENTER, KEY_ESCAPE, otherwise the key's text).
   virtual void characterTyped(int code) = 0;
 
+  // The dialog's parts for the keyboard and screen readers, with the one
+  // a screen reader meets first as it opens (its default button), unmarked.
+  void describeWith(const DrawingKit& kit, std::function<std::vector<DrawnItem>()> describe, int firstFocus);
+
+  // Tab, the arrows, Space and Enter move among and choose the parts
+  // first; every other key is characterTyped.
   void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool) override { return false; }
+  void showEvent(QShowEvent* event) override;
 
  private:
   Surface surface_;
   SurfaceWidget* widget_;
+  int firstFocus_ = -1;
 };
 
 // A drawn dialog with one OK button: it lights while the pointer is over
@@ -40,6 +49,8 @@ class OkButtonDialog : public DrawnDialog {
       : DrawnDialog(width, height, caption, parent), kit_(kit) {}
 
   const ScreenBox& okButton() const { return ok_; }
+  // The id of the OK button among the dialog's parts.
+  static constexpr int kOkItem = 1;
 
  protected:
   // Places the button, 2 units wide and 30 high, centred at `top`, with
@@ -49,6 +60,8 @@ class OkButtonDialog : public DrawnDialog {
   void pointerMoved(double x, double y) override;
   void pointerPressed(int button, double x, double y) override;
   void characterTyped(int code) override;
+  // The dialog's parts: `text` (shown in `box`) to read, then OK.
+  void describeTextAndOk(const QString& text, const QRect& box);
 
   const DrawingKit& kit_;
 

@@ -9,7 +9,9 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "drawn_accessible.h"
 #include "drawn_dialog.h"
+#include "menu_items.h"
 
 namespace vorpex {
 
@@ -25,6 +27,8 @@ MainWindow::MainWindow(GameState& state, const DrawingKit& kit)
       menuPainter_(menu_, menuBoxes_, kit),
       pointer_(boxes_, menuBoxes_, painter_, menuPainter_, state),
       pauseNotice_(*this, kit) {
+  // Before any surface exists: a surface's interface is made once.
+  installDrawnAccessibility();
   setWindowTitle("Arcade Vorpex");
   // 100 % at least; a size the frame is dragged to snaps to 4:3.
   setMinimumSize(kWindowWidth, kWindowHeight);
@@ -48,6 +52,23 @@ MainWindow::MainWindow(GameState& state, const DrawingKit& kit)
   menuWidget_->onMouseMove = [this](int, double x, double y) { pointer_.menuMoved(x, y); };
   boardWidget_->hide();
   setFocusPolicy(Qt::StrongFocus);
+
+  // The parts of each surface, for the keyboard and screen readers.
+  boardWidget_->setAccessibleName("Board");
+  menuWidget_->setAccessibleName("Main menu");
+  SurfaceWidget& notice = pauseNotice_.widget();
+  notice.setAccessibleName("Paused");
+  for (SurfaceWidget* widget : {boardWidget_, menuWidget_, &notice}) widget->items().setKit(&kit_);
+  menuWidget_->items().describe = [this] { return describeMenu(menuBoxes_, menuWidget_->items()); };
+  menuWidget_->items().setChooseUnmarked(true);
+  notice.items().describe = [this] {
+    DrawnItem resume = buttonItem(1, "PAUSED", QRect(8, 8, kWindowWidth - 16, kWindowHeight - 16), [this] {
+      if (onWindowClicked) onWindowClicked();
+    });
+    resume.description = "Click anywhere, or press Enter or Space, to go on playing";
+    return std::vector<DrawnItem>{resume};
+  };
+  notice.items().setChooseUnmarked(true);
 }
 
 void MainWindow::paintBackground(Ink ink) {
@@ -144,7 +165,11 @@ bool MainWindow::menuShown() const { return menuWidget_->isVisible() || !boardWi
 void MainWindow::mainMenu(bool shown) {
   menuWidget_->setVisible(shown);
   boardWidget_->setVisible(!shown);
-  if (shown) menuPainter_.draw();
+  if (!shown) return;
+  menuPainter_.draw();
+  // A screen reader reads the button the keyboard would choose.
+  DrawnItems& items = menuWidget_->items();
+  items.focusQuietly(items.focusedId() > 0 ? items.focusedId() : 1);
 }
 
 void MainWindow::redrawAll() {
@@ -159,11 +184,26 @@ void MainWindow::showPaused(bool paused) {
     paintBackground(Ink::dark);
     pauseNotice_.show();
     boardWidget_->hide();
+    pauseNotice_.widget().items().focusQuietly(1);
     return;
   }
   pauseNotice_.hide();
   paintBackground(Ink::light);
   if (!menuWidget_->isVisible()) boardWidget_->show();
+  shownSurface().items().retellFocus();
+}
+
+SurfaceWidget& MainWindow::shownSurface() {
+  if (pauseShown()) return pauseNotice_.widget();
+  return menuShown() ? *menuWidget_ : *boardWidget_;
+}
+
+void MainWindow::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  // After the window's own focus has been told.
+  QTimer::singleShot(0, this, [this] {
+    if (hasFocus()) shownSurface().items().retellFocus();
+  });
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -181,7 +221,37 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
       default: break;
     }
   }
+  if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
+    if (onStatusKey) onStatusKey();
+    return;
+  }
+  if (pauseShown() || menuShown()) {
+    if (menuOrNoticeKey(*event)) return;
+  } else if (onBoardKey && onBoardKey(*event)) {
+    return;
+  }
   if (onKey) onKey(characterCode(*event));
+}
+
+bool MainWindow::menuOrNoticeKey(const QKeyEvent& event) {
+  if (pauseShown()) {
+    // Enter and Space resume, as a click anywhere does.
+    const int key = event.key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+      pauseNotice_.widget().items().choose(0);
+      return true;
+    }
+    return pauseNotice_.widget().items().keyPressed(event, true);
+  }
+  if (event.modifiers() == Qt::AltModifier && !event.text().isEmpty()) {
+    // Alt+letter reads as the letter on most keyboards, as Alt's own on some.
+    const int b = menuButtonForMnemonic(QChar(event.key()));
+    if (b > 0) {
+      menuWidget_->items().choose(menuWidget_->items().indexOf(b));
+      return true;
+    }
+  }
+  return menuWidget_->items().keyPressed(event, true);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent*) {

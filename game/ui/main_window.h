@@ -41,6 +41,7 @@ class MainWindow : public QWidget {
   BoardPainter& painter() { return painter_; }
   MenuPainter& menuPainter() { return menuPainter_; }
   PointerTracking& pointer() { return pointer_; }
+  SurfaceWidget& pauseWidget() { return pauseNotice_.widget(); }
 
   // Shows the surfaces at the zoom shown, centred.
   void resizeWindow();
@@ -91,6 +92,11 @@ class MainWindow : public QWidget {
   std::function<void(int32_t percent)> onZoomChosen;
   // A click on the window itself, which only the pause notice leaves bare.
   std::function<void()> onWindowClicked;
+  // A key on the board, first: true when it was taken (the keyboard's
+  // focus), false to hand it on as onKey.
+  std::function<bool(const QKeyEvent& event)> onBoardKey;
+  // F2: the player asks what stands in the game.
+  std::function<void()> onStatusKey;
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -98,6 +104,10 @@ class MainWindow : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Back from a dialog: a screen reader hears the focused part again.
+  void focusInEvent(QFocusEvent* event) override;
+  // Tab moves among the drawn items, never among widgets.
+  bool focusNextPrevChild(bool) override { return false; }
 
  private:
   // Shows the surfaces at the zoom shown, centred in the window, and draws
@@ -114,6 +124,11 @@ class MainWindow : public QWidget {
   // The background the letterbox and the window show: light, or dark under
   // the pause notice.
   void paintBackground(Ink ink);
+  // The keys that move the keyboard's focus and choose, on the menu and
+  // the pause notice; true when `event` was one.
+  bool menuOrNoticeKey(const QKeyEvent& event);
+  // The surface on show: the pause notice, the menu or the board.
+  SurfaceWidget& shownSurface();
 
   const DrawingKit& kit_;
   Surface board_{kWindowWidth, kWindowHeight};

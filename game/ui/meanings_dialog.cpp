@@ -74,6 +74,7 @@ MeaningsDialog::MeaningsDialog(const DrawingKit& kit, const QString& heading, co
   }
   s.setFont("Arial", 12, false);
   placeOkButton(s.height() - kMargin - 30, "OK");
+  describeTextAndOk(heading + ". " + senses.join(" "), QRect(kMargin, kMargin, kTextWidth, s.height() - kButtonArea - kMargin));
   s.refresh();
 }
 

@@ -30,6 +30,18 @@ QuestionDialog::QuestionDialog(const DrawingKit& kit, QWidget* parent)
   s.setFontSize(14);
   kit_.drawButton(buttons_(1), FrameStyle::single, false, Shadow::resting, caption(1));
   kit_.drawButton(buttons_(2), FrameStyle::single, false, Shadow::resting, caption(2));
+  describeWith(
+      kit_,
+      [this] {
+        std::vector<DrawnItem> all{textItem(0, QAccessible::StaticText,
+                                            fromAnsi(loadText(kResumeQuestionText)).simplified(), text_.rect(), true)};
+        for (int b = 1; b <= 2; ++b) {
+          const QRect box = buttons_(static_cast<size_t>(b)).rect();
+          all.push_back(buttonItem(b, caption(b), box, surfaceWidget().items().clickOn(box)));
+        }
+        return all;
+      },
+      1);
   s.refresh();
 }
 

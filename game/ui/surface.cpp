@@ -142,6 +142,7 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
       painter.drawImage(part.topLeft(), atScreenRatio,
                         QRect(zoomed(part.x(), ratio), zoomed(part.y(), ratio), zoomed(part.width(), ratio),
                               zoomed(part.height(), ratio)));
+    items_.paintMark(painter, zoom_);
     return;
   }
   // Stretched (a surface that keeps its scale): only the part asked for,
@@ -151,9 +152,11 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   for (const QRectF target : event->region())
     painter.drawImage(target, image, QRectF(target.x() * kx, target.y() * ky, target.width() * kx, target.height() * ky));
+  items_.paintMark(painter, zoom_);
 }
 
 void SurfaceWidget::mousePressEvent(QMouseEvent* event) {
+  items_.hideMark();
   if (onMouseDown) onMouseDown(buttonCode(event->button()), event->position().x() / zoom_, event->position().y() / zoom_);
 }
 

@@ -17,6 +17,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "drawn_items.h"
+
 namespace vorpex {
 
 // A font size in points at 96 dots per inch, as whole pixels: 14.25 pt is
@@ -115,6 +117,11 @@ class SurfaceWidget : public QWidget {
   std::function<void(int button, double x, double y)> onMouseUp;
   std::function<void(int buttons, double x, double y)> onMouseMove;
 
+  // What the surface shows, item by item, for the keyboard and screen
+  // readers; a press of the mouse hides the keyboard's mark.
+  DrawnItems& items() { return items_; }
+  const DrawnItems& items() const { return items_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -127,6 +134,7 @@ class SurfaceWidget : public QWidget {
 
   Surface& surface_;
   double zoom_ = 1;
+  DrawnItems items_{*this};
 };
 
 }  // namespace vorpex

@@ -5,6 +5,8 @@
 
 #include "ascii_case.h"
 #include "best_scores_window.h"
+#include "board_items.h"
+#include "drawn_accessible.h"
 #include "level_summary_dialog.h"
 #include "meanings_dialog.h"
 #include "name_dialog.h"
@@ -31,7 +33,17 @@ void WindowView::drawBoard() {
   if (window_.menuShown()) window_.mainMenu(false);
   board_.layOut();
   board_.drawBoard();
+  // A new rack: a screen reader starts on its first tile.
+  window_.boardWidget().items().focusQuietly(kTileItem + 1);
 }
+
+void WindowView::showResultsControls() {
+  board_.showResultsControls();
+  // The results: a screen reader starts on the way back to the menu.
+  window_.boardWidget().items().focusQuietly(kBackItem);
+}
+
+void WindowView::announce(const std::string& text) { vorpex::announce(window_, fromAnsi(text)); }
 
 void WindowView::showMessage(MessageId message, const std::string& points) {
   board_.showMessage(message, fromAnsi(points));

@@ -37,8 +37,9 @@ class WindowView : public GameView {
   void drawReadOuts() override { board_.drawReadOuts(); }
   void showMessage(MessageId message, const std::string& points) override;
   void showMeaning(const std::string& word) override;
-  void showResultsControls() override { board_.showResultsControls(); }
+  void showResultsControls() override;
   void refresh() override { board_.refresh(); }
+  void announce(const std::string& text) override;
 
   void playSound(int soundId) override { sounds_.playSound(soundId); }
   void stopSound() override { sounds_.stopSound(); }

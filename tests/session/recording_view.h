@@ -57,6 +57,8 @@ class RecordingView : public GameView {
     log("refresh");
     onScreen = drawn;
   }
+  // Kept apart from the events: what is heard is not drawn.
+  void announce(const std::string& text) override { said.push_back(text); }
   void playSound(int id) override { log("sound " + std::to_string(id)); }
   void stopSound() override { log("stop sound"); }
   void pauseInput(int ms) override { log("wait " + std::to_string(ms)); }
@@ -83,7 +85,10 @@ class RecordingView : public GameView {
   void showMeanings(const std::string& word) override { log("meanings " + word); }
 
   bool saw(const std::string& event) const { return std::find(events.begin(), events.end(), event) != events.end(); }
-  void clear() { events.clear(); }
+  void clear() {
+    events.clear();
+    said.clear();
+  }
 
   // What the player sees, when `game` is set: the rack (a used tile as
   // '_'), the answer slots, the side panel's read-outs and the word list's
@@ -97,6 +102,7 @@ class RecordingView : public GameView {
   Screen drawn, onScreen;
 
   std::vector<std::string> events;
+  std::vector<std::string> said;  // announcements, in order
   std::vector<std::string> summaries;
   int summariesOverARunningClock = 0;  // a summary must never wait while time runs out
   std::deque<std::string> names;

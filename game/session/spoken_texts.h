@@ -1,0 +1,36 @@
+// What a player who listens is told: the short names of the things the
+// board shows only as pictures, and the sentences announced when something
+// happens that a sighted player would see. Plain text, composed from the
+// game state and the text table, so that what is spoken reads as the
+// screen shows.
+#pragma once
+
+#include <string>
+
+#include "game_state.h"
+
+namespace vorpex {
+
+// "Tile K": the letter on tile `tile` (1..rackLength).
+std::string tileName(const GameState& state, int tile);
+// The word being built in the answer slots: "Word: CAT", or "Word: empty".
+std::string answerSlotsName(const GameState& state);
+// "Level progress: 45 of 60": the level's score against its target.
+std::string progressName(const GameState& state);
+// A word of the results' list, and whether the player found it.
+std::string resultsWordName(const GameState& state, const std::string& word);
+
+// Announcements, each for one change.
+// A new word: "CAT, 6 points. Score 46".
+std::string wordAcceptedText(const std::string& word, int32_t points, int32_t score);
+// A word refused for `reason`, one of the message line's texts.
+std::string wordRefusedText(const std::string& word, const std::string& reason);
+// Fewer than three letters entered.
+std::string tooShortText();
+// The count-down passing 30 or 10 seconds.
+std::string secondsLeftText(int seconds);
+// On request: the level, the score, the time left in a timed level, and
+// how many words of each length remain to be found.
+std::string gameStatusText(const GameState& state);
+
+}  // namespace vorpex

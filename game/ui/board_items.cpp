@@ -1,0 +1,89 @@
+#include "board_items.h"
+
+#include "spoken_texts.h"
+#include "text_codec.h"
+#include "text_resources.h"
+
+namespace vorpex {
+
+namespace {
+QString text(int number) { return fromAnsi(loadText(number)).trimmed(); }
+
+DrawnItem button(int id, const QString& name, const ScreenBox& box, bool enabled, const DrawnItems& items) {
+  DrawnItem item = buttonItem(id, name, box.rect(), items.clickOn(box.rect()));
+  item.enabled = enabled;
+  return item;
+}
+}  // namespace
+
+std::vector<DrawnItem> describeBoard(const BoardBoxes& boxes, const GameState& state, const GameSession& session,
+                                     const BoardPainter& painter, const DrawnItems& items) {
+  std::vector<DrawnItem> all;
+  if (!painter.laidOut()) return all;
+  const bool inPlay = state.gameActive && !session.paused();
+
+  for (int t = 1; t <= state.rackLength && t <= kMaxRackLength; ++t) {
+    const auto tile = static_cast<size_t>(t);
+    DrawnItem item = button(kTileItem + t, QString::fromStdString(tileName(state, t)), boxes.tiles(tile), inPlay, items);
+    item.role = QAccessible::CheckBox;
+    item.checkable = true;
+    item.checked = tile <= state.tileUsed.size() && state.tileUsed(tile) != 0;
+    all.push_back(item);
+  }
+  all.push_back(textItem(kAnswerSlotsItem, QAccessible::StaticText, QString::fromStdString(answerSlotsName(state)),
+                         boxes.answerSlots.rect(), true));
+  if (!state.showingResults) {
+    const ScreenBox& enter = boxes.panel(kEnterCommand);
+    const ScreenBox& clear = boxes.panel(kClearCommand);
+    all.push_back(button(kClearCommand, text(kPanelCaptionText + int{kClearCommand}), clear,
+                         inPlay && clear.state > 0 && state.selCount >= 1, items));
+    all.push_back(button(kEnterCommand, text(kPanelCaptionText + int{kEnterCommand}), enter,
+                         inPlay && enter.state > 0 && state.selCount >= 3, items));
+  }
+  if (session.advanceOffered()) {
+    all.push_back(button(kProgressItem, QString::fromLatin1(painter.advanceCaption()), boxes.progress, true, items));
+  } else if (!state.showingResults) {
+    all.push_back(textItem(kProgressItem, QAccessible::ProgressBar, QString::fromStdString(progressName(state)),
+                           boxes.progress.rect(), true));
+  }
+  if (!painter.messageShown().isEmpty())
+    all.push_back(textItem(kMessageItem, QAccessible::StaticText, painter.messageShown(), boxes.messageLine.rect(), true));
+
+  for (const int value : {kScoreValue, kBestScoreValue, kTimeValue, kLevelValue}) {
+    const ScreenBox& label = boxes.panel(static_cast<size_t>(value - 1));
+    const ScreenBox& shown = boxes.panel(static_cast<size_t>(value));
+    DrawnItem item = textItem(value, QAccessible::StaticText,
+                              text(kPanelCaptionText + value - 1) + ": " + painter.readOutValue(value),
+                              label.rect().united(shown.rect()), true);
+    item.value = painter.readOutValue(value);
+    all.push_back(item);
+  }
+  for (int b = kHallOfFameCommand; b <= kSaveAndExitCommand; ++b) {
+    const ScreenBox& box = boxes.panel(static_cast<size_t>(b));
+    // A command the results view switched off is erased, not shown greyed.
+    if (box.state > 0) all.push_back(button(b, text(kPanelCaptionText + b), box, true, items));
+  }
+
+  const bool canScroll = session.listCount() > kVisibleListRows;
+  all.push_back(button(kUpArrowItem, QStringLiteral("Scroll the list up"), boxes.upArrow, canScroll, items));
+  all.push_back(button(kDownArrowItem, QStringLiteral("Scroll the list down"), boxes.downArrow, canScroll, items));
+  if (state.showingResults) all.push_back(button(kBackItem, text(kBackToMenuText), boxes.backButton, true, items));
+
+  // Every word of the list, shown or scrolled out of sight, to be read.
+  const bool results = state.listMode == LIST_ALL;
+  const OneBased<std::string>& words = results ? state.allWords : state.foundWords;
+  const int32_t count = results ? state.totalWords : state.nWordsFound;
+  for (int32_t i = 1; i <= count && static_cast<size_t>(i) <= words.size(); ++i) {
+    const std::string& word = words(static_cast<size_t>(i));
+    const int row = i - state.listTop;
+    const QRect rowBox = row >= 0 && row < kVisibleListRows
+                             ? QRect(boxes.wordList.x, boxes.wordList.y + row * boxes.wordList.h,
+                                     boxes.wordList.w * 8, boxes.wordList.h)
+                             : QRect();
+    all.push_back(textItem(kWordItem + i, QAccessible::ListItem,
+                           QString::fromStdString(results ? resultsWordName(state, word) : word), rowBox, false));
+  }
+  return all;
+}
+
+}  // namespace vorpex

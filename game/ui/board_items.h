@@ -1,0 +1,36 @@
+// The board as the keyboard and screen readers meet it (DrawnItems): the
+// rack's tiles, the word being built, Enter and Clear, the progress area or
+// the advance button, the message line, the side panel's read-outs and
+// commands, the list's arrows, the results' back button, and every word of
+// the list shown. Choosing one clicks it, so it does what a click does.
+#pragma once
+
+#include <vector>
+
+#include "board_layout.h"
+#include "board_painter.h"
+#include "drawn_items.h"
+#include "game_session.h"
+#include "game_state.h"
+
+namespace vorpex {
+
+// Items that are not side-panel buttons, which keep their own numbers
+// (kScoreValue .. kClearCommand) as their ids.
+enum BoardItem : int {
+  kTileItem = 100,  // + tile 1..8
+  kAnswerSlotsItem = 200,
+  kProgressItem,    // the progress bar, or the advance button
+  kMessageItem,
+  kUpArrowItem,
+  kDownArrowItem,
+  kBackItem,
+  kWordItem = 1000,  // + the word's place in the list, from 1
+};
+
+// The board's items in the order Tab meets them; none before a board is
+// laid out. `items` makes the clicks.
+std::vector<DrawnItem> describeBoard(const BoardBoxes& boxes, const GameState& state, const GameSession& session,
+                                     const BoardPainter& painter, const DrawnItems& items);
+
+}  // namespace vorpex

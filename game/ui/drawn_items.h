@@ -1,0 +1,112 @@
+// The parts of a drawn surface as the keyboard and a screen reader meet
+// them: each item a thing the player reads or chooses (a tile, a button, a
+// read-out, a word), with a role, a name and the box it is drawn in. The
+// owner of the surface describes them from the game as it stands, on
+// demand, so they never fall out of step with what is drawn.
+//
+// Keyboard focus moves among the items that take it (Tab, the arrows) and
+// shows as a mark drawn over the surface in the game's lit colour; the mark
+// appears only once the keyboard moved it, so a mouse player never sees it.
+#pragma once
+
+#include <QAccessible>
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QKeyEvent;
+class QPainter;
+
+namespace vorpex {
+
+class DrawingKit;
+class SurfaceWidget;
+
+struct DrawnItem {
+  int id = 0;  // the same for the same thing in every description
+  QAccessible::Role role = QAccessible::StaticText;
+  QString name;
+  QString value;        // a read-out's value ("46"); empty for the rest
+  QString description;  // what choosing it does, where the name does not say
+  QRect box;            // logical pixels
+  bool focusable = false;
+  bool enabled = true;
+  bool checkable = false;
+  bool checked = false;
+  // What choosing it does, exactly as a click does it; empty for an item
+  // that is only read.
+  std::function<void()> choose;
+};
+
+// A button (focusable) that does `choose`.
+DrawnItem buttonItem(int id, const QString& name, const QRect& box, std::function<void()> choose);
+// An item that is only read.
+DrawnItem textItem(int id, QAccessible::Role role, const QString& name, const QRect& box, bool focusable);
+
+class DrawnItems {
+ public:
+  explicit DrawnItems(SurfaceWidget& widget) : widget_(widget) {}
+
+  // The items as the surface now shows them; unset for a bare picture.
+  std::function<std::vector<DrawnItem>()> describe;
+  std::vector<DrawnItem> items() const { return describe ? describe() : std::vector<DrawnItem>{}; }
+  bool described() const { return static_cast<bool>(describe); }
+
+  // A choose action that presses and releases `button` at the centre of
+  // `box`, through the widget's own mouse handlers.
+  std::function<void()> clickOn(const QRect& box, int button = 1) const;
+
+  // The focused item's index in items(), or -1; its id, or -1.
+  int focusedIndex() const;
+  int focusedId() const { return focusedId_; }
+  // The index in items() of the item `id`, or -1.
+  int indexOf(int id) const;
+  bool markShown() const { return markShown_ && focusedIndex() >= 0; }
+  // Screen readers told again where the focus is (a window got it back).
+  void retellFocus();
+  // Focus to the `step`th next focusable item (wrapping; from none, the
+  // first or the last), the mark shown and screen readers told.
+  void moveFocus(int step);
+  // Focus to the item `id` (when it takes focus), the mark shown.
+  void focusOn(int id);
+  // Focus to the item `id` for screen readers only: no mark is drawn, so a
+  // window opens looking exactly as it always has. The first Tab shows the
+  // mark there. Nothing while no screen reader is listening.
+  void focusQuietly(int id);
+  void hideMark();
+  // Chooses item `index` as its click would, when it is enabled; a screen
+  // reader focused on it hears the state it changed. False when nothing
+  // was chosen.
+  bool choose(int index);
+  bool chooseFocused() { return choose(focusedIndex()); }
+
+  // The navigation keys: Tab and Shift+Tab, the four arrows move the focus;
+  // Space chooses the focused item while the mark shows, and Enter too when
+  // `enterChooses`. True when the key was taken.
+  bool keyPressed(const QKeyEvent& event, bool enterChooses);
+  // Where Space and Enter mean nothing else (the menu, the dialogs), they
+  // choose the quietly focused item too, unmarked.
+  void setChooseUnmarked(bool on) { chooseUnmarked_ = on; }
+
+  // The mark, in the kit's lit colour (set by the owner).
+  void setKit(const DrawingKit* kit) { kit_ = kit; }
+  // Draws the mark over the widget's picture (widget pixels at `zoom`).
+  void paintMark(QPainter& painter, double zoom) const;
+
+ private:
+  // The widget's pixels the mark of item `index` covers.
+  QRect markRect(int index) const;
+  void showFocusOn(int index);
+
+  SurfaceWidget& widget_;
+  const DrawingKit* kit_ = nullptr;
+  int focusedId_ = -1;
+  bool markShown_ = false;
+  // The focus was put where a screen reader hears it, and no mouse has
+  // hidden a mark since: Tab moves on from it.
+  bool quiet_ = false;
+  bool chooseUnmarked_ = false;
+};
+
+}  // namespace vorpex
