@@ -38,7 +38,8 @@ BestScoresWindow::BestScoresWindow(GameState& state, int16_t tableIndex, const D
         const ScoreTable& table = state_.bestScores[static_cast<size_t>(tableIndex_)];
         for (int r = 1; r <= kScoreRows; ++r) {
           const auto row = static_cast<size_t>(r);
-          all.push_back(textItem(10 + r, QAccessible::ListItem,
+          // Lines, not list items: a screen reader reads them all as the window opens.
+          all.push_back(textItem(10 + r, QAccessible::StaticText,
                                  QString("%1. %2, %3").arg(r).arg(fromAnsi(table.names(row))).arg(table.scores(row)),
                                  names_(row).rect().united(scores_(row).rect()), true));
         }

@@ -66,8 +66,10 @@ NameDialog::NameDialog(const DrawingKit& kit, int16_t gameMode, QWidget* parent)
   okButton_->setGeometry(zoomed(QRect((kWidth - 90) / 2, 148, 90, 32), z));
   okButton_->setDefault(true);  // Enter in the name field closes the dialog
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
-  // A screen reader names the field by the prompt above it.
+  // A screen reader names the field by the prompt above it, and tells the
+  // congratulation with it: the field has the focus as the dialog opens.
   prompt_->setBuddy(nameEdit_);
+  nameEdit_->setAccessibleDescription(congratulation_->text().simplified());
   nameEdit_->setFocus();
 }
 

@@ -115,7 +115,7 @@ def play(heard, words):
     while dialog.getRoleName() != "dialog":
         dialog = dialog.parent
     press(find(dialog, "OK", "push button"))
-    row = wait_for("the Hall of Fame", lambda: find(app, "1. Listener, %d" % score, "list item"))
+    row = wait_for("the Hall of Fame", lambda: find(app, "1. Listener, %d" % score, "label"))
     press(find(row.parent, "OK", "push button"))
 
     wait_for("the word found, in the results", lambda: find(board.panel, word + ", found", "list item", shown=False))

@@ -70,18 +70,5 @@ TEST_F(Announcements, TheStatusOnRequestCountsTheWordsLeftOfEachLength) {
   EXPECT_TRUE(view.said.empty()) << "nothing to tell outside a game";
 }
 
-TEST_F(Announcements, NamesReadAsTheBoardShows) {
-  session.newGame(MODE_CLASSIC);
-  spell("NE");
-  EXPECT_EQ(tileName(state, 3), "Tile N");
-  EXPECT_EQ(answerSlotsName(state), "Word: NE");
-  session.clrClicked();
-  EXPECT_EQ(answerSlotsName(state), "Word: empty");
-  enter("NEST");
-  EXPECT_EQ(progressName(state), "Level progress: 10 of 47");
-  EXPECT_EQ(resultsWordName(state, "NEST"), "NEST, found");
-  EXPECT_EQ(resultsWordName(state, "ANTS"), "ANTS, missed");
-}
-
 }  // namespace
 }  // namespace vorpex
