@@ -65,7 +65,7 @@ MainWindow::MainWindow(GameState& state, const DrawingKit& kit)
     DrawnItem resume = buttonItem(1, "PAUSED", QRect(8, 8, kWindowWidth - 16, kWindowHeight - 16), [this] {
       if (onWindowClicked) onWindowClicked();
     });
-    resume.description = "Click anywhere, or press Enter or Space, to go on playing";
+    resume.description = "Click anywhere, or press Space, to go on playing";
     return std::vector<DrawnItem>{resume};
   };
   notice.items().setChooseUnmarked(true);
@@ -235,9 +235,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 bool MainWindow::menuOrNoticeKey(const QKeyEvent& event) {
   if (pauseShown()) {
-    // Enter and Space resume, as a click anywhere does.
-    const int key = event.key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+    // Space resumes, as a click anywhere does; Enter keeps its meaning.
+    if (event.key() == Qt::Key_Space) {
       pauseNotice_.widget().items().choose(0);
       return true;
     }

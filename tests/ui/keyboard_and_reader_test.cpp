@@ -129,7 +129,9 @@ TEST_F(KeyboardAndReaderTest, TheKeyboardMovesAMarkedFocusAndSpaceChooses) {
   keys({Qt::Key_Space});
   EXPECT_TRUE(window.pauseShown());
   keys({Qt::Key_Return});
-  EXPECT_FALSE(window.pauseShown()) << "Enter on the notice resumes";
+  EXPECT_TRUE(window.pauseShown()) << "Enter keeps its meaning while paused";
+  keys({Qt::Key_Space});
+  EXPECT_FALSE(window.pauseShown()) << "Space on the notice resumes";
   click(centre(window.boxes().tiles(4)));
   EXPECT_FALSE(window.boardWidget().items().markShown()) << "a click puts the mark away";
 }
