@@ -1,6 +1,7 @@
 """What Debian's Orca says while a word is played from the keyboard: the
-menu's button, the rack's tiles, a tile picked, the word scored, and the
-game's status asked for with F2, each once. Orca runs with its speech
+menu's button, the rack's tiles, a tile picked, the word scored, the game's
+status asked for with F2, and, as the game is left for the menu, the level
+summary, the congratulation and the Hall of Fame as their windows open. Orca runs with its speech
 written to its debug log, which this test reads.
 
 usage: orca_hears.py VORPEX_DICT DICTIONARY
@@ -11,7 +12,7 @@ import subprocess
 import sys
 import tempfile
 
-from at_spi import Failure, find, find_all, game, run, wait_for
+from at_spi import Failure, find, find_all, game, press, run, wait_for
 from play_by_ear import dictionary_words, playable
 
 
@@ -94,6 +95,13 @@ def play(orca, words):
     orca.wait_for(scored)
     key("F2")  # a rack of one word ends its level with a bonus: any level, any score
     orca.wait_for("notification Level ")
+    press(find(board, "Main Menu", "push button"))
+    orca.wait_for("Game Statistics dialog")
+    key("Return")
+    orca.wait_for("Congratulations ! You have the best Score In Classic Arcade")
+    key("L", "i", "s", "a", "Return")
+    orca.wait_for("dialog 1. Lisa, ")
+    key("Return")
     spoken = orca.spoken()
     print("Orca said:", *spoken, sep="\n  ")
     if "checked" not in spoken:
