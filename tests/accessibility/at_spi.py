@@ -58,6 +58,16 @@ def wait_for(what, find):
     raise Failure("waited in vain for %s; the game showed:\n  %s" % (what, outline()))
 
 
+def end(process):
+    """Ends `process` as a logout would (SIGTERM), killing it if it hangs."""
+    process.terminate()
+    try:
+        process.wait(timeout=60)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
 class Game:
     """The game, started by the test once it listens; its output is shown
     when the test fails."""
@@ -68,11 +78,7 @@ class Game:
                                         stderr=subprocess.STDOUT)
 
     def stop(self):
-        self.process.terminate()
-        try:
-            self.process.wait(timeout=60)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
+        end(self.process)
         self.output.seek(0)
         return self.output.read()
 

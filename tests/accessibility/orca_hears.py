@@ -12,7 +12,7 @@ import subprocess
 import sys
 import tempfile
 
-from at_spi import Failure, find, find_all, game, press, run, wait_for
+from at_spi import Failure, end, find, find_all, game, press, run, wait_for
 from play_by_ear import dictionary_words, playable
 
 
@@ -58,12 +58,7 @@ class Orca:
         return wait_for("Orca to say %r" % text, lambda: any(text in line for line in self.spoken()))
 
     def stop(self):
-        self.process.terminate()
-        try:
-            self.process.wait(timeout=30)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
+        end(self.process)
 
 
 def play(orca, words):
