@@ -195,7 +195,7 @@ void GameSession::scrollTo(int32_t position) {
 
 void GameSession::enterClicked() {
   if (state_.gameActive && state_.selCount >= 1 && state_.selCount < 3) view_.announce(tooShortText());
-  if (!state_.gameActive || state_.selCount < 3 || state_.selCount > state_.boardWidth) return;
+  if (!canEnter()) return;
   std::string word;
   for (int k = 1; k <= state_.selCount; ++k) {
     const auto letter = state_.rack(static_cast<size_t>(state_.selOrder(static_cast<size_t>(k))));
@@ -238,8 +238,12 @@ void GameSession::enterClicked() {
   if (state_.curLevelScore >= state_.totalPoints) allWordsFound();
 }
 
+bool GameSession::canEnter() const {
+  return state_.gameActive && state_.selCount >= 3 && state_.selCount <= state_.boardWidth;
+}
+
 void GameSession::clrClicked() {
-  if (state_.selCount < 1) return;
+  if (!canClear()) return;
   for (int k = 1; k <= state_.selCount; ++k)
     state_.tileUsed(static_cast<size_t>(state_.selOrder(static_cast<size_t>(k)))) = 0;
   state_.selCount = 0;

@@ -44,6 +44,10 @@ class GameSession {
   void keyPressed(int key);
   void enterClicked();
   void clrClicked();
+  // Whether "Enter" would check a word now (in play, three letters or
+  // more) and whether "Clear" has a word to clear.
+  bool canEnter() const;
+  bool canClear() const { return state_.selCount >= 1; }
   void toggleStats();
   // True while the progress area offers to advance (target reached, in play
   // or in the results view).

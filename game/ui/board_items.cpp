@@ -20,7 +20,7 @@ std::vector<DrawnItem> describeBoard(const BoardBoxes& boxes, const GameState& s
                                      const BoardPainter& painter, const DrawnItems& items) {
   std::vector<DrawnItem> all;
   if (!painter.laidOut()) return all;
-  const bool inPlay = state.gameActive && !session.paused();
+  const bool inPlay = session.acceptsTyping();  // in play, neither paused nor in the results
 
   for (int t = 1; t <= state.rackLength && t <= kMaxRackLength; ++t) {
     const auto tile = static_cast<size_t>(t);
@@ -36,9 +36,9 @@ std::vector<DrawnItem> describeBoard(const BoardBoxes& boxes, const GameState& s
     const ScreenBox& enter = boxes.panel(kEnterCommand);
     const ScreenBox& clear = boxes.panel(kClearCommand);
     all.push_back(button(kClearCommand, text(kPanelCaptionText + int{kClearCommand}), clear,
-                         inPlay && clear.state > 0 && state.selCount >= 1, items));
+                         inPlay && clear.state > 0 && session.canClear(), items));
     all.push_back(button(kEnterCommand, text(kPanelCaptionText + int{kEnterCommand}), enter,
-                         inPlay && enter.state > 0 && state.selCount >= 3, items));
+                         inPlay && enter.state > 0 && session.canEnter(), items));
   }
   if (session.advanceOffered()) {
     all.push_back(button(kProgressItem, QString::fromLatin1(painter.advanceCaption()), boxes.progress, true, items));
@@ -75,11 +75,7 @@ std::vector<DrawnItem> describeBoard(const BoardBoxes& boxes, const GameState& s
   const int32_t count = results ? state.totalWords : state.nWordsFound;
   for (int32_t i = 1; i <= count && static_cast<size_t>(i) <= words.size(); ++i) {
     const std::string& word = words(static_cast<size_t>(i));
-    const int row = i - state.listTop;
-    const QRect rowBox = row >= 0 && row < kVisibleListRows
-                             ? QRect(boxes.wordList.x, boxes.wordList.y + row * boxes.wordList.h,
-                                     boxes.wordList.w * 8, boxes.wordList.h)
-                             : QRect();
+    const QRect rowBox = listRowBox(boxes, i - state.listTop);
     all.push_back(textItem(kWordItem + i, QAccessible::ListItem,
                            QString::fromStdString(results ? resultsWordName(state, word) : word), rowBox, false));
   }

@@ -100,6 +100,12 @@ void layOutMainMenu(MenuBoxes& boxes, Surface& menu) {
   }
 }
 
+QRect listRowBox(const BoardBoxes& boxes, int row) {
+  const ScreenBox& list = boxes.wordList;
+  if (row < 0 || row >= kVisibleListRows) return {};
+  return {list.x, list.y + row * list.h, 8 * list.w, list.h};
+}
+
 int listRowAt(const BoardBoxes& boxes, double x, double y) {
   const ScreenBox& list = boxes.wordList;
   if (!(list.x < x && x <= list.x + 8 * list.w && list.y < y && y <= list.y + kVisibleListRows * list.h)) return -1;

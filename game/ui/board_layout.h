@@ -66,6 +66,9 @@ void layOutSidePanel(BoardBoxes& boxes, int boardWidth, Surface& board);
 
 // The visible word-list row (0 the first) the point is over, or -1.
 int listRowAt(const BoardBoxes& boxes, double x, double y);
+// The box of visible row `row` (0 the first), which listRowAt answers
+// for; empty for a row out of view.
+QRect listRowBox(const BoardBoxes& boxes, int row);
 
 struct MenuBoxes {
   ScreenBox title;

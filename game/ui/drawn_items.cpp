@@ -74,25 +74,16 @@ void DrawnItems::moveFocus(int step) {
   showFocusOn(focusable[static_cast<size_t>(next)]);
 }
 
-void DrawnItems::focusOn(int id) {
-  const std::vector<DrawnItem> all = items();
-  for (size_t i = 0; i < all.size(); ++i)
-    if (all[i].id == id && all[i].focusable) showFocusOn(static_cast<int>(i));
-}
-
 void DrawnItems::focusQuietly(int id) {
   // Without a screen reader there is nobody to tell, and a focus nobody
   // sees must not take keys.
   if (!readerListening()) return;
-  const std::vector<DrawnItem> all = items();
-  for (size_t i = 0; i < all.size(); ++i) {
-    if (all[i].id != id || !all[i].focusable) continue;
-    hideMark();
-    focusedId_ = id;
-    quiet_ = true;
-    tellFocus(widget_, static_cast<int>(i));
-    return;
-  }
+  const int index = indexOf(id);
+  if (index < 0 || !items()[static_cast<size_t>(index)].focusable) return;
+  hideMark();
+  focusedId_ = id;
+  quiet_ = true;
+  tellFocus(widget_, index);
 }
 
 void DrawnItems::retellFocus() {
@@ -141,13 +132,14 @@ bool DrawnItems::keyPressed(const QKeyEvent& event, bool enterChooses) {
     case Qt::Key_Backtab:
     case Qt::Key_Left:
     case Qt::Key_Up: moveFocus(-1); return true;
-    case Qt::Key_Space:
-      if (!markShown() && !(chooseUnmarked_ && focusedIndex() >= 0)) return false;
-      chooseFocused();
-      return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      if (!enterChooses || (!markShown() && !(chooseUnmarked_ && focusedIndex() >= 0))) return false;
+      if (!enterChooses) return false;
+      [[fallthrough]];
+    case Qt::Key_Space:
+      // A key chooses only a part the player can see is focused, or one a
+      // screen reader told where the key means nothing else.
+      if (!markShown() && !(chooseUnmarked_ && focusedIndex() >= 0)) return false;
       chooseFocused();
       return true;
     default: return false;

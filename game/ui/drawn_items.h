@@ -68,8 +68,6 @@ class DrawnItems {
   // Focus to the `step`th next focusable item (wrapping; from none, the
   // first or the last), the mark shown and screen readers told.
   void moveFocus(int step);
-  // Focus to the item `id` (when it takes focus), the mark shown.
-  void focusOn(int id);
   // Focus to the item `id` for screen readers only: no mark is drawn, so a
   // window opens looking exactly as it always has. The first Tab shows the
   // mark there. Nothing while no screen reader is listening.
