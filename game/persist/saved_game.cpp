@@ -27,7 +27,7 @@ struct StoredGame {
 };
 
 bool isWord(const std::string& word, int16_t rackLength) {
-  if (word.size() < 3 || word.size() > static_cast<size_t>(rackLength)) return false;
+  if (word.size() < static_cast<size_t>(kShortestWord) || word.size() > static_cast<size_t>(rackLength)) return false;
   for (char c : word)
     if (c < 'A' || c > 'Z') return false;
   return true;

@@ -68,7 +68,7 @@ bool foundWordsFitPuzzle(const GameState& state) {
     if (static_cast<size_t>(i) > state.foundWords.size()) return false;
     const std::string& word = state.foundWords(static_cast<size_t>(i));
     const auto length = static_cast<int>(word.size());
-    if (length < 3 || length > state.boardWidth || length >= static_cast<int>(state.wordsBySize.size())) return false;
+    if (length < kShortestWord || length > state.boardWidth || length >= static_cast<int>(state.wordsBySize.size())) return false;
     const SizeList& list = state.wordsBySize[static_cast<size_t>(length)];
     bool solution = false;
     for (int32_t k = 1; k <= list.count && static_cast<size_t>(k) <= list.words.size() && !solution; ++k)

@@ -160,7 +160,17 @@ void GameSession::keyPressed(int key) {
       view_.minimize();
       break;
     case KEY_ENTER:
-      if (state_.gameActive && state_.selCount >= 2) enterClicked();
+      // In the results Enter goes back to the menu. In play a word one
+      // letter short is entered too, so the player hears why it is refused.
+      if (state_.showingResults) {
+        view_.showMainMenu();
+      } else if (state_.gameActive && state_.selCount >= kShortestWord - 1) {
+        enterClicked();
+      }
+      break;
+    case KEY_SPACE:
+      // The pause notice goes on with Space, as with a click anywhere.
+      if (paused_) enablePause(false);
       break;
     case KEY_BACKSPACE:
       if (state_.gameActive && state_.selCount >= 2) clrClicked();
@@ -194,7 +204,7 @@ void GameSession::scrollTo(int32_t position) {
 }
 
 void GameSession::enterClicked() {
-  if (state_.gameActive && state_.selCount >= 1 && state_.selCount < 3) view_.announce(tooShortText());
+  if (state_.gameActive && state_.selCount >= 1 && state_.selCount < kShortestWord) view_.announce(tooShortText());
   if (!canEnter()) return;
   std::string word;
   for (int k = 1; k <= state_.selCount; ++k) {
@@ -239,7 +249,7 @@ void GameSession::enterClicked() {
 }
 
 bool GameSession::canEnter() const {
-  return state_.gameActive && state_.selCount >= 3 && state_.selCount <= state_.boardWidth;
+  return state_.gameActive && state_.selCount >= kShortestWord && state_.selCount <= state_.boardWidth;
 }
 
 void GameSession::clrClicked() {
@@ -287,7 +297,9 @@ void GameSession::advanceByClick() {
 void GameSession::keyTyped(int code, RandomSource& random) {
   const bool letter = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
   const bool typing = letter || code == KEY_BACKSPACE || code == KEY_DELETE || code == KEY_SPACE;
-  if (!state_.preferences.typeLetters || !typing) {
+  // Space on the pause notice goes on playing, typing or not.
+  const bool resumes = code == KEY_SPACE && paused_;
+  if (!state_.preferences.typeLetters || !typing || resumes) {
     keyPressed(code);
     return;
   }

@@ -41,6 +41,9 @@ class GameSession {
   // header, the progress area, and last the tiles.
   void boardClicked();
   void tileClicked(int tile, int button);
+  // A key of the board: Esc pauses and minimises, Enter enters the word (in
+  // the results it goes back to the menu), Space ends a pause, Backspace
+  // clears, "=" skips the level.
   void keyPressed(int key);
   void enterClicked();
   void clrClicked();

@@ -26,6 +26,8 @@ constexpr int kScoreRows = 8;
 constexpr int kSoundSwitches = 7;
 constexpr int kMaxRackLength = 8;
 constexpr int kVisibleListRows = 13;
+// The fewest letters a word has: shorter words are never solutions.
+constexpr int kShortestWord = 3;
 
 // Points of a new word of `letters` letters: 6, 10, 15, 21, 28, 36 for 3 to 8.
 constexpr int32_t wordPoints(int letters) { return letters * (letters + 1) / 2; }

@@ -44,14 +44,10 @@ BoardController::BoardController(MainWindow& window, GameState& state, GameSessi
 
 bool BoardController::boardKey(const QKeyEvent& event) {
   DrawnItems& items = window_.boardWidget().items();
-  // Space chooses the focused part unmarked only where it types nothing.
-  items.setChooseUnmarked(!state_.preferences.typeLetters);
-  if (items.keyPressed(event, state_.showingResults)) return true;
-  const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
-  if (enter && state_.showingResults) {
-    view_.showMainMenu();
+  // Enter chooses a part only in the results (in play it enters the word);
+  // Space chooses a reader's focus only where it types nothing.
+  if (items.keyPressed(event, {.enter = state_.showingResults, .whenHeard = !state_.preferences.typeLetters}))
     return true;
-  }
   // Typing a word puts the keyboard's mark away, as a click does.
   if (!event.text().isEmpty() && event.text().at(0).isLetter()) items.hideMark();
   return false;

@@ -74,7 +74,6 @@ void DrawnDialog::describeWith(const DrawingKit& kit, std::function<std::vector<
                                int firstFocus) {
   widget_->items().setKit(&kit);
   widget_->items().describe = std::move(describe);
-  widget_->items().setChooseUnmarked(true);
   firstFocus_ = firstFocus;
 }
 
@@ -84,7 +83,7 @@ void DrawnDialog::showEvent(QShowEvent* event) {
 }
 
 void DrawnDialog::keyPressEvent(QKeyEvent* event) {
-  if (widget_->items().keyPressed(*event, true)) return;
+  if (widget_->items().keyPressed(*event, {})) return;
   // QDialog would close on Esc by itself; these windows decide for themselves.
   characterTyped(characterCode(*event));
 }

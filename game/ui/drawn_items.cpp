@@ -66,7 +66,7 @@ void DrawnItems::moveFocus(int step) {
   int next = 0;
   if (at < 0) {
     next = step >= 0 ? 0 : count - 1;
-  } else if (!markShown_ && !quiet_) {
+  } else if (shown_ == FocusShown::hidden) {
     next = at;
   } else {
     next = ((at + step) % count + count) % count;
@@ -82,7 +82,7 @@ void DrawnItems::focusQuietly(int id) {
   if (index < 0 || !items()[static_cast<size_t>(index)].focusable) return;
   hideMark();
   focusedId_ = id;
-  quiet_ = true;
+  shown_ = FocusShown::heard;
   tellFocus(widget_, index);
 }
 
@@ -94,17 +94,14 @@ void DrawnItems::showFocusOn(int index) {
   const int before = markShown() ? focusedIndex() : -1;
   if (before >= 0) widget_.update(markRect(before));
   focusedId_ = items()[static_cast<size_t>(index)].id;
-  markShown_ = true;
-  quiet_ = false;
+  shown_ = FocusShown::marked;
   widget_.update(markRect(index));
   tellFocus(widget_, index);
 }
 
 void DrawnItems::hideMark() {
-  quiet_ = false;
-  if (!markShown()) return;
-  widget_.update(markRect(focusedIndex()));
-  markShown_ = false;
+  if (markShown()) widget_.update(markRect(focusedIndex()));
+  shown_ = FocusShown::hidden;
 }
 
 bool DrawnItems::choose(int index) {
@@ -123,7 +120,7 @@ bool DrawnItems::choose(int index) {
   return true;
 }
 
-bool DrawnItems::keyPressed(const QKeyEvent& event, bool enterChooses) {
+bool DrawnItems::keyPressed(const QKeyEvent& event, ChooseKeys keys) {
   if (!described() || (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier))) return false;
   switch (event.key()) {
     case Qt::Key_Tab:
@@ -134,14 +131,18 @@ bool DrawnItems::keyPressed(const QKeyEvent& event, bool enterChooses) {
     case Qt::Key_Up: moveFocus(-1); return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      if (!enterChooses) return false;
+      if (!keys.enter) return false;
       [[fallthrough]];
-    case Qt::Key_Space:
+    case Qt::Key_Space: {
       // A key chooses only a part the player can see is focused, or one a
-      // screen reader told where the key means nothing else.
-      if (!markShown() && !(chooseUnmarked_ && focusedIndex() >= 0)) return false;
-      chooseFocused();
-      return true;
+      // screen reader that still listens was told of where the key means
+      // nothing else.
+      const bool heard = shown_ == FocusShown::heard && keys.whenHeard && readerListening();
+      if (!markShown() && !(heard && focusedIndex() >= 0)) return false;
+      // Enter on a part that only reads keeps its own meaning; Space there
+      // does nothing.
+      return chooseFocused() || event.key() == Qt::Key_Space;
+    }
     default: return false;
   }
 }

@@ -62,7 +62,7 @@ class DrawnItems {
   int focusedId() const { return focusedId_; }
   // The index in items() of the item `id`, or -1.
   int indexOf(int id) const;
-  bool markShown() const { return markShown_ && focusedIndex() >= 0; }
+  bool markShown() const { return shown_ == FocusShown::marked && focusedIndex() >= 0; }
   // Screen readers told again where the focus is (a window got it back).
   void retellFocus();
   // Focus to the `step`th next focusable item (wrapping; from none, the
@@ -79,13 +79,19 @@ class DrawnItems {
   bool choose(int index);
   bool chooseFocused() { return choose(focusedIndex()); }
 
+  // What Space and Enter may do where the keys are pressed.
+  struct ChooseKeys {
+    bool enter = true;  // Enter chooses as Space does
+    // Space (and Enter) mean nothing else here (the menu, the dialogs), so
+    // they also choose a part a screen reader was told is focused.
+    bool whenHeard = true;
+  };
   // The navigation keys: Tab and Shift+Tab, the four arrows move the focus;
   // Space chooses the focused item while the mark shows, and Enter too when
-  // `enterChooses`. True when the key was taken.
-  bool keyPressed(const QKeyEvent& event, bool enterChooses);
-  // Where Space and Enter mean nothing else (the menu, the dialogs), they
-  // choose the quietly focused item too, unmarked.
-  void setChooseUnmarked(bool on) { chooseUnmarked_ = on; }
+  // `keys.enter`. A focus the pointer put away chooses nothing: a key acts
+  // only on a part the player sees or hears is the focused one. True when
+  // the key was taken.
+  bool keyPressed(const QKeyEvent& event, ChooseKeys keys);
 
   // The mark, in the kit's lit colour (set by the owner).
   void setKit(const DrawingKit* kit) { kit_ = kit; }
@@ -97,14 +103,18 @@ class DrawnItems {
   QRect markRect(int index) const;
   void showFocusOn(int index);
 
+  // How the focused item, if any, is known to be the focused one.
+  enum class FocusShown {
+    marked,  // the mark is drawn around it: keys act on it
+    heard,   // put there for a screen reader, unmarked: Tab moves on from it
+    hidden,  // the pointer put the mark away: Tab brings it back there,
+             // Space and Enter leave it alone
+  };
+
   SurfaceWidget& widget_;
   const DrawingKit* kit_ = nullptr;
-  int focusedId_ = -1;
-  bool markShown_ = false;
-  // The focus was put where a screen reader hears it, and no mouse has
-  // hidden a mark since: Tab moves on from it.
-  bool quiet_ = false;
-  bool chooseUnmarked_ = false;
+  int focusedId_ = -1;  // -1: no item has the focus
+  FocusShown shown_ = FocusShown::hidden;
 };
 
 }  // namespace vorpex

@@ -60,7 +60,6 @@ MainWindow::MainWindow(GameState& state, const DrawingKit& kit)
   notice.setAccessibleName("Paused");
   for (SurfaceWidget* widget : {boardWidget_, menuWidget_, &notice}) widget->items().setKit(&kit_);
   menuWidget_->items().describe = [this] { return describeMenu(menuBoxes_, menuWidget_->items()); };
-  menuWidget_->items().setChooseUnmarked(true);
   notice.items().describe = [this] {
     DrawnItem resume = buttonItem(1, "PAUSED", QRect(8, 8, kWindowWidth - 16, kWindowHeight - 16), [this] {
       if (onWindowClicked) onWindowClicked();
@@ -68,7 +67,6 @@ MainWindow::MainWindow(GameState& state, const DrawingKit& kit)
     resume.description = "Click anywhere, or press Space, to go on playing";
     return std::vector<DrawnItem>{resume};
   };
-  notice.items().setChooseUnmarked(true);
 }
 
 void MainWindow::paintBackground(Ink ink) {
@@ -115,6 +113,8 @@ void MainWindow::showAtShownZoom() {
 void MainWindow::showChosenZoom() {
   if (zoom_.fullScreen()) return;
   const QSize size(zoomed(kWindowWidth, zoom_.chosen()), zoomed(kWindowHeight, zoom_.chosen()));
+  // 100 % at least, but where the screen holds less, that less.
+  setMinimumSize(size.boundedTo(QSize(kWindowWidth, kWindowHeight)));
   if (this->size() != size) resize(size);
   showAtShownZoom();
 }
@@ -149,7 +149,6 @@ void MainWindow::toggleFullScreen() {
   if (zoom_.fullScreen()) {
     zoom_.setFullScreen(false);
     showNormal();
-    setMinimumSize(kWindowWidth, kWindowHeight);
     showChosenZoom();
   } else {
     zoom_.setFullScreen(true);
@@ -234,14 +233,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool MainWindow::menuOrNoticeKey(const QKeyEvent& event) {
-  if (pauseShown()) {
-    // Space resumes, as a click anywhere does; Enter keeps its meaning.
-    if (event.key() == Qt::Key_Space) {
-      pauseNotice_.widget().items().choose(0);
-      return true;
-    }
-    return pauseNotice_.widget().items().keyPressed(event, true);
-  }
+  // On the notice Enter keeps its meaning in play; Space is the session's.
+  if (pauseShown()) return pauseNotice_.widget().items().keyPressed(event, {.enter = false});
   if (event.modifiers() == Qt::AltModifier && !event.text().isEmpty()) {
     // Alt+letter reads as the letter on most keyboards, as Alt's own on some.
     const int b = menuButtonForMnemonic(QChar(event.key()));
@@ -250,7 +243,7 @@ bool MainWindow::menuOrNoticeKey(const QKeyEvent& event) {
       return true;
     }
   }
-  return menuWidget_->items().keyPressed(event, true);
+  return menuWidget_->items().keyPressed(event, {});
 }
 
 void MainWindow::mousePressEvent(QMouseEvent*) {

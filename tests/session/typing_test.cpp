@@ -111,5 +111,23 @@ TEST_F(Typing, NothingIsTypedWhilePausedOrInTheResultsOrOnTheMenu) {
   EXPECT_EQ(state.selCount, 0);
 }
 
+// Enter in the results and Space on the pause notice are rules of the
+// board's keys, whatever "Type letters" says.
+TEST_F(Typing, EnterLeavesTheResultsAndSpaceEndsAPauseTypingOrNot) {
+  FixedFractions random({0.5});
+  for (const bool typing : {false, true}) {
+    SCOPED_TRACE(typing ? "typing letters" : "clicks only");
+    state.preferences.typeLetters = typing;
+    session.newGame(MODE_CLASSIC);
+    session.enablePause(true);
+    session.keyTyped(KEY_SPACE, random);
+    EXPECT_FALSE(session.paused());
+    session.showSolution();
+    view.clear();
+    session.keyTyped(KEY_ENTER, random);
+    EXPECT_TRUE(view.saw("menu"));
+  }
+}
+
 }  // namespace
 }  // namespace vorpex

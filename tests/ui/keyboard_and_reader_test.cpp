@@ -134,6 +134,10 @@ TEST_F(KeyboardAndReaderTest, TheKeyboardMovesAMarkedFocusAndSpaceChooses) {
   EXPECT_FALSE(window.pauseShown()) << "Space on the notice resumes";
   click(centre(window.boxes().tiles(4)));
   EXPECT_FALSE(window.boardWidget().items().markShown()) << "a click puts the mark away";
+  keys({Qt::Key_Space});
+  EXPECT_FALSE(window.pauseShown()) << "a focus the pointer put away chooses nothing";
+  keys({Qt::Key_Tab});
+  EXPECT_EQ(focusedOn(window.boardWidget()), "Pause") << "the next Tab brings the mark back where it was";
 }
 
 TEST_F(KeyboardAndReaderTest, KeysTheGameGaveMeaningsKeepThem) {
@@ -177,8 +181,10 @@ TEST_F(KeyboardAndReaderTest, TheMenuAndTheResultsAnswerTheKeyboard) {
   clickPanel(kShowSolutionCommand);
   EXPECT_NE(part(board(), "ANT, found"), nullptr);
   EXPECT_NE(part(board(), "NEST, missed"), nullptr);
+  keys({Qt::Key_Tab});
+  ASSERT_EQ(focusedOn(window.boardWidget()), "Tile A");
   keys({Qt::Key_Return});
-  EXPECT_TRUE(window.menuShown()) << "Enter in the results goes back to the menu";
+  EXPECT_TRUE(window.menuShown()) << "Enter in the results goes back to the menu, the mark on a tile too";
 }
 
 TEST_F(KeyboardAndReaderTest, AListeningReaderHearsFocusStatesAndAnnouncementsOnce) {
@@ -203,14 +209,21 @@ TEST_F(KeyboardAndReaderTest, TheDrawnDialogsReadAndAnswerTheKeyboard) {
   for (const Qt::Key k : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}) QTest::keyClick(&question, k);
   EXPECT_EQ(question.answer(), 2) << "the third part is \"No thanks\"";
 
-  state.bestScores[1].names(1) = "Ada";
-  state.bestScores[1].scores(1) = 6;
-  BestScoresWindow fame(state, MODE_CLASSIC, kit, &window);
-  fame.show();
-  ASSERT_NE(part(fame.surfaceWidget(), "1. Ada, 6"), nullptr);
-  for (int i = 0; i < 30 && focusedOn(fame.surfaceWidget()) != "Clear Scores"; ++i) QTest::keyClick(&fame, Qt::Key_Tab);
-  QTest::keyClick(&fame, Qt::Key_Return);
-  EXPECT_NE(part(fame.surfaceWidget(), "1. Anonoymous, 0"), nullptr) << "Enter chooses the marked button";
+  // Enter on the marked Clear Scores clears; once a click put the mark
+  // away, Enter is the window's own OK and the scores stay.
+  for (const bool clickedAway : {false, true}) {
+    state.bestScores[1].names(1) = "Ada";
+    state.bestScores[1].scores(1) = 6;
+    BestScoresWindow fame(state, MODE_CLASSIC, kit, &window);
+    fame.show();
+    ASSERT_NE(part(fame.surfaceWidget(), "1. Ada, 6"), nullptr);
+    for (int i = 0; i < 30 && focusedOn(fame.surfaceWidget()) != "Clear Scores"; ++i)
+      QTest::keyClick(&fame, Qt::Key_Tab);
+    if (clickedAway) QTest::mouseClick(&fame.surfaceWidget(), Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::keyClick(&fame, Qt::Key_Return);
+    EXPECT_EQ(state.bestScores[1].scores(1), clickedAway ? 6 : 0) << "clicked away: " << clickedAway;
+    EXPECT_EQ(fame.isVisible(), !clickedAway) << "clicked away: " << clickedAway;
+  }
 }
 
 }  // namespace
