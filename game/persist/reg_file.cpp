@@ -1,5 +1,6 @@
 #include "reg_file.h"
 
+#include <string_view>
 #include <unordered_map>
 
 #include "ascii_case.h"
@@ -11,12 +12,15 @@ namespace {
 constexpr const char* kHeader = "REGEDIT4";
 constexpr size_t kLineWidth = 80;
 
-std::string trim(const std::string& s) {
+// `s` without the blanks at either end, as a view into it.
+std::string_view trimmedView(std::string_view s) {
   size_t begin = 0, end = s.size();
   while (begin < end && (s[begin] == ' ' || s[begin] == '\t')) ++begin;
   while (end > begin && (s[end - 1] == ' ' || s[end - 1] == '\t')) --end;
   return s.substr(begin, end - begin);
 }
+
+std::string trim(std::string_view s) { return std::string(trimmedView(s)); }
 
 std::vector<std::string> splitLines(const std::string& text) {
   std::vector<std::string> lines;
@@ -144,18 +148,26 @@ RegParseResult parseRegFile(const std::string& text) {
   // the next, unless that one is blank (which is how a kept line ending in a
   // backslash is written back, see keptLine). Comments and key lines never
   // continue: "; backup of C:\" must not swallow the value below it.
+  // Each piece is appended once, so a value of megabytes spread over tens
+  // of thousands of lines reads in linear time.
   std::vector<std::string> lines;
   for (size_t i = 0; i < raw.size(); ++i) {
-    std::string line = raw[i];
-    const std::string first = trim(line);
+    const std::string_view first = trimmedView(raw[i]);
     const bool mayContinue = !first.empty() && first[0] != ';' && first[0] != '[';
-    while (mayContinue && trim(line).back() == '\\' && i + 1 < raw.size() &&
-           !trim(raw[i + 1]).empty()) {
-      line = trim(line);
-      line.pop_back();
-      line += trim(raw[++i]);
+    const auto continues = [&](const std::string& joined) {
+      return joined.back() == '\\' && i + 1 < raw.size() && !trimmedView(raw[i + 1]).empty();
+    };
+    std::string joined(first);
+    if (!mayContinue || !continues(joined)) {
+      lines.push_back(raw[i]);
+      continue;
     }
-    lines.push_back(line);
+    // Trimmed pieces keep the joined line trimmed at its end.
+    while (continues(joined)) {
+      joined.pop_back();
+      joined.append(trimmedView(raw[++i]));
+    }
+    lines.push_back(std::move(joined));
   }
 
   size_t at = 0;

@@ -92,14 +92,15 @@ long long knockFileSize(const std::string& path) {
 SingleInstance::SingleInstance(const std::string& storePath)
     : storePath_(storePath), lockPath_(storePath + ".lock"), knockPath_(storePath + ".knock") {}
 
-SingleInstance::Outcome SingleInstance::acquire(std::chrono::milliseconds answerWait) {
+SingleInstance::Outcome SingleInstance::acquire(std::chrono::milliseconds answerWait,
+                                                const std::function<bool()>& giveUp) {
   // The store's folder may not exist before the first game ends.
   QDir().mkpath(QFileInfo(QString::fromStdString(lockPath_)).absolutePath());
   switch (lock_.tryLock(lockPath_)) {
     case FileLock::Result::unavailable:
       problem_ = lock_.problem();
       return Outcome::unguarded;
-    case FileLock::Result::heldByAnother: return knock(answerWait);
+    case FileLock::Result::heldByAnother: return knock(answerWait, giveUp);
     case FileLock::Result::held: break;
   }
   // Emptied, so that a knock left from before is not taken for a new one; a
@@ -110,7 +111,8 @@ SingleInstance::Outcome SingleInstance::acquire(std::chrono::milliseconds answer
   return Outcome::holding;
 }
 
-SingleInstance::Outcome SingleInstance::knock(std::chrono::milliseconds answerWait) {
+SingleInstance::Outcome SingleInstance::knock(std::chrono::milliseconds answerWait,
+                                              const std::function<bool()>& giveUp) {
   std::string problem;
   if (!appendKnock(knockPath_, problem)) {
     problem_ = "Another program holds " + lockPath_ + ", and the knock to bring it forward could not be left: " +
@@ -118,8 +120,10 @@ SingleInstance::Outcome SingleInstance::knock(std::chrono::milliseconds answerWa
     return Outcome::unanswered;
   }
   const auto deadline = std::chrono::steady_clock::now() + answerWait;
-  while (knockFileSize(knockPath_) > 0 && std::chrono::steady_clock::now() < deadline)
+  while (knockFileSize(knockPath_) > 0 && std::chrono::steady_clock::now() < deadline) {
+    if (giveUp && giveUp()) return Outcome::interrupted;
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
   if (knockFileSize(knockPath_) == 0) return Outcome::broughtForward;
   problem_ = "Another program holds " + lockPath_ + " but did not answer the knock on " + knockPath_ + " within " +
              std::to_string(answerWait.count()) + " ms. If no copy of Arcade Vorpex is running, end the program that holds that file.";

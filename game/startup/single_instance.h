@@ -32,6 +32,7 @@ class SingleInstance {
     broughtForward,  // a running copy holds it and answered the knock
     unanswered,      // something holds the lock but nobody answered (see problem())
     unguarded,       // no lock can be had here (see problem()); nothing holds the store for us
+    interrupted,     // the wait for an answer was given up: `giveUp` said so
   };
 
   // `storePath`: the store's file; the lock is that path plus ".lock", the
@@ -40,8 +41,11 @@ class SingleInstance {
 
   // Takes the store, or knocks on the copy that holds it and waits up to
   // `answerWait` for its answer (the holder answers from its event loop,
-  // so a holder in this same thread cannot). Needs a QCoreApplication.
-  Outcome acquire(std::chrono::milliseconds answerWait = std::chrono::seconds(3));
+  // so a holder in this same thread cannot). `giveUp`, when set, is asked
+  // while waiting: true ends the wait at once (a signal asked the start to
+  // end). Needs a QCoreApplication.
+  Outcome acquire(std::chrono::milliseconds answerWait = std::chrono::seconds(3),
+                  const std::function<bool()>& giveUp = {});
 
   // After `unanswered` or `unguarded`: what happened, naming the files.
   const std::string& problem() const { return problem_; }
@@ -52,7 +56,7 @@ class SingleInstance {
  private:
   void watchKnocks();
   void answerKnock();
-  Outcome knock(std::chrono::milliseconds answerWait);
+  Outcome knock(std::chrono::milliseconds answerWait, const std::function<bool()>& giveUp);
 
   std::string storePath_;
   std::string lockPath_;

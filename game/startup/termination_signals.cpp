@@ -3,6 +3,7 @@
 #include <QSocketNotifier>
 #if !defined(_WIN32)
 #include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -34,8 +35,20 @@ bool TerminationSignals::installHandlers() {
   action.sa_handler = onTerminationSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    // nohup starts the game with hang-ups ignored so that it outlives its
+    // terminal: that choice is the player's and is kept.
+    struct sigaction before {};
+    if (signal == SIGHUP && sigaction(signal, nullptr, &before) == 0 && before.sa_handler == SIG_IGN) continue;
+    sigaction(signal, &action, nullptr);
+  }
   return true;
+}
+
+bool TerminationSignals::pending() {
+  if (signalPipe[0] < 0) return false;
+  pollfd ready{signalPipe[0], POLLIN, 0};
+  return poll(&ready, 1, 0) > 0 && (ready.revents & POLLIN);
 }
 
 TerminationSignals::TerminationSignals(std::function<void()> onSignal) : onSignal_(std::move(onSignal)) {
@@ -52,6 +65,7 @@ TerminationSignals::TerminationSignals(std::function<void()> onSignal) : onSigna
 TerminationSignals::~TerminationSignals() { delete notifier_; }
 #else
 bool TerminationSignals::installHandlers() { return false; }
+bool TerminationSignals::pending() { return false; }
 TerminationSignals::TerminationSignals(std::function<void()> onSignal) : onSignal_(std::move(onSignal)) {}
 TerminationSignals::~TerminationSignals() = default;
 #endif

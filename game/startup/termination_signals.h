@@ -19,7 +19,12 @@ class TerminationSignals {
   // and delivered at the event loop's first turn, never lost and never the
   // default end that drops a game in play. Later calls do nothing. False
   // when the pipe could not be made (the handlers are then the defaults).
+  // A hang-up the game was started to ignore (nohup) stays ignored.
   static bool installHandlers();
+
+  // Whether a signal came that the event loop has not yet delivered: for
+  // work before the loop runs that may wait (the knock on a running copy).
+  static bool pending();
 
   // Delivers the signals kept and to come to `onSignal` on the event loop
   // (installing the handlers if that was not done yet). Needs the

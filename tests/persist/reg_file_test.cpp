@@ -1,7 +1,23 @@
 // The REGEDIT4 text format: round trips, hand-written files, damage.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
 #include "reg_file.h"
+
+// Bytes handed out by operator new in this program, so that a test can
+// measure how the parser's work grows with a store's size without a clock.
+std::atomic<size_t> allocatedBytes{0};
+void* operator new(size_t size) {
+  allocatedBytes += size;
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, size_t) noexcept { std::free(p); }
 
 namespace vorpex {
 namespace {
@@ -155,6 +171,23 @@ TEST(RegFile, ACommentEndingInABackslashKeepsTheValueBelowIt) {
   ASSERT_NE(b, nullptr);
   EXPECT_EQ(b->data, (std::vector<uint8_t>{2, 3})) << "value lines still continue";
   EXPECT_EQ(parseRegFile(formatRegFile(parsed.file)).file.keys[0].values.size(), key->values.size());
+}
+
+TEST(RegFile, ALongContinuedValueOfAnotherProgramReadsInLinearWork) {
+  // A value kept for another program, written over thousands of lines:
+  // joining them must not copy the growing line at every step.
+  std::vector<uint8_t> data(100'000);
+  for (size_t i = 0; i < data.size(); ++i) data[i] = static_cast<uint8_t>(i * 7);
+  RegFile file;
+  file.keys.push_back(RegKey{"HKEY_CURRENT_USER\\Software\\Other", {{"BLOB", 3, data, {}}}});
+  const std::string text = formatRegFile(file);
+  ASSERT_GT(std::count(text.begin(), text.end(), '\n'), 4000);
+  const size_t before = allocatedBytes;
+  const RegParseResult parsed = parseRegFile(text);
+  const size_t used = allocatedBytes - before;
+  EXPECT_FALSE(parsed.damaged);
+  expectSameValues(parsed.file, file);
+  EXPECT_LT(used, 40 * text.size()) << "a store of " << text.size() << " bytes took " << used << " in allocations";
 }
 
 }  // namespace

@@ -68,6 +68,10 @@ TEST(SingleInstance, ALockHeldByAProgramThatDoesNotAnswerIsSaidSo) {
   EXPECT_EQ(second.acquire(200ms), Outcome::unanswered);
   EXPECT_NE(second.problem().find(store + ".lock"), std::string::npos) << second.problem();
   EXPECT_NE(second.problem().find("did not answer"), std::string::npos) << second.problem();
+  // A signal during the wait once went unheard until the wait was over,
+  // and then behind a message box nobody would answer.
+  int asked = 0;
+  EXPECT_EQ(SingleInstance(store).acquire(std::chrono::hours(1), [&] { return ++asked == 3; }), Outcome::interrupted);
 }
 
 TEST(SingleInstance, ALockFileLeftByACopyThatCrashedDoesNotStopAStart) {

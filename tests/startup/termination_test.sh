@@ -49,6 +49,69 @@ for signal in TERM INT HUP; do
     fail "SIG$signal at the start-up question lost the stored game"
   rm -rf "$config"
 done
+# wait_bound PID: until the program has bound its engine (its handlers are
+# in place long before).
+wait_bound() {
+  for _ in $(seq 200); do
+    grep -q libwordcore "/proc/$1/maps" 2>/dev/null && break
+    sleep 0.05
+  done
+}
+# ended_within SECONDS PID...: whether every one of them ended in time.
+ended_within() {
+  local tenths=$(($1 * 10)) pid
+  shift
+  for _ in $(seq "$tenths"); do
+    local running=0
+    for pid in "$@"; do kill -0 "$pid" 2>/dev/null && running=1; done
+    [ "$running" = 0 ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Started under nohup, the game outlives the terminal's hang-up.
+config=$(mktemp -d)
+(trap '' HUP; XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=offscreen exec "$program") >/dev/null 2>&1 &
+pid=$!
+wait_bound "$pid"
+kill -s HUP "$pid"
+sleep 1
+kill -0 "$pid" 2>/dev/null || fail "a hang-up ended a game that was started to ignore it (nohup)"
+kill -s TERM "$pid"
+ended_within 30 "$pid" || { kill -9 "$pid"; fail "SIGTERM did not end the game started under nohup"; }
+rm -rf "$config"
+
+# A store that keeps another program's long value (5 MB over 65,000 lines)
+# once took minutes to read, and a second copy started meanwhile waited on
+# its knock and then behind a message box: both signalled together end at
+# once, and the value is kept.
+config=$(mktemp -d)
+mkdir -p "$config/arcade-vorpex"
+store=$config/arcade-vorpex/registry.reg
+{
+  printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Another Program]\r\n"BLOB"=hex:00,\\\r\n'
+  yes '  00,01,02,03,04,05,06,07,08,09,0a,0b,0c,0d,0e,0f,10,11,12,13,14,15,16,17,\' | head -n 65000 | sed 's/$/\r/'
+  printf '  ff\r\n\r\n'
+} > "$store"
+XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=offscreen "$program" >/dev/null 2>&1 &
+first=$!
+wait_bound "$first"
+XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=offscreen "$program" >/dev/null 2>&1 &
+second=$!
+sleep 0.5
+kill -s TERM "$first" "$second"
+if ! ended_within 30 "$first" "$second"; then
+  kill -9 "$first" "$second" 2>/dev/null
+  fail "two copies on a store with a long value, signalled together, did not both end"
+fi
+wait "$first" || fail "the first copy on the long store ended with status $?"
+# Written back in lines of its own width: counted with the breaks taken out.
+runs=$(tr -d ' \\\r\n' < "$store" | grep -o '16,17,' | wc -l)
+[ "$runs" -eq 65000 ] || fail "the long value was not kept whole: $runs of 65000 runs"
+grep -q '"SOLVINGDATA"=' "$store" || fail "the first copy on the long store wrote no settings"
+rm -rf "$config"
+
 # A terminal closed under the game once ended it with status 129, losing
 # the settings; a broken display connection lost them with status 1.
 if ! command -v Xvfb >/dev/null 2>&1; then
