@@ -210,6 +210,7 @@ void Program::usePreferredPalette() {
 }
 
 void Program::saveAndExit() {
+  keptForSessionEnd_ = false;
   saveGame(state_, store_, *env_.messages);
   session_->enteredSaveAndExit();
   window_->close();
@@ -221,6 +222,7 @@ void Program::unload() {
   view_->setCountdownRunning(false);
   if (!terminating_) {
     session_->unload();
+    if (keptForSessionEnd_) clearStoredGame(store_, *env_.messages);
     saveSettings(state_, store_, *env_.messages);
     return;
   }
@@ -236,6 +238,12 @@ void Program::keepGameAndSettings(MessageSink& messages) {
 void Program::keepOnExit() {
   if (unloaded_ || !session_) return;
   unloaded_ = true;
+  keepGameAndSettings(quietMessages());
+}
+
+void Program::keepForSessionEnd() {
+  if (unloaded_ || !session_) return;
+  keptForSessionEnd_ = state_.gameActive;
   keepGameAndSettings(quietMessages());
 }
 

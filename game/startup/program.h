@@ -96,6 +96,13 @@ class Program : private ProgramCommands {
   // unloaded.
   void keepOnExit();
 
+  // The desktop session is about to end, and the player may still cancel
+  // that: keeps a game in play and the settings as keepOnExit does, ending
+  // nothing. Should play go on after all, the next normal unload takes the
+  // kept game out of the store again (unless the player saves it), so that
+  // the next start never offers a game that was played on.
+  void keepForSessionEnd();
+
   GameState& state() { return state_; }
   MainWindow& window() { return *window_; }
   GameSession& session() { return *session_; }
@@ -140,6 +147,8 @@ class Program : private ProgramCommands {
   QPointer<InstructionsWindow> instructions_;
   bool unloaded_ = false;
   bool terminating_ = false;
+  // A game in play was stored for a session end the player then cancelled.
+  bool keptForSessionEnd_ = false;
 };
 
 }  // namespace vorpex

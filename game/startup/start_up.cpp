@@ -130,9 +130,14 @@ int runGame(int argc, char** argv) {
   GuardedApplication app(argc, argv);
   Program* running = nullptr;
   // Before anything worth saving exists. A signal is acted on at the first
-  // turn of an event loop, and none runs before the program exists.
+  // turn of an event loop; before the program exists only a message box
+  // runs one, and ending it loses nothing.
   TerminationSignals terminationSignals([&running] {
-    if (running) running->requestTermination();
+    if (running) {
+      running->requestTermination();
+    } else {
+      QCoreApplication::exit(0);
+    }
   });
 
   ClockSeededRandom random;
@@ -169,12 +174,18 @@ int runGame(int argc, char** argv) {
   // 6. One game per store; a second start brings the running one forward.
   SingleInstance instance(instanceBase);
   if (!instanceBase.empty()) {
-    switch (instance.acquire()) {
+    // A signal while the running copy is asked to come forward ends this
+    // start at once: nothing of it is worth keeping yet.
+    switch (instance.acquire(std::chrono::seconds(3), TerminationSignals::pending)) {
       case SingleInstance::Outcome::broughtForward:
         toStandardError("Arcade Vorpex is already running; its window has been brought forward.");
         return 0;
+      case SingleInstance::Outcome::interrupted:
+        toStandardError("ended by a signal while the running copy was asked to come forward");
+        return 0;
       case SingleInstance::Outcome::unanswered:
         toStandardError(instance.problem());
+        if (TerminationSignals::pending()) return 1;
         QMessageBox::warning(nullptr, "Arcade Vorpex",
                              QString::fromStdString("Arcade Vorpex seems to be running already, but it did not "
                                                     "answer.\n\n" + instance.problem()));
@@ -207,13 +218,13 @@ int runGame(int argc, char** argv) {
   };
 
 #if defined(_WIN32) && QT_CONFIG(sessionmanager)
-  // Logging off (Windows asks before it ends the session, and may end the
-  // process as soon as the answer is given): the game in play and the
-  // settings are kept now, as a signal keeps them on Linux.
-  QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [&program](QSessionManager&) {
-    program.keepOnExit();
-    program.requestTermination();
-  });
+  // Logging off: Windows asks before it ends the session, and may end the
+  // process as soon as the answer is given, so the game in play and the
+  // settings are kept now. The player may still cancel the log-off and
+  // play on; the game quits only when the session really ends (Qt's
+  // aboutToQuit, by which time everything is kept).
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+                   [&program](QSessionManager&) { program.keepForSessionEnd(); });
 #endif
 
   app.onFailure = [&program](const std::string& what) {

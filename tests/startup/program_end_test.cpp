@@ -258,6 +258,35 @@ TEST_F(ProgramEndTest, AFailureInPlayOrAnExitThatSkipsMainKeepsTheGameForTheNext
   EXPECT_TRUE(messages.shown.empty());
 }
 
+// A log-off the player cancelled once ended the game all the same; one
+// that goes through must find the game kept before the process is ended.
+TEST_F(ProgramEndTest, ASessionEndKeepsTheGameAndACancelledOneLeavesItInPlay) {
+  enum class Then { sessionEnds, playerPlaysOnAndQuits, playerSavesAndExits };
+  for (const Then then : {Then::sessionEnds, Then::playerPlaysOnAndQuits, Then::playerSavesAndExits}) {
+    SCOPED_TRACE(static_cast<int>(then));
+    std::filesystem::remove(store.path() / "registry.reg");
+    {
+      auto closer = answering(Qt::Key_Return);  // the name a best score asks for
+      Program program(environment());
+      ASSERT_EQ(program.start(), "");
+      program.divertClick(MODE_CLASSIC);
+      findAWord(program, 3);
+      program.keepForSessionEnd();
+      EXPECT_TRUE(gameIsStored()) << "kept before the desktop may end the process";
+      EXPECT_TRUE(program.window().isVisible()) << "and still in play";
+      if (then == Then::sessionEnds) continue;  // the process ends here, unasked
+      findAWord(program, 4);
+      if (then == Then::playerSavesAndExits) {
+        program.controller().panelCommand(kSaveAndExitCommand);
+      } else {
+        program.window().close();
+      }
+      program.unload();
+    }
+    EXPECT_EQ(gameIsStored(), then != Then::playerPlaysOnAndQuits) << storeText();
+  }
+}
+
 // A lock that could not be had once let two copies run on one store, the
 // last to end overwriting the other's settings.
 TEST_F(ProgramEndTest, ACopyThatCannotLockTheStoreSaysSoAndNeverWritesIt) {
