@@ -8,6 +8,11 @@
 // first frame waits for it, and the game needs no bus: a screen reader is
 // only reachable through a session bus that is already running.
 //
+// A session bus that runs without being named, at its usual place in the
+// user's runtime folder ($XDG_RUNTIME_DIR/bus, where systemd starts it),
+// is named instead, exactly as libdbus would have found it: a refusing
+// address there would cut screen readers off the game.
+//
 // The environment is changed once, before any thread exists, and never
 // again (a thread reading it while it changes may crash). Programs the game
 // starts get the variable as the game was given it through their own
@@ -22,16 +27,17 @@ namespace vorpex {
 class NoSessionBusAutolaunch {
  public:
   // Where the environment names no session bus (DBUS_SESSION_BUS_ADDRESS
-  // unset or empty), names one that libdbus refuses at once ("disabled:");
-  // a bus that is named is left alone. Call before any thread is started.
-  // Does nothing on Windows.
+  // unset or empty), names the user's runtime bus when its socket is there
+  // and the user's own, and otherwise one that libdbus refuses at once
+  // ("disabled:"); a bus that is named is left alone. Call before any
+  // thread is started. Does nothing on Windows.
   NoSessionBusAutolaunch();
   NoSessionBusAutolaunch(const NoSessionBusAutolaunch&) = delete;
   NoSessionBusAutolaunch& operator=(const NoSessionBusAutolaunch&) = delete;
 
   static constexpr const char* kVariable = "DBUS_SESSION_BUS_ADDRESS";
 
-  // Whether this process's environment holds the refusing address.
+  // Whether this process's environment holds an address set here.
   bool active() const { return active_; }
   // The variable as the game was given it: nullopt when it was unset.
   const std::optional<std::string>& givenAddress() const { return given_; }
