@@ -10,7 +10,7 @@ constexpr double kZoomSteps[] = {1.0, 1.25, 1.5, 2.0};
 }  // namespace
 
 int32_t WindowZoom::setting() const {
-  return fit_ ? kFitZoomPercent : static_cast<int32_t>(std::lround(chosen_ * 100));
+  return fit_ ? kFitZoomPercent : static_cast<int32_t>(std::lround(std::max(chosen_, 1.0) * 100));
 }
 
 void WindowZoom::applySetting(int32_t percent, double fit) {
@@ -19,7 +19,7 @@ void WindowZoom::applySetting(int32_t percent, double fit) {
 }
 
 void WindowZoom::choose(double zoom, bool fit) {
-  chosen_ = std::clamp(zoom, 1.0, kLargestZoom);
+  chosen_ = std::clamp(zoom, kSmallestZoom, kLargestZoom);
   fit_ = fit;
   if (!fullScreen_) shown_ = chosen_;
 }
@@ -41,7 +41,7 @@ std::optional<WindowZoom::Choice> WindowZoom::stepOut(double fit) const {
 
 std::optional<double> WindowZoom::dragged(int width, int height, double fit) const {
   const double asked = (width / static_cast<double>(kWindowWidth) + height / static_cast<double>(kWindowHeight)) / 2;
-  const double snapped = std::clamp(asked, 1.0, std::max(1.0, fit));
+  const double snapped = std::clamp(asked, std::min(1.0, fit), fit);
   if (std::abs(snapped - chosen_) > kSameZoom || asked > snapped + kSameZoom) return snapped;
   return std::nullopt;
 }
@@ -58,7 +58,7 @@ void WindowZoom::fillScreen(int width, int height) {
 double WindowZoom::fitting(int areaWidth, int areaHeight, int frameWidth, int frameHeight) {
   const double fit = std::min((areaWidth - frameWidth) / static_cast<double>(kWindowWidth),
                               (areaHeight - frameHeight) / static_cast<double>(kWindowHeight));
-  return std::clamp(fit, 1.0, kLargestZoom);
+  return std::clamp(fit, kSmallestZoom, kLargestZoom);
 }
 
 }  // namespace vorpex

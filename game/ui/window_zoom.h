@@ -16,6 +16,9 @@ constexpr int kWindowWidth = 704;
 constexpr int kWindowHeight = 528;
 // The largest zoom: the most the settings keep.
 constexpr double kLargestZoom = kMaxZoomPercent / 100.0;
+// The smallest: below 100 % only on a screen smaller than the board (a
+// scaled desktop on a small monitor), and never so small that it vanishes.
+constexpr double kSmallestZoom = 0.25;
 
 class WindowZoom {
  public:
@@ -36,21 +39,23 @@ class WindowZoom {
   bool fit() const { return fit_; }
 
   // The chosen zoom as the settings keep it: percent, or kFitZoomPercent
-  // for "fit" (measured again on each screen).
+  // for "fit" (measured again on each screen). A zoom below 100 % that a
+  // small screen forced is kept as 100 %.
   int32_t setting() const;
   // A kept setting on a screen whose largest zoom is `fit`: a zoom kept
-  // from a larger screen is as large as this one holds.
+  // from a larger screen is as large as this one holds, below 100 % too.
   void applySetting(int32_t percent, double fit);
 
-  // Chooses `zoom`, brought into 1 .. kLargestZoom; shown at once unless in
-  // full screen.
+  // Chooses `zoom`, brought into kSmallestZoom .. kLargestZoom; shown at
+  // once unless in full screen.
   void choose(double zoom, bool fit);
   // Ctrl+= and Ctrl+-: the next step up or down that the screen holds, or
   // nothing when there is none.
   std::optional<Choice> stepIn(double fit) const;
   std::optional<Choice> stepOut(double fit) const;
   // The frame was dragged to width x height (window pixels): the nearest
-  // 4:3 zoom from 100 % to `fit`, when it differs from the chosen one or
+  // 4:3 zoom from 100 % (or `fit` where that is less) to `fit`, when it
+  // differs from the chosen one or
   // the size was beyond what the screen holds; nothing when the window is
   // at its zoom already (a window manager that keeps it a little off 4:3
   // must not start a tug of war).
@@ -62,8 +67,8 @@ class WindowZoom {
   void fillScreen(int width, int height);
 
   // The largest zoom at which the window with a frame of frameWidth x
-  // frameHeight fits an area of areaWidth x areaHeight: at least 1 and at
-  // most kLargestZoom.
+  // frameHeight fits an area of areaWidth x areaHeight: below 1 on an area
+  // smaller than the board, within kSmallestZoom .. kLargestZoom.
   static double fitting(int areaWidth, int areaHeight, int frameWidth, int frameHeight);
   // Two zooms this close are the same.
   static constexpr double kSameZoom = 0.005;

@@ -24,6 +24,7 @@ TEST(WindowZoom, StepsGoThroughTheFixedZoomsAndFitAsFarAsTheScreenHolds) {
       {1.0, 1.4, Choice{1.25, false}, std::nullopt},
       {1.25, 1.4, Choice{1.4, true}, Choice{1.0, false}},
       {1.0, 1.0, std::nullopt, std::nullopt},  // a screen that holds 100 % only
+      {0.9, 0.9, std::nullopt, std::nullopt},  // one smaller than the board
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.chosen << " on a screen fitting " << c.fit);
@@ -46,6 +47,8 @@ TEST(WindowZoom, ADraggedFrameSnapsToFourByThreeWithinTheScreen) {
       {1200, 700, 2.0, (1200 / 704.0 + 700 / 528.0) / 2},
       {600, 400, 2.0, std::nullopt},     // below 100 %: 100 %, already chosen
       {3000, 2000, 2.0, 2.0},            // past the screen: the largest that fits
+      {704, 528, 0.9, 0.9},              // 100 % on a smaller screen: as large as it holds
+      {600, 450, 0.9, 0.9},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
@@ -68,6 +71,13 @@ TEST(WindowZoom, KeptSettingsComeBackWithinTheScreenAndFullScreenKeepsTheChosenZ
   EXPECT_EQ(zoom.setting(), kFitZoomPercent) << "fit is measured again on each screen";
   zoom.choose(9, false);
   EXPECT_DOUBLE_EQ(zoom.chosen(), kLargestZoom);
+  // 1280 x 1024 at a scale of 2 holds 640 x 512 logical pixels, less the frame.
+  const double small = WindowZoom::fitting(640, 512, 0, 32);
+  EXPECT_DOUBLE_EQ(small, 480 / 528.0) << "the window never exceeds the screen";
+  zoom.applySetting(100, small);
+  EXPECT_DOUBLE_EQ(zoom.chosen(), small);
+  EXPECT_EQ(zoom.setting(), 100) << "a zoom the screen forced below 100 % keeps the player's 100 %";
+  EXPECT_DOUBLE_EQ(WindowZoom::fitting(10, 10, 0, 0), kSmallestZoom);
 
   zoom.choose(1.5, false);
   zoom.setFullScreen(true);
