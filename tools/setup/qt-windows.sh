@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
 # Qt for 64-bit Windows, built once from Debian's own source of the host's
-# Qt (qt6-base 6.4.2) with mingw-w64, into a cache outside the clone that
-# every later build and clone reuses:
+# Qt (the source version of the installed qt6-base-dev, so that a point
+# release that replaces it in the archive is followed) with mingw-w64, into
+# a cache outside the clone that every later build and clone reuses:
 #   ${XDG_CACHE_HOME:-~/.cache}/arcade-vorpex/qt-6.4.2-x86_64-w64-mingw32
 # Prints that folder on its last line. The source comes through apt with a
 # configuration of its own (its own deb-src list and state folder), so the
-# machine's apt sources stay as they are; apt checks it against Debian's
-# signed index. The modules the game needs: Core, Gui, Widgets, Test and the
+# machine's apt sources stay as they are; apt checks the files against
+# Debian's signed index, and dpkg-source checks the uploader's signature
+# on the .dsc against Debian's keyring. The modules the game needs: Core, Gui, Widgets, Test and the
 # windows and offscreen platform plugins. The first build takes about 15 to
 # 25 minutes on 2 cores; later runs return at once.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 "$top/tools/setup/ensure-packages.sh" "$top/tools/setup/windows-packages.txt"
-version=6.4.2
-source_version=6.4.2+dfsg-10
+source_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
+version=${source_version%%+*}
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/arcade-vorpex
 prefix=$cache/qt-$version-x86_64-w64-mingw32
 if [ -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; then
@@ -23,8 +25,13 @@ if [ -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; then
 fi
 work=$cache/qt-$version-source
 mkdir -p "$work/apt/lists/partial" "$work/apt/archives/partial" "$work/apt/etc"
-echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main" \
-  > "$work/apt/etc/sources.list"
+# The installed version may come from the point-release updates or the
+# security archive as well as from the release itself.
+{
+  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main"
+  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm-updates main"
+  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian-security bookworm-security main"
+} > "$work/apt/etc/sources.list"
 touch "$work/apt/status"
 apt_own=(-o "Dir::Etc::SourceList=$work/apt/etc/sources.list" -o Dir::Etc::SourceParts=/dev/null
          -o "Dir::State::Lists=$work/apt/lists" -o "Dir::State::status=$work/apt/status"
@@ -38,8 +45,9 @@ if [ ! -d "$work/qtbase" ]; then
   echo "== Qt $version for Windows: unpacking it with Debian's patches" >&2
   rm -rf "$work/unpacked"
   # The files are checked against the sizes and hashes of the signed index
-  # (apt) and of the .dsc (dpkg-source).
-  (cd "$work" && dpkg-source --no-check -x "qt6-base_$source_version.dsc" unpacked >/dev/null)
+  # (apt) and of the .dsc, whose OpenPGP signature must be a Debian
+  # uploader's (dpkg-source, with the keyrings of debian-keyring).
+  (cd "$work" && dpkg-source --require-valid-signature -x "qt6-base_${source_version#*:}.dsc" unpacked >/dev/null)
   mv "$work/unpacked" "$work/qtbase"
 fi
 echo "== Qt $version for Windows: configuring" >&2
