@@ -11,7 +11,17 @@ constexpr size_t kLargestDefinitions = 64u << 20;
 constexpr size_t kMostSenses = 3;
 constexpr size_t kLongestGloss = 400;
 constexpr size_t kLongestBase = 40;
-constexpr char kEllipsis = '\x85';  // "…" in the game's Windows-1252 text
+constexpr std::string_view kEllipsis = "\u2026";  // the definitions are UTF-8 text
+
+// `text` cut to at most `most` bytes with "…" at its end, never inside a
+// character's bytes.
+void shorten(std::string& text, size_t most) {
+  if (text.size() <= most) return;
+  size_t cut = most - kEllipsis.size();
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  text.resize(cut);
+  text += kEllipsis;
+}
 }  // namespace
 
 WordMeanings::~WordMeanings() {
@@ -51,8 +61,8 @@ std::vector<Sense> WordMeanings::lookUp(std::string_view word) {
   std::vector<Sense> senses = loaded().file.lookUp(word);
   if (senses.size() > kMostSenses) senses.resize(kMostSenses);
   for (Sense& sense : senses) {
-    if (sense.gloss.size() > kLongestGloss) sense.gloss = sense.gloss.substr(0, kLongestGloss - 1) + kEllipsis;
-    if (sense.base.size() > kLongestBase) sense.base = sense.base.substr(0, kLongestBase - 1) + kEllipsis;
+    shorten(sense.gloss, kLongestGloss);
+    shorten(sense.base, kLongestBase);
   }
   return senses;
 }

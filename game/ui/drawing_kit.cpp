@@ -94,6 +94,9 @@ constexpr int kUsedFaceX = 45;
 
 // Tiles kept at most: every letter of a rack in both looks, at a zoom or two.
 constexpr size_t kMostKeptTiles = 256;
+// Resampled pieces kept at most: every piece of the board at a zoom or two,
+// and a few hundred widths of the progress bar's fill.
+constexpr size_t kMostKeptPieces = 512;
 
 QString upper(char letter) {
   return QString(QChar(static_cast<char16_t>(static_cast<unsigned char>(asciiUpper(letter)))));
@@ -127,6 +130,7 @@ void DrawingKit::copyFromSheet(Surface& surface, const QImage& sheet, int dx, in
     resample.setCompositionMode(QPainter::CompositionMode_Source);
     resample.drawImage(QRectF(0, 0, w, h), sheet, source);
     resample.end();
+    if (resampled_.size() >= kMostKeptPieces) resampled_.clear();
     found = resampled_.emplace(key, std::move(piece)).first;
   }
   p.drawImage(QPointF(dx, dy), found->second);

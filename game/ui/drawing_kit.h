@@ -121,6 +121,10 @@ class DrawingKit {
                     int32_t selected, const GameState& state) const;
   void drawProgressBar(const ScreenBox& box, double percent) const;
 
+  // How many drawn pieces and tiles the kit keeps for drawing them again:
+  // bounded, whatever is drawn at whatever scale.
+  size_t keptImages() const { return resampled_.size() + tiles_.size(); }
+
   // Draws `text` with the surface's font in `colour`, placed by `format`,
   // transparent background, broken only at its own line breaks.
   static void drawText(Surface& surface, const QRect& rect, const QString& text, const QColor& colour,
@@ -164,7 +168,9 @@ class DrawingKit {
   mutable QImage sheet_;
   std::string sheetPath_;
   // Pieces of a sheet resampled to a surface's scale, by scale, sheet and
-  // rectangle: a few dozen for any one scale.
+  // rectangle: a few dozen for any one scale, but the progress bar's fill
+  // is a piece of its own for every width, so they are kept only up to a
+  // bound.
   using PieceKey = std::tuple<double, qint64, int, int, int, int>;
   mutable std::map<PieceKey, QImage> resampled_;
   // Letter tiles as painted, by scale, font, letter, look and size; in the

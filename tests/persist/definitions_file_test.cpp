@@ -111,15 +111,25 @@ TEST(WordMeanings, AFileOfAnySizeIsRefusedUnreadAndASenseIsCutToWhatAWindowShows
 
   testing::MemoryFiles files;
   std::string line = "ant";
+  // Glosses of one-byte letters, and of two-byte ones ("é") that a cut at a
+  // fixed byte would split.
   for (int i = 0; i < 10; ++i) line += "\t" + std::string(100, 'b') + "|n|" + std::string(1 << 20, 'g');
+  std::string accented;
+  for (int i = 0; i < 300; ++i) accented += "\xc3\xa9";
+  line += "\nbee\t" + accented + "|n|" + accented;
   files.files["/app/VORPEX.DEFS"] = line + "\n";
   WordMeanings longOnes(files, "/app/VORPEX.DEFS");
   const std::vector<Sense> senses = longOnes.lookUp("ant");
   ASSERT_EQ(senses.size(), 3u);
+  const std::string ellipsis = "\xe2\x80\xa6";  // U+2026 in UTF-8
   for (const Sense& sense : senses) {
-    EXPECT_EQ(sense.gloss, std::string(399, 'g') + "\x85");
-    EXPECT_EQ(sense.base, std::string(39, 'b') + "\x85");
+    EXPECT_EQ(sense.gloss, std::string(397, 'g') + ellipsis);
+    EXPECT_EQ(sense.base, std::string(37, 'b') + ellipsis);
   }
+  const std::vector<Sense> bee = longOnes.lookUp("bee");
+  ASSERT_EQ(bee.size(), 1u);
+  EXPECT_EQ(bee[0].gloss, accented.substr(0, 396) + ellipsis) << "cut between characters";
+  EXPECT_EQ(bee[0].base, accented.substr(0, 36) + ellipsis);
 }
 
 // The shipped file, as the game reads it.

@@ -150,6 +150,18 @@ TEST_F(DrawingKitTest, ProgressBarSplitsAtItsRoundedPercentage) {
   }
 }
 
+// At a zoom the sheets are not painted at, every width of the bar's fill
+// was kept resampled for good: a long game grew the memory without bound.
+TEST_F(DrawingKitTest, WhatTheKitKeepsToDrawAgainStaysBounded) {
+  for (const double scale : {1.25, 1.5, 1.75}) {
+    Surface scaled{704, 528};
+    scaled.setScale(scale);
+    const ScreenBox progress = testing::boxAt(scaled, 176, 462, 330, 30);
+    for (int tenth = 0; tenth <= 1000; ++tenth) kit.drawProgressBar(progress, tenth / 10.0);
+  }
+  EXPECT_LE(kit.keptImages(), 600u);
+}
+
 TEST_F(DrawingKitTest, WordListShowsAtMostThirteenRowsFromItsFirst) {
   ScreenBox list = box(550, 45, 15, 20);
   OneBased<std::string> words;
