@@ -1,8 +1,9 @@
 // The game's own command-line options, read before anything else starts
-// (no display is needed for them): --help and --version answer and end;
-// any other option of two dashes is refused. Options of one dash, and
-// --platform, are Qt's own (-platform NAME, -style NAME, ...) and are left
-// to it.
+// (no display is needed for them): --help and --version answer and end.
+// Options of one dash are Qt's own (-platform NAME, -style NAME, ...) and
+// are left to it, and so are Qt's options written with two dashes, as Qt
+// accepts them (--style NAME, --reverse); any other option of two dashes
+// is refused.
 #pragma once
 
 #include <string>

@@ -25,6 +25,8 @@ TEST(CommandLine, HelpAndVersionAnswerQtsOptionsPlayAndOthersAreRefused) {
       {{"-style", "fusion", "--version"}, Action::version, ""},
       {{"--versoin"}, Action::refuse, "--versoin"},
       {{"-platform", "xcb", "--fullscreen"}, Action::refuse, "--fullscreen"},
+      {{"--style", "--help", "--reverse"}, Action::play, ""},  // Qt's, as Qt takes them with two dashes
+      {{"--qwindowgeometry", "800x600", "--revers"}, Action::refuse, "--revers"},
   };
   for (const auto& c : cases) {
     std::vector<const char*> argv{"arcade-vorpex"};
