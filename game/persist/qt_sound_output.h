@@ -29,6 +29,8 @@ class ClipStream : public QIODevice {
  public:
   void startClip(const PcmClip* clip);
   void silence() { clip_ = nullptr; }
+  // Whether a clip is being handed out (it may be at its end).
+  bool hasClip() const { return clip_ != nullptr; }
   // Milliseconds of silence handed out since the last clip ended.
   qint64 silentMilliseconds() const;
   void setFormat(const QAudioFormat& format) { format_ = format; }
@@ -59,6 +61,9 @@ class QtSoundOutput : public SoundOutput {
   // Reads `path` now, and opens the audio device if no sound has yet, so
   // that its first play starts without either delay.
   void prepare(const std::string& path);
+  // Whether a sound is being fed to the audio device: never without one,
+  // nor after stop() or a file that cannot be read.
+  bool sounding() const { return stream_.hasClip(); }
 
  private:
   // The clip of `path`, read at its first use and kept (null when unreadable).
