@@ -158,6 +158,7 @@ void GameSession::keyPressed(int key) {
     case KEY_ESCAPE:
       if (state_.gameActive) enablePause(true);
       view_.minimize();
+      view_.announce(minimizedText(paused_));
       break;
     case KEY_ENTER:
       // In the results Enter goes back to the menu. In play a word one
@@ -173,7 +174,10 @@ void GameSession::keyPressed(int key) {
       if (paused_) enablePause(false);
       break;
     case KEY_BACKSPACE:
-      if (state_.gameActive && state_.selCount >= 2) clrClicked();
+      if (state_.gameActive && state_.selCount >= 2) {
+        clrClicked();
+        view_.announce(answerSlotsName(state_));
+      }
       break;
     case KEY_SKIP_LEVEL:
       if (!state_.gameActive) break;
@@ -234,6 +238,7 @@ void GameSession::enterClicked() {
   }
   view_.playSound(SOUND_RIGHT);
   const int32_t points = wordPoints(state_.selCount);
+  const bool offeredBefore = advanceOffered();
   state_.score = addPoints(state_.score, points);
   state_.curLevelScore = addPoints(state_.curLevelScore, points);
   view_.showMessage(kPointsMessage, std::to_string(points));
@@ -245,7 +250,11 @@ void GameSession::enterClicked() {
   view_.drawFoundStats();
   view_.refresh();
   view_.announce(wordAcceptedText(word, points, state_.score));
-  if (state_.curLevelScore >= state_.totalPoints) allWordsFound();
+  if (state_.curLevelScore >= state_.totalPoints) {
+    allWordsFound();
+  } else if (!offeredBefore && advanceOffered()) {
+    view_.announce(advanceOfferedText());
+  }
 }
 
 bool GameSession::canEnter() const {
@@ -324,7 +333,10 @@ bool GameSession::acceptsTyping() const { return state_.gameActive && !paused_ &
 bool GameSession::letterTyped(char letter) {
   if (!acceptsTyping()) return false;
   const auto wanted = static_cast<uint8_t>(asciiUpper(letter));
-  if (state_.selCount >= state_.boardWidth) return false;
+  if (state_.selCount >= state_.boardWidth) {
+    view_.announce(letterNotTakenText(state_, letter));
+    return false;
+  }
   for (int tile = 1; tile <= state_.rackLength; ++tile) {
     const auto t = static_cast<size_t>(tile);
     if (state_.rack(t) == wanted && state_.tileUsed(t) == 0) {
@@ -332,12 +344,14 @@ bool GameSession::letterTyped(char letter) {
       return true;
     }
   }
+  view_.announce(letterNotTakenText(state_, letter));
   return false;
 }
 
 void GameSession::takeBackLast() {
   if (!acceptsTyping() || state_.selCount < 1) return;
   tileClicked(state_.selOrder(static_cast<size_t>(state_.selCount)), BUTTON_LEFT);
+  view_.announce(answerSlotsName(state_));
 }
 
 void GameSession::shuffleRack(RandomSource& random) {
@@ -376,11 +390,21 @@ void GameSession::scrollDown() {
   state_.listTop += 1;
   view_.drawWordList(0);
   view_.refresh();
+  view_.announce(listShownText(state_, listCount()));
 }
 
 void GameSession::scrollUp() {
   if (state_.listTop < 2) return;
   state_.listTop -= 1;
+  view_.drawWordList(0);
+  view_.refresh();
+  view_.announce(listShownText(state_, listCount()));
+}
+
+void GameSession::revealListPosition(int32_t position) {
+  if (position < 1 || position > listCount()) return;
+  if (position >= state_.listTop && position < state_.listTop + kVisibleListRows) return;
+  state_.listTop = static_cast<int16_t>(position < state_.listTop ? position : position - (kVisibleListRows - 1));
   view_.drawWordList(0);
   view_.refresh();
 }
@@ -456,6 +480,7 @@ void GameSession::initiateResultsShow() {
   view_.drawWordList(0);
   view_.showMessage(kMissedWordsMessage, "");
   view_.refresh();
+  view_.announce(loadText(kMissedWordsText));
   resHoverRow_ = -1;
 }
 

@@ -87,6 +87,9 @@ class GameSession {
   void scrollUp();
   // The number of words in the list shown (found words, or every word).
   int32_t listCount() const;
+  // The list moves, if need be, so that the word at `position` (from 1) is
+  // in view: for the keyboard and readers coming to a word out of sight.
+  void revealListPosition(int32_t position);
 
   // Side-panel commands that are rules of play.
   void showSolution();   // "Show Solution"

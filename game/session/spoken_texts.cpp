@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ascii_case.h"
 #include "found_words.h"
 #include "game_rules.h"
 #include "text_resources.h"
@@ -36,7 +37,28 @@ std::string wordAcceptedText(const std::string& word, int32_t points, int32_t sc
 
 std::string wordRefusedText(const std::string& word, const std::string& reason) { return word + ": " + reason; }
 
-std::string tooShortText() { return "Too short: a word has at least 3 letters"; }
+std::string tooShortText() {
+  return "Too short: a word has at least " + std::to_string(kShortestWord) + " letters";
+}
+
+std::string letterNotTakenText(const GameState& state, char letter) {
+  if (state.selCount >= state.boardWidth) return "The word is as long as the rack";
+  return std::string("No free ") + asciiUpper(letter) + " on the rack";
+}
+
+std::string listShownText(const GameState& state, int32_t count) {
+  const int32_t last = std::min<int32_t>(count, state.listTop + kVisibleListRows - 1);
+  return "Words " + std::to_string(state.listTop) + " to " + std::to_string(last) + " of " + std::to_string(count);
+}
+
+std::string advanceOfferedText() {
+  return std::string("Level target reached: ") + kAdvanceCaptionAfterWord + " is offered";
+}
+
+std::string minimizedText(bool paused) {
+  return std::string(paused ? "Paused and minimised" : "Minimised") +
+         ". Switch back to Arcade Vorpex with Alt+Tab" + (paused ? ", then press Space to go on playing" : "");
+}
 
 std::string secondsLeftText(int seconds) { return std::to_string(seconds) + " seconds left"; }
 

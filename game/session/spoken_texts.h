@@ -27,6 +27,15 @@ std::string wordAcceptedText(const std::string& word, int32_t points, int32_t sc
 std::string wordRefusedText(const std::string& word, const std::string& reason);
 // Fewer than three letters entered.
 std::string tooShortText();
+// A typed letter that no free tile shows ("No free S on the rack"), or
+// one more than the answer slots hold.
+std::string letterNotTakenText(const GameState& state, char letter);
+// The list moved: which of its words are in view ("Words 2 to 14 of 20").
+std::string listShownText(const GameState& state, int32_t count);
+// The level's target was just reached, and the progress area offers to advance.
+std::string advanceOfferedText();
+// The game was minimised by Esc, paused if it was in play: how to come back.
+std::string minimizedText(bool paused);
 // The count-down passing 30 or 10 seconds.
 std::string secondsLeftText(int seconds);
 // On request: the level, the score, the time left in a timed level, and

@@ -49,7 +49,7 @@ bool BoardController::boardKey(const QKeyEvent& event) {
   if (items.keyPressed(event, {.enter = state_.showingResults, .whenHeard = !state_.preferences.typeLetters}))
     return true;
   // Typing a word puts the keyboard's mark away, as a click does.
-  if (!event.text().isEmpty() && event.text().at(0).isLetter()) items.hideMark();
+  if (!event.text().isEmpty() && event.text().at(0).isLetter()) items.hideMarkForTyping();
   return false;
 }
 

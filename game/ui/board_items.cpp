@@ -14,9 +14,21 @@ DrawnItem button(int id, const QString& name, const ScreenBox& box, bool enabled
   item.enabled = enabled;
   return item;
 }
+
+// A word's id: its length and its place among the puzzle's words of that
+// length, which no found word or list position changes.
+int wordId(const GameState& state, const std::string& word) {
+  const size_t length = word.size();
+  if (length < state.wordsBySize.size()) {
+    const SizeList& list = state.wordsBySize[length];
+    for (int32_t i = 1; i <= list.count && static_cast<size_t>(i) <= list.words.size(); ++i)
+      if (list.words(static_cast<size_t>(i)) == word) return kWordItem + static_cast<int>(length) * 1000 + i;
+  }
+  return kWordItem;  // not a word of the puzzle: never the case for a listed one
+}
 }  // namespace
 
-std::vector<DrawnItem> describeBoard(const BoardBoxes& boxes, const GameState& state, const GameSession& session,
+std::vector<DrawnItem> describeBoard(const BoardBoxes& boxes, const GameState& state, GameSession& session,
                                      const BoardPainter& painter, const DrawnItems& items) {
   std::vector<DrawnItem> all;
   if (!painter.laidOut()) return all;
@@ -48,6 +60,8 @@ std::vector<DrawnItem> describeBoard(const BoardBoxes& boxes, const GameState& s
   }
   if (!painter.messageShown().isEmpty())
     all.push_back(textItem(kMessageItem, QAccessible::StaticText, painter.messageShown(), boxes.messageLine.rect(), true));
+  if (!painter.meaningShown().isEmpty())
+    all.push_back(textItem(kMeaningItem, QAccessible::StaticText, painter.meaningShown(), boxes.meaningLine.rect(), true));
 
   for (const int value : {kScoreValue, kBestScoreValue, kTimeValue, kLevelValue}) {
     const ScreenBox& label = boxes.panel(static_cast<size_t>(value - 1));
@@ -56,6 +70,7 @@ std::vector<DrawnItem> describeBoard(const BoardBoxes& boxes, const GameState& s
                               text(kPanelCaptionText + value - 1) + ": " + painter.readOutValue(value),
                               label.rect().united(shown.rect()), true);
     item.value = painter.readOutValue(value);
+    item.ticking = value == kTimeValue;
     all.push_back(item);
   }
   for (int b = kHallOfFameCommand; b <= kSaveAndExitCommand; ++b) {
@@ -69,15 +84,18 @@ std::vector<DrawnItem> describeBoard(const BoardBoxes& boxes, const GameState& s
   all.push_back(button(kDownArrowItem, QStringLiteral("Scroll the list down"), boxes.downArrow, canScroll, items));
   if (state.showingResults) all.push_back(button(kBackItem, text(kBackToMenuText), boxes.backButton, true, items));
 
-  // Every word of the list, shown or scrolled out of sight, to be read.
+  // Every word of the list, shown or scrolled out of sight, to be read;
+  // the focus coming to one out of sight brings it into view.
   const bool results = state.listMode == LIST_ALL;
   const OneBased<std::string>& words = results ? state.allWords : state.foundWords;
   const int32_t count = results ? state.totalWords : state.nWordsFound;
   for (int32_t i = 1; i <= count && static_cast<size_t>(i) <= words.size(); ++i) {
     const std::string& word = words(static_cast<size_t>(i));
     const QRect rowBox = listRowBox(boxes, i - state.listTop);
-    all.push_back(textItem(kWordItem + i, QAccessible::ListItem,
-                           QString::fromStdString(results ? resultsWordName(state, word) : word), rowBox, false));
+    DrawnItem item = textItem(wordId(state, word), QAccessible::ListItem,
+                              QString::fromStdString(results ? resultsWordName(state, word) : word), rowBox, true);
+    item.reveal = [&session, i] { session.revealListPosition(i); };
+    all.push_back(item);
   }
   return all;
 }

@@ -25,12 +25,15 @@ enum BoardItem : int {
   kUpArrowItem,
   kDownArrowItem,
   kBackItem,
-  kWordItem = 1000,  // + the word's place in the list, from 1
+  kMeaningItem,
+  // + 1000 x the word's length + its place among the puzzle's words of that
+  // length: the same word keeps its id while the list grows around it.
+  kWordItem = 10000,
 };
 
 // The board's items in the order Tab meets them; none before a board is
 // laid out. `items` makes the clicks.
-std::vector<DrawnItem> describeBoard(const BoardBoxes& boxes, const GameState& state, const GameSession& session,
+std::vector<DrawnItem> describeBoard(const BoardBoxes& boxes, const GameState& state, GameSession& session,
                                      const BoardPainter& painter, const DrawnItems& items);
 
 }  // namespace vorpex

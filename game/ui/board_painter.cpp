@@ -188,6 +188,7 @@ void BoardPainter::showMessage(MessageId message, const QString& points) {
 void BoardPainter::drawMeaningLine(const QString& meaning) {
   const ScreenBox& line = boxes_.meaningLine;
   kit_.fillBox(line);
+  meaning_ = meaning;
   if (meaning.isEmpty()) return;
   FontSize size(board_, kListPoints);
   PlainText plain(board_);
@@ -212,6 +213,8 @@ void BoardPainter::drawBoard() {
   drawFoundStats();
   kit_.fillBox(boxes_.messageLine);
   message_.clear();
+  kit_.fillBox(boxes_.meaningLine);
+  meaning_.clear();
   drawProgressArea();
   board_.refresh();
 }

@@ -71,6 +71,8 @@ class BoardPainter {
   // line's text, and the advance button's caption as last drawn.
   QString readOutValue(int button) const;
   const QString& messageShown() const { return message_; }
+  // The meaning line's whole text (the line may show it cut).
+  const QString& meaningShown() const { return meaning_; }
   const char* advanceCaption() const { return advanceCaption_; }
 
  private:
@@ -79,6 +81,7 @@ class BoardPainter {
   const GameState& state_;
   const DrawingKit& kit_;
   QString message_;
+  QString meaning_;
   const char* advanceCaption_ = kAdvanceCaption;
 };
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 class QAccessibleEvent;
 class QWidget;
@@ -25,10 +26,23 @@ bool readerListening();
 using ReaderEventSink = void (*)(QAccessibleEvent* event);
 void setReaderEventSink(ReaderEventSink sink);
 
-// Screen readers are told that item `index` of `widget` took the keyboard
-// focus, or that its checked state changed. Nothing when none listens.
-void tellFocus(SurfaceWidget& widget, int index);
-void tellChecked(SurfaceWidget& widget, int index);
+// Screen readers are told that item `id` of `widget` took the keyboard
+// focus. Nothing when none listens.
+void tellFocus(SurfaceWidget& widget, int id);
+
+// What readers were told of one item, to tell them what changed since.
+struct ToldItem {
+  int id = 0;
+  QString name, description;
+  bool shown = true;  // on screen (a list row scrolled away is not)
+  bool enabled = true, checked = false;
+  bool speaksChanges = true;  // false: a new name is read on demand only
+};
+// Readers are told how `widget`'s items changed from `before` to `now`:
+// items made and gone, names, descriptions, showing, checked and enabled,
+// each by the item's own identity, so that what they keep of the surface
+// stays true. Nothing when none listens.
+void tellChanges(SurfaceWidget& widget, const std::vector<ToldItem>& before, const std::vector<ToldItem>& now);
 
 // `text` told once, as a notification of `window` appearing, which screen
 // readers speak whatever has the focus. Nothing when none listens.

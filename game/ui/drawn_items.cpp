@@ -83,20 +83,23 @@ void DrawnItems::focusQuietly(int id) {
   hideMark();
   focusedId_ = id;
   shown_ = FocusShown::heard;
-  tellFocus(widget_, index);
+  tellFocus(widget_, id);
 }
 
 void DrawnItems::retellFocus() {
-  if (const int index = focusedIndex(); index >= 0) tellFocus(widget_, index);
+  if (focusedIndex() >= 0) tellFocus(widget_, focusedId_);
 }
 
 void DrawnItems::showFocusOn(int index) {
   const int before = markShown() ? focusedIndex() : -1;
   if (before >= 0) widget_.update(markRect(before));
-  focusedId_ = items()[static_cast<size_t>(index)].id;
+  const DrawnItem item = items()[static_cast<size_t>(index)];
+  focusedId_ = item.id;
   shown_ = FocusShown::marked;
-  widget_.update(markRect(index));
-  tellFocus(widget_, index);
+  if (item.reveal) item.reveal();
+  // Revealing may have moved it.
+  widget_.update(markRect(indexOf(item.id)));
+  tellFocus(widget_, item.id);
 }
 
 void DrawnItems::hideMark() {
@@ -104,20 +107,35 @@ void DrawnItems::hideMark() {
   shown_ = FocusShown::hidden;
 }
 
+void DrawnItems::hideMarkForTyping() {
+  const bool hadFocus = focusedIndex() >= 0;
+  hideMark();
+  if (hadFocus) shown_ = FocusShown::heard;
+}
+
 bool DrawnItems::choose(int index) {
-  std::vector<DrawnItem> all = items();
+  const std::vector<DrawnItem> all = items();
   if (index < 0 || static_cast<size_t>(index) >= all.size()) return false;
   const DrawnItem item = all[static_cast<size_t>(index)];
   if (!item.enabled || !item.choose) return false;
   item.choose();
-  // The item may be gone (a menu left, a dialog closed): only one still
-  // there is told about.
-  all = items();
-  if (static_cast<size_t>(index) < all.size() && all[static_cast<size_t>(index)].id == item.id) {
-    if (all[static_cast<size_t>(index)].checked != item.checked) tellChecked(widget_, index);
-    if (markShown() && focusedIndex() == index) widget_.update(markRect(index));
-  }
+  // The item may be gone (a menu left, a dialog closed); the readers hear
+  // what it changed from the refresh it made.
+  if (markShown() && focusedId_ == item.id) widget_.update(markRect(focusedIndex()));
   return true;
+}
+
+void DrawnItems::tellChanges() {
+  if (!readerListening() || !described()) {
+    told_.reset();
+    return;
+  }
+  std::vector<ToldItem> now;
+  for (const DrawnItem& item : items())
+    now.push_back({item.id, item.name, item.description, !item.box.isEmpty(), item.enabled, item.checked,
+                   !(item.ticking && item.id == focusedId_)});
+  if (told_) vorpex::tellChanges(widget_, *told_, now);
+  told_ = std::move(now);
 }
 
 bool DrawnItems::keyPressed(const QKeyEvent& event, ChooseKeys keys) {

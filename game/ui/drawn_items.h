@@ -13,7 +13,10 @@
 #include <QRect>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
+
+#include "drawn_accessible.h"
 
 class QKeyEvent;
 class QPainter;
@@ -34,6 +37,12 @@ struct DrawnItem {
   bool enabled = true;
   bool checkable = false;
   bool checked = false;
+  // Its name changes by itself (a clock): a reader focused on it is not
+  // told each change, only the name when it asks.
+  bool ticking = false;
+  // Brings the item into view when the focus comes to it (a word scrolled
+  // out of the list); empty for an item always in view.
+  std::function<void()> reveal;
   // What choosing it does, exactly as a click does it; empty for an item
   // that is only read.
   std::function<void()> choose;
@@ -73,6 +82,9 @@ class DrawnItems {
   // mark there. Nothing while no screen reader is listening.
   void focusQuietly(int id);
   void hideMark();
+  // Typing puts the mark away too, but the next Tab moves on from where it
+  // was: a reader then hears the focus arrive somewhere.
+  void hideMarkForTyping();
   // Chooses item `index` as its click would, when it is enabled; a screen
   // reader focused on it hears the state it changed. False when nothing
   // was chosen.
@@ -92,6 +104,11 @@ class DrawnItems {
   // only on a part the player sees or hears is the focused one. True when
   // the key was taken.
   bool keyPressed(const QKeyEvent& event, ChooseKeys keys);
+
+  // Screen readers are told what changed in the items since they were last
+  // told (the surface calls this at each refresh); the first time while a
+  // reader listens, only noted.
+  void tellChanges();
 
   // The mark, in the kit's lit colour (set by the owner).
   void setKit(const DrawingKit* kit) { kit_ = kit; }
@@ -115,6 +132,8 @@ class DrawnItems {
   const DrawingKit* kit_ = nullptr;
   int focusedId_ = -1;  // -1: no item has the focus
   FocusShown shown_ = FocusShown::hidden;
+  // What readers were last told of the items; none while none listens.
+  std::optional<std::vector<ToldItem>> told_;
 };
 
 }  // namespace vorpex

@@ -98,7 +98,10 @@ SurfaceWidget::SurfaceWidget(Surface& surface, QWidget* parent) : QWidget(parent
   setAttribute(Qt::WA_OpaquePaintEvent);
   // Only what changed goes to the screen: at a large zoom the whole surface
   // is millions of pixels for the one tile a click draws.
-  surface_.setRefresh([this](const QRegion& changed) { update(shownPart(changed)); });
+  surface_.setRefresh([this](const QRegion& changed) {
+    update(shownPart(changed));
+    items_.tellChanges();
+  });
 }
 
 void SurfaceWidget::setZoom(double zoom) {

@@ -2,11 +2,14 @@
 // screen shows without words, none for anything else.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "session_fixture.h"
 #include "spoken_texts.h"
+#include "text_resources.h"
 
 namespace vorpex {
 namespace {
@@ -68,6 +71,29 @@ TEST_F(Announcements, TheStatusOnRequestCountsTheWordsLeftOfEachLength) {
   view.clear();
   session.statusRequested();
   EXPECT_TRUE(view.said.empty()) << "nothing to tell outside a game";
+}
+
+// What a sighted player sees happen without words is told as it happens.
+TEST_F(Announcements, TypingTheTargetEscAndTheSolutionAreToldAsTheyHappen) {
+  session.newGame(MODE_CLASSIC);
+  const auto told = [this](const std::function<void()>& act) {
+    view.clear();
+    act();
+    return view.said;
+  };
+  using Said = std::vector<std::string>;
+  EXPECT_EQ(told([&] { session.letterTyped('s'); }), Said{}) << "a picked tile says nothing new";
+  EXPECT_EQ(told([&] { session.letterTyped('s'); }), Said{"No free S on the rack"});
+  EXPECT_EQ(told([&] { session.takeBackLast(); }), Said{"Word: empty"});
+  for (const char* word : {"ANT", "NEST", "ANTS", "NEATS"}) enter(word);
+  EXPECT_EQ(told([&] { enter("TAN"); }), (Said{"TAN, 6 points. Score 47", advanceOfferedText()}))
+      << "the word that reaches the target offers to advance";
+  EXPECT_EQ(told([&] { enter("TEN"); }), Said{"TEN, 6 points. Score 53"}) << "offered once";
+  EXPECT_EQ(told([&] { session.keyPressed(KEY_ESCAPE); }), Said{minimizedText(true)});
+  session.enablePause(false);
+  const Said solution = told([&] { session.showSolution(); });
+  EXPECT_NE(std::find(solution.begin(), solution.end(), loadText(kMissedWordsText)), solution.end());
+  EXPECT_NE(minimizedText(true).find("Space"), std::string::npos) << "says how to come back";
 }
 
 }  // namespace

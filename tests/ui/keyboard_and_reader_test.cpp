@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <algorithm>
 #include <QTest>
 #include <vector>
 
@@ -25,6 +26,12 @@ QAccessibleInterface* part(QWidget& surface, const QString& name) {
   return nullptr;
 }
 
+// Every part of `surface` read once, as a screen reader reads a window.
+void readWhole(QWidget& surface) {
+  QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(&surface);
+  for (int i = 0; pane && i < pane->childCount(); ++i) pane->child(i)->text(QAccessible::Name);
+}
+
 // Presses a part as a screen reader does; the press lands from the event loop.
 void pressPart(QWidget& surface, const QString& name) {
   QAccessibleInterface* found = part(surface, name);
@@ -33,17 +40,28 @@ void pressPart(QWidget& surface, const QString& name) {
   QCoreApplication::processEvents();
 }
 
-// What reached screen readers: announcements, focus moves, checked changes.
+// What reached screen readers: announcements, focus moves, checked
+// changes, names changed, items made and gone, each by the item's name.
 struct Heard {
-  std::vector<std::string> told, focused, checked;
+  std::vector<std::string> told, focused, checked, renamed, created, destroyed;
 } heard;
 
 void hear(QAccessibleEvent* event) {
   QAccessibleInterface* source = event->accessibleInterface();
   const std::string name = source ? source->text(QAccessible::Name).toStdString() : "";
-  if (event->type() == QAccessible::ObjectShow && source->role() == QAccessible::Notification) heard.told.push_back(name);
-  if (event->type() == QAccessible::Focus) heard.focused.push_back(name);
-  if (event->type() == QAccessible::StateChanged) heard.checked.push_back(name);
+  switch (event->type()) {
+    case QAccessible::ObjectShow:
+      if (source->role() == QAccessible::Notification) heard.told.push_back(name);
+      break;
+    case QAccessible::Focus: heard.focused.push_back(name); break;
+    case QAccessible::StateChanged:
+      if (static_cast<QAccessibleStateChangeEvent*>(event)->changedStates().checked) heard.checked.push_back(name);
+      break;
+    case QAccessible::NameChanged: heard.renamed.push_back(name); break;
+    case QAccessible::ObjectCreated: heard.created.push_back(name); break;
+    case QAccessible::ObjectDestroyed: heard.destroyed.push_back(name); break;
+    default: break;
+  }
 }
 
 class KeyboardAndReaderTest : public testing::GameWindowTest {
@@ -195,11 +213,54 @@ TEST_F(KeyboardAndReaderTest, AListeningReaderHearsFocusStatesAndAnnouncementsOn
   EXPECT_EQ(heard.focused.back(), "Tile A") << "a level starts on its first tile";
   keys({Qt::Key_Tab});
   EXPECT_EQ(heard.focused.back(), "Tile E") << "from a quiet focus Tab moves on";
+  readWhole(board());
   keys({Qt::Key_Space});
   spell("NT");
   keys({Qt::Key_Return, Qt::Key_F2});
-  EXPECT_EQ(heard.checked, std::vector<std::string>{"Tile E"}) << "the focused tile's pick, not the clicked ones";
+  EXPECT_EQ(heard.checked, (std::vector<std::string>{"Tile E", "Tile N", "Tile T"}))
+      << "picked by key or by click, each told once";
   EXPECT_EQ(heard.told, (std::vector<std::string>{"ENT: No such word in the list", gameStatusText(state)}));
+  EXPECT_NE(std::find(heard.created.begin(), heard.created.end(), "No such word in the list"), heard.created.end())
+      << "the message line appeared";
+  EXPECT_NE(std::find(heard.renamed.begin(), heard.renamed.end(), "Word: ENT"), heard.renamed.end());
+
+  // The same part keeps its interface while the message line comes and
+  // goes ahead of it; a word found later keeps the interface of its own.
+  QAccessibleInterface* score = part(board(), "Score: 0");
+  keys({Qt::Key_Backspace});
+  spell("ANT");
+  keys({Qt::Key_Return});
+  EXPECT_EQ(part(board(), "Score: 6"), score);
+  QAccessibleInterface* ant = part(board(), "ANT");
+  spell("NEST");
+  keys({Qt::Key_Return});
+  EXPECT_EQ(part(board(), "ANT"), ant) << "NEST is listed before it, and ANT is still ANT";
+  EXPECT_NE(std::find(heard.renamed.begin(), heard.renamed.end(), "Score: 16"), heard.renamed.end());
+}
+
+// Every found word can be reached with Tab, the list moving to show the one
+// focused, and a row scrolled out of sight is not on screen.
+TEST_F(KeyboardAndReaderTest, TheFoundWordsAreReachedWithTabAndScrolledIntoView) {
+  setReaderEventSink(hear);
+  session.newGame(MODE_CLASSIC);
+  // A level of twenty found words of three letters, more than the list shows.
+  SizeList& threes = state.wordsBySize[3];
+  threes.words = OneBased<std::string>(20);
+  state.foundWords = OneBased<std::string>(20);
+  for (size_t i = 1; i <= 20; ++i) {
+    threes.words(i) = state.foundWords(i) = std::string("AA") + static_cast<char>('A' + i);
+  }
+  threes.count = state.nWordsFound = 20;
+  window.painter().redraw();
+  const std::string last = state.foundWords(static_cast<size_t>(state.nWordsFound));
+  QAccessibleInterface* lastRow = part(board(), QString::fromStdString(last));
+  ASSERT_NE(lastRow, nullptr);
+  EXPECT_TRUE(lastRow->state().invisible) << "scrolled out of sight";
+  for (int i = 0; i < 80 && focusedOn(window.boardWidget()) != last; ++i) keys({Qt::Key_Tab});
+  ASSERT_EQ(focusedOn(window.boardWidget()), last);
+  EXPECT_FALSE(lastRow->state().invisible) << "the list moved to show it";
+  EXPECT_GT(state.listTop, 1);
+  EXPECT_FALSE(lastRow->rect().isEmpty());
 }
 
 TEST_F(KeyboardAndReaderTest, TheDrawnDialogsReadAndAnswerTheKeyboard) {
