@@ -17,6 +17,9 @@ QuestionDialog::QuestionDialog(const DrawingKit& kit, QWidget* parent)
     : DrawnDialog(kWidth, kHeight, "Do you want to exit", parent), kit_(kit) {
   Surface& s = surface();
   s.setFont("Arial", 12, false);
+  // The caption is the game's own and says little; a reader opening the
+  // window hears the question itself first.
+  setAccessibleDescription(fromAnsi(loadText(kResumeQuestionText)).simplified());
   // The window's size less two pixels, so the drawing stays inside its frame.
   const int w = kWidth - 2, h = kHeight - 2;
   background_ = {&s, 1, 1, w, h, false, Ink::dark, Ink::none, Ink::black, 0};

@@ -12,6 +12,8 @@
 #include "drawn_accessible.h"
 #include "game_window_fixture.h"
 #include "question_dialog.h"
+#include "text_codec.h"
+#include "text_resources.h"
 #include "spoken_texts.h"
 
 namespace vorpex {
@@ -267,6 +269,9 @@ TEST_F(KeyboardAndReaderTest, TheDrawnDialogsReadAndAnswerTheKeyboard) {
   QuestionDialog question(kit, &window);
   question.show();
   ASSERT_NE(part(question.surfaceWidget(), "Yes"), nullptr);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(&question)->text(QAccessible::Description),
+            fromAnsi(loadText(kResumeQuestionText)).simplified())
+      << "the window's caption says little; the question is read first";
   for (const Qt::Key k : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}) QTest::keyClick(&question, k);
   EXPECT_EQ(question.answer(), 2) << "the third part is \"No thanks\"";
 
