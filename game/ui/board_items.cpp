@@ -66,7 +66,10 @@ std::vector<DrawnItem> describeBoard(const BoardBoxes& boxes, const GameState& s
   for (const int value : {kScoreValue, kBestScoreValue, kTimeValue, kLevelValue}) {
     const ScreenBox& label = boxes.panel(static_cast<size_t>(value - 1));
     const ScreenBox& shown = boxes.panel(static_cast<size_t>(value));
-    DrawnItem item = textItem(value, QAccessible::StaticText,
+    // Status, not labels: a reader entering the board reads a panel's
+    // labels aloud, and would read some read-outs and not others; its
+    // status command reads these.
+    DrawnItem item = textItem(value, QAccessible::StatusBar,
                               text(kPanelCaptionText + value - 1) + ": " + painter.readOutValue(value),
                               label.rect().united(shown.rect()), true);
     item.value = painter.readOutValue(value);

@@ -147,15 +147,22 @@ def press(node):
 
 
 class Announcements:
-    """What the game tells as notifications appearing, in order."""
+    """What the game tells as notifications appearing, in order, and the
+    names of the parts it tells were checked."""
 
     def __init__(self):
         self.told = []
+        self.checked = []
         pyatspi.Registry.registerEventListener(self._showing, "object:state-changed:showing")
+        pyatspi.Registry.registerEventListener(self._checked, "object:state-changed:checked")
 
     def _showing(self, event):
         if event.detail1 and event.source.getRoleName() == "notification":
             self.told.append(event.source.name)
+
+    def _checked(self, event):
+        if event.detail1:
+            self.checked.append(event.source.name)
 
     def wait_for(self, text):
         return wait_for("the announcement %r (heard: %r)" % (text, self.told), lambda: text in self.told)

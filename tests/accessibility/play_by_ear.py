@@ -1,9 +1,11 @@
 """A player who cannot see the board plays a Classic game through AT-SPI
 alone: starts it from the menu, reads the rack, spells real words with the
-tiles' actions and hears each scored, hears a repeat refused, takes the
-advance button once it is offered, reads the level summary, ends the game,
+tiles' actions and hears each scored and each tile checked, hears a repeat
+refused, hears the advance button offered right after the word that
+reached the target and takes it, reads the level summary, ends the game,
 enters the Hall of Fame by name, reads the results and goes back to the
-menu.
+menu. The score read-out read once stays the score read-out while the
+board gains and loses its message line.
 
 usage: play_by_ear.py VORPEX_DICT DICTIONARY
 """
@@ -48,7 +50,7 @@ class Board:
         press(wait_for(name, lambda: find(self.panel, name, "push button")))
 
     def score(self):
-        label = find(self.panel, role="label", starts="Score: ")
+        label = find(self.panel, role="status bar", starts="Score: ")
         return int(label.name[len("Score: "):])
 
     def advance(self):
@@ -64,11 +66,16 @@ def play(heard, words):
     board = Board(app)
     _, rack = board.rack()
     print("level 1 rack:", rack)
+    # Kept as a reader keeps it: the same object must go on being the score.
+    score_read_out = find(board.panel, role="status bar", starts="Score: ")
     first = None
     summary = None
     for word in playable(words, rack):
         score = board.score()
+        heard.checked.clear()
         board.spell(word)
+        wait_for("each tile of %s told checked (heard %r)" % (word, heard.checked),
+                 lambda: len(heard.checked) >= len(word))
         board.press("Enter")
         points = len(word) * (len(word) + 1) // 2
         scored = "%s, %d points. Score %d" % (word, points, score + points)
@@ -82,6 +89,8 @@ def play(heard, words):
         if summary:
             break
         wait_for("the score read-out", lambda: board.score() == score + points)
+        wait_for("the read-out read before to say Score: %d (it says %r)" % (score + points, score_read_out.name),
+                 lambda: score_read_out.name == "Score: %d" % (score + points))
         wait_for("%s in the found list" % word, lambda: find(board.panel, word, "list item", shown=False))
         if first is None:
             first = word
@@ -90,6 +99,10 @@ def play(heard, words):
             heard.wait_for("%s: Word Already in the list" % word)
             board.press("Clear")
         if board.advance():
+            offered = "Level target reached: Advance To next Level is offered"
+            heard.wait_for(offered)
+            if heard.told[heard.told.index(offered) - 1] != scored:
+                raise Failure("the word that reached the target was not heard before the offer: %r" % heard.told)
             press(board.advance())
             break
     else:
@@ -99,7 +112,7 @@ def play(heard, words):
     text = wait_for("the summary's text", lambda: find(summary, role="label", starts="You completed level 1"))
     print("summary:", text.name)
     press(find(summary, "OK", "push button"))
-    wait_for("level 2", lambda: find(board.panel, "Level: 2", "label"))
+    wait_for("level 2", lambda: find(board.panel, "Level: 2", "status bar"))
 
     _, rack = board.rack()
     word = playable(words, rack)[-1]

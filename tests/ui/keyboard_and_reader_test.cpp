@@ -103,7 +103,7 @@ TEST_F(KeyboardAndReaderTest, AReaderFindsTheBoardAsTheScreenShowsIt) {
            {"Clear", QAccessible::Button, false, false},
            {"Enter", QAccessible::Button, true, false},
            {"Level progress: 0 of 47", QAccessible::ProgressBar, false, false},
-           {"Score: 0", QAccessible::StaticText, false, false},
+           {"Score: 0", QAccessible::StatusBar, false, false},
            {"Save and Exit", QAccessible::Button, false, false},
            {"Scroll the list up", QAccessible::Button, true, false},
        }) {
