@@ -45,6 +45,12 @@ class KeyedStore {
   // What the last failure ran into, naming the file or key and the reason,
   // for standard error beside the player's message; empty when unknown.
   virtual std::string lastProblem() const { return {}; }
+
+  // From now on the store is read as before but never changed: every write
+  // fails with `reason` as its problem, and no key is made. For a copy of
+  // the game that cannot make sure it is the only one on this store, so
+  // that it never overwrites what another wrote.
+  virtual void refuseWrites(const std::string& reason) = 0;
 };
 
 // The key paths below Software, for program title "Arcade Vorpex", version 1.0.

@@ -40,7 +40,7 @@ class RegFileStore : public KeyedStore {
   // From now on the file is read but never written: every write fails with
   // `reason`. For a copy of the game that cannot make sure it is the only
   // one on this store, so that it never overwrites what another wrote.
-  void refuseWrites(const std::string& reason) { writesRefused_ = reason; }
+  void refuseWrites(const std::string& reason) override { writesRefused_ = reason; }
 
   const std::string& filePath() const { return filePath_; }
 

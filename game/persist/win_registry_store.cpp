@@ -30,6 +30,17 @@ bool WinRegistryStore::createKey(KeyHandle parent, const std::string& subPath,
                                  const std::string& className, KeyHandle& key) {
   const auto it = open_.find(parent);
   if (it == open_.end()) return false;
+  if (!writesRefused_.empty()) {
+    // Only a key that is there is opened: making one is a write too.
+    HKEY opened = nullptr;
+    if (RegOpenKeyExA(asKey(it->second), subPath.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) {
+      problem_ = writesRefused_;
+      return false;
+    }
+    key = nextHandle_++;
+    open_[key] = opened;
+    return true;
+  }
   SECURITY_ATTRIBUTES security{};
   security.nLength = sizeof security;  // 12 bytes on 32-bit Windows
   security.lpSecurityDescriptor = nullptr;
@@ -66,6 +77,10 @@ bool WinRegistryStore::setValue(KeyHandle key, const std::string& name, ValueTyp
                                 const uint8_t* data, uint32_t size) {
   const auto it = open_.find(key);
   if (it == open_.end()) return false;
+  if (!writesRefused_.empty()) {
+    problem_ = writesRefused_;
+    return false;
+  }
   return RegSetValueExA(asKey(it->second), name.c_str(), 0, static_cast<DWORD>(type), data, size) ==
          ERROR_SUCCESS;
 }

@@ -5,6 +5,7 @@
 #if defined(_WIN32)
 
 #include <map>
+#include <string>
 
 #include "keyed_store.h"
 
@@ -21,10 +22,14 @@ class WinRegistryStore : public KeyedStore {
   bool setValue(KeyHandle key, const std::string& name, ValueType type, const uint8_t* data,
                 uint32_t size) override;
   bool closeKey(KeyHandle key) override;
+  std::string lastProblem() const override { return problem_; }
+  void refuseWrites(const std::string& reason) override { writesRefused_ = reason; }
 
  private:
   std::map<KeyHandle, void*> open_;  // handle -> HKEY
   KeyHandle nextHandle_ = 1;
+  std::string writesRefused_;
+  std::string problem_;
 };
 
 }  // namespace vorpex

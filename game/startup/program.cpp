@@ -41,8 +41,7 @@ Program::Program(const ProgramEnvironment& environment)
       store_(*ownStore_),
       sounds_(state_, *env_.soundOutput) {
   meanings_.onProblem = [this](const std::string& problem) { quietMessages().explain(problem); };
-  if (auto* file = dynamic_cast<RegFileStore*>(ownStore_.get()); file && !env_.storeWritesRefused.empty())
-    file->refuseWrites(env_.storeWritesRefused);
+  if (!env_.storeWritesRefused.empty()) ownStore_->refuseWrites(env_.storeWritesRefused);
 }
 
 Program::~Program() = default;

@@ -149,6 +149,24 @@ TEST_P(KeyedStoreContract, SavedGameComesBackOnceAndIsThenGone) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
+// A copy that cannot take the store's lock once said it would not save, and
+// then saved through the registry all the same.
+TEST_P(KeyedStoreContract, AStoreThatRefusesWritesReadsAsBeforeAndChangesNothing) {
+  const GameState state = settingsWorthKeeping();
+  saveSettings(state, store, messages);
+  store.refuseWrites("another copy may hold the store");
+  GameState changed = state;
+  changed.bestScores[1].scores(1) += 1;
+  saveSettings(changed, store, messages);
+  saveGame(levelInPlay(), store, messages);
+  EXPECT_FALSE(messages.shown.empty()) << "the player is told nothing was saved";
+  EXPECT_EQ(store.lastProblem(), "another copy may hold the store");
+  EXPECT_FALSE(isGameStored(store, messages)) << "not even the saved game's key was made";
+  GameState back;
+  loadSettings(back, store, messages);
+  expectSameSettings(back, state);
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, KeyedStoreContract, ::testing::ValuesIn(kBackends),
                          [](const auto& info) { return std::string(info.param.name); });
 
