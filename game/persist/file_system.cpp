@@ -8,7 +8,11 @@
 
 #include "utf8_path.h"
 
-#if !defined(_WIN32)
+#if defined(_WIN32)
+#include <windows.h>
+
+#include <algorithm>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -116,21 +120,41 @@ bool madeReadOnly(const std::string& path) {
 #else
 std::string writeTarget(const std::string& path) { return path; }
 
+// As on Linux: a new file of its own beside `target` ("tmp-" and a number
+// no other write holds), made only where nothing is (CREATE_NEW: no file,
+// link or junction there is opened or followed), named by its wide path,
+// and flushed to the disk before it replaces the target.
 std::string writeTemporary(const std::string& target, const std::string& bytes, const std::string&,
                            std::string& problem) {
-  const std::string temp = target + ".tmp";
-  problem = temp + ": cannot be written";
-  std::FILE* file = std::fopen(temp.c_str(), "wb");
-  if (!file) return {};
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  ok = std::fflush(file) == 0 && ok;
-  ok = std::fclose(file) == 0 && ok;
-  if (!ok) {
-    std::remove(temp.c_str());
-    return {};
+  static unsigned counter = 0;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string temp = target + ".tmp-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+    const HANDLE file = CreateFileW(utf8Path(temp).wstring().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+      if (GetLastError() == ERROR_FILE_EXISTS) continue;
+      problem = temp + ": cannot be made (Windows error " + std::to_string(GetLastError()) + ")";
+      return {};
+    }
+    bool ok = true;
+    for (size_t done = 0; ok && done < bytes.size();) {
+      DWORD wrote = 0;
+      const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
+      ok = WriteFile(file, bytes.data() + done, chunk, &wrote, nullptr) && wrote > 0;
+      done += wrote;
+    }
+    ok = FlushFileBuffers(file) && ok;
+    ok = CloseHandle(file) && ok;
+    if (!ok) {
+      problem = temp + ": cannot be written";
+      std::error_code ignored;
+      fs::remove(utf8Path(temp), ignored);
+      return {};
+    }
+    return temp;
   }
-  problem.clear();
-  return temp;
+  problem = target + ": no temporary name was free beside it";
+  return {};
 }
 
 bool madeReadOnly(const std::string& path) {
@@ -164,7 +188,7 @@ bool LocalFileSystem::replaceFile(const std::string& path, const std::string& by
   if (temp.empty()) return false;
   if (!renameFile(temp, target)) {
     problem = target + ": cannot be replaced";
-    std::remove(temp.c_str());
+    removeFile(temp);
     return false;
   }
   syncFolder(fs::path(target).parent_path().string());
@@ -185,7 +209,7 @@ std::vector<std::string> LocalFileSystem::filesStartingWith(const std::string& p
 
 bool LocalFileSystem::removeFile(const std::string& path) {
   std::error_code error;
-  return fs::remove(path, error) && !error;
+  return fs::remove(utf8Path(path), error) && !error;
 }
 
 unsigned fileCreationMask() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "engine_path.h"
 #include "program_files.h"
 #include "utf8_path.h"
 #include "wordcore.h"
@@ -33,27 +34,6 @@ void* openLibrary(const std::string& path, std::string& error) {
   return reinterpret_cast<void*>(handle);
 }
 
-// The engine opens its dictionary with the system's narrow calls, which
-// read a path in the ANSI code page, where the game's paths are UTF-8. The
-// path's short form is plain ASCII wherever the volume keeps short names,
-// and so reaches the engine whatever the folders are called; without one,
-// the path in the ANSI code page.
-std::string pathForEngine(const std::string& utf8) {
-  const std::wstring wide = utf8Path(utf8).wstring();
-  std::wstring chosen = wide;
-  if (const DWORD length = GetShortPathNameW(wide.c_str(), nullptr, 0); length > 0) {
-    std::wstring shortPath(length, L'\0');
-    const DWORD written = GetShortPathNameW(wide.c_str(), shortPath.data(), length);
-    if (written > 0 && written < length) chosen.assign(shortPath.data(), written);
-  }
-  const int size = WideCharToMultiByte(CP_ACP, 0, chosen.data(), static_cast<int>(chosen.size()), nullptr, 0,
-                                       nullptr, nullptr);
-  std::string narrow(static_cast<size_t>(std::max(size, 0)), '\0');
-  if (size > 0)
-    WideCharToMultiByte(CP_ACP, 0, chosen.data(), static_cast<int>(chosen.size()), narrow.data(), size, nullptr,
-                        nullptr);
-  return narrow;
-}
 void* findFunction(void* library, const char* name) {
   return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name));
 }
@@ -63,7 +43,6 @@ void* openLibrary(const std::string& path, std::string& error) {
   if (!handle) error = dlerror();
   return handle;
 }
-std::string pathForEngine(const std::string& utf8) { return utf8; }
 void* findFunction(void* library, const char* name) { return dlsym(library, name); }
 #endif
 

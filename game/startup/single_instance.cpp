@@ -5,7 +5,7 @@
 #include <thread>
 
 #if defined(_WIN32)
-#include <QFile>
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -67,18 +67,44 @@ long long knockFileSize(const std::string& path) {
   return static_cast<long long>(file.st_size);
 }
 #else
+// Opens or makes `path` for `access` as a plain file by its wide name,
+// without following a link or junction there (the reparse point itself is
+// opened, and refused); INVALID_HANDLE_VALUE, with `problem`, otherwise.
+HANDLE openPlainFile(const std::string& path, DWORD access, std::string& problem) {
+  const HANDLE file = CreateFileW(QString::fromStdString(path).toStdWString().c_str(), access,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    problem = path + ": cannot be opened (Windows error " + std::to_string(GetLastError()) + ")";
+    return file;
+  }
+  BY_HANDLE_FILE_INFORMATION about{};
+  if (GetFileType(file) != FILE_TYPE_DISK || !GetFileInformationByHandle(file, &about) ||
+      (about.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY))) {
+    CloseHandle(file);
+    problem = path + ": is not a plain file";
+    return INVALID_HANDLE_VALUE;
+  }
+  return file;
+}
+
+// Empties it in place, through the handle, so that the watch on it stays.
 bool makeKnockFile(const std::string& path, bool empty, std::string& problem) {
-  QFile knock(QString::fromStdString(path));
-  if (knock.open(QIODevice::WriteOnly | (empty ? QIODevice::Truncate : QIODevice::Append))) return true;
-  problem = path + ": " + knock.errorString().toStdString();
-  return false;
+  const HANDLE file = openPlainFile(path, GENERIC_WRITE, problem);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const bool emptied = !empty || SetEndOfFile(file);
+  CloseHandle(file);
+  return emptied;
 }
 
 bool appendKnock(const std::string& path, std::string& problem) {
-  QFile knock(QString::fromStdString(path));
-  if (knock.open(QIODevice::WriteOnly | QIODevice::Append) && knock.write(kKnockLine) > 0) return true;
-  problem = path + ": " + knock.errorString().toStdString();
-  return false;
+  const HANDLE file = openPlainFile(path, FILE_APPEND_DATA, problem);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD wrote = 0;
+  const bool written = WriteFile(file, kKnockLine, sizeof kKnockLine - 1, &wrote, nullptr) && wrote > 0;
+  if (!written) problem = path + ": cannot be written";
+  CloseHandle(file);
+  return written;
 }
 
 long long knockFileSize(const std::string& path) {

@@ -3,6 +3,7 @@
 #include <QIcon>
 #if defined(_WIN32)
 #include <QSessionManager>
+#include <windows.h>
 #endif
 #include <QStandardPaths>
 #include <QMessageBox>
@@ -76,6 +77,18 @@ void keepWhatIsInPlay() {
 }
 
 #if defined(_WIN32)
+// The program folder, by its wide name, as the current folder: there the
+// engine opens the dictionary by its bare name on a volume that keeps no
+// short names (engine_path.h).
+void useProgramFolderAsCurrent() {
+  std::wstring program(32768, L'\0');
+  const DWORD length = GetModuleFileNameW(nullptr, program.data(), static_cast<DWORD>(program.size()));
+  if (length == 0 || length >= program.size()) return;
+  program.resize(length);
+  const size_t slash = program.find_last_of(L"\\/");
+  if (slash != std::wstring::npos) SetCurrentDirectoryW(program.substr(0, slash).c_str());
+}
+
 // The registry is the store on Windows; the lock and knock files that keep
 // one game running live in the player's local application data instead.
 std::string instanceFilesBase() {
@@ -120,6 +133,9 @@ int runGame(int argc, char** argv) {
   // of the environment.
   fileCreationMask();
   NoSessionBusAutolaunch noBusAutolaunch;
+#if defined(_WIN32)
+  useProgramFolderAsCurrent();
+#endif
   // 3.
   if (!hasGraphicalSession(argc, argv)) {
     toStandardError("Arcade Vorpex needs a graphical session, and neither DISPLAY nor WAYLAND_DISPLAY is set.");

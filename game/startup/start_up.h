@@ -6,7 +6,8 @@
 //  1. Signal handlers (SIGTERM, SIGINT, SIGHUP): before anything that may
 //     block, so that a signal is kept until the event loop runs.
 //  2. The umask read once and the session bus address fixed: before any
-//     thread starts, the one read and the one change of the environment.
+//     thread starts, the one read and the one change of the environment;
+//     on Windows the program folder made the current one (engine_path.h).
 //  3. No display: a plain message and status 1, before Qt aborts.
 //  4. The font configuration read on a thread of its own, while Qt
 //     connects to the display; the application made.

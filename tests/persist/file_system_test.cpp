@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <thread>
 
@@ -119,6 +121,32 @@ TEST(ReplaceFile, AFileGetsThePermissionsItsOwnerGaveNeverMoreAndAReadOnlyOneSta
       EXPECT_EQ(problem, path.string() + ": is read-only");
     }
   }
+}
+#endif
+
+#if defined(_WIN32)
+// A write on Windows once went through a fixed ".tmp" name with the narrow
+// calls: a folder the code page cannot name failed, and a file of the
+// player's under that name was overwritten.
+TEST(ReplaceFile, OnWindowsAWriteGoesThroughATemporaryOfItsOwnInAnyFolder) {
+  TempDir dir;
+  const fs::path folder = dir.path() / fs::path(u8"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac");
+  fs::create_directories(folder);
+  const std::u8string u8 = (folder / "registry.reg").u8string();
+  const std::string path(u8.begin(), u8.end());
+  std::ofstream(folder / "registry.reg.tmp") << "the player's";
+  LocalFileSystem files;
+  for (const char* bytes : {"first", "second"}) {
+    std::string problem;
+    ASSERT_TRUE(files.replaceFile(path, bytes, path, problem)) << problem;
+  }
+  std::string back;
+  ASSERT_EQ(files.readFile(path, back, 100), ReadResult::ok);
+  EXPECT_EQ(back, "second");
+  std::string kept;
+  std::getline(std::ifstream(folder / "registry.reg.tmp"), kept);
+  EXPECT_EQ(kept, "the player's");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2) << "no temporary is left";
 }
 #endif
 

@@ -4,6 +4,8 @@
 #include <filesystem>
 
 #include "engine_binding.h"
+#include "engine_path.h"
+#include "temp_files.h"
 #include "test_dictionaries.h"
 
 namespace vorpex {
@@ -53,6 +55,32 @@ TEST(EngineBinding, RealLibraryAnswersThroughAllFiveFunctions) {
   engine.clearMemory();
   EXPECT_EQ(engine.llpGetNumWordsInSize(6), 0);
 }
+
+#if defined(_WIN32)
+// A folder named in letters the ANSI code page lacks, on a volume that keeps
+// no short names (the short-name call fails): the engine once got a mangled
+// path and could not open the dictionary.
+TEST(EnginePath, ADictionaryInAFolderTheCodePageCannotNameOpensWithOrWithoutShortNames) {
+  testing::TempDir dir;
+  const std::filesystem::path folder = dir.path() / std::filesystem::path(u8"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac");
+  std::filesystem::create_directories(folder);
+  std::filesystem::copy_file(testing::writeDictionary(dir, {"ant", "tan"}), folder / "VORPEX.DICT");
+  const std::u8string u8 = (folder / "VORPEX.DICT").u8string();
+  const std::string utf8(u8.begin(), u8.end());
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(folder);  // as start-up sets the program folder
+  const ShortPathLookup none = [](const std::wstring&) { return std::wstring(); };
+  for (const auto& [how, lookup] : {std::pair<const char*, ShortPathLookup>{"short names", systemShortPath},
+                                    std::pair<const char*, ShortPathLookup>{"no short names", none}}) {
+    const std::string narrow = pathForEngine(utf8, lookup);
+    std::FILE* opened = std::fopen(narrow.c_str(), "rb");
+    EXPECT_NE(opened, nullptr) << how << ": " << narrow;
+    if (opened) std::fclose(opened);
+  }
+  std::filesystem::current_path(before);
+  EXPECT_EQ(pathForEngine("C:\\Games\\VORPEX.DICT", none), "C:\\Games\\VORPEX.DICT") << "a path the code page holds";
+}
+#endif
 
 }  // namespace
 }  // namespace vorpex
