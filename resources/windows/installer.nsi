@@ -1,12 +1,17 @@
 ; The Windows installer of Arcade Vorpex, made by tools/setup/package.sh
 ; windows with NSIS. It installs for the current user without administrator
 ; rights, adds a Start-menu entry and an uninstaller listed among the
-; installed programs, and shows the licence. Uninstalling removes the
-; program folder and the entry and keeps the player's scores and saved game
-; (HKCU\Software\Quenta\Arcade Vorpex). /S installs and uninstalls silently.
+; installed programs, and shows the licence. Uninstalling removes what was
+; installed, file by file, the program folder only once nothing else is in
+; it, and the entry, and keeps the player's scores and saved game
+; (HKCU\Software\Quenta\Arcade Vorpex): a folder the player chose may hold
+; files of the player's own. A folder that holds anything but an earlier
+; install is not installed into unless the player says so (silently, /S,
+; never). /S installs and uninstalls silently.
 ;
 ; Defined by the caller: VERSION, SOURCE (the program folder), OUTFILE,
-; LICENSE (the licence text).
+; LICENSE (the licence text), REMOVAL (the uninstaller's Delete and RMDir
+; lines for what SOURCE holds).
 Unicode true
 ; The game is 64-bit only, and so is its installer.
 Target amd64-unicode
@@ -29,8 +34,10 @@ VIAddVersionKey "FileDescription" "${NAME} installer"
 VIAddVersionKey "LegalCopyright" "MIT licence"
 
 !include "MUI2.nsh"
+!include "LogicLib.nsh"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\arcade-vorpex.exe"
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE CheckFolder
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -38,8 +45,49 @@ VIAddVersionKey "LegalCopyright" "MIT licence"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; $0 = 1 when $INSTDIR holds something and is no earlier install of the
+; game (which keeps its program and uninstaller there), else 0.
+Function IsForeignFolder
+  StrCpy $0 0
+  IfFileExists "$INSTDIR\arcade-vorpex.exe" 0 look
+  IfFileExists "$INSTDIR\Uninstall.exe" done look
+  look:
+  ClearErrors
+  FindFirst $1 $2 "$INSTDIR\*.*"
+  ${DoUntil} ${Errors}
+    ${If} $2 != "."
+    ${AndIf} $2 != ".."
+    ${AndIf} $2 != ""
+      StrCpy $0 1
+      ${Break}
+    ${EndIf}
+    FindNext $1 $2
+  ${Loop}
+  FindClose $1
+  done:
+FunctionEnd
+
+Function CheckFolder
+  Call IsForeignFolder
+  ${If} $0 == 1
+    MessageBox MB_YESNO|MB_ICONEXCLAMATION|MB_DEFBUTTON2 \
+      "$INSTDIR already holds other files.$\r$\n$\r$\nInstall ${NAME} there anyway? Uninstalling it later removes only the game's own files." \
+      /SD IDNO IDYES keep
+    Abort
+    keep:
+  ${EndIf}
+FunctionEnd
+
 Section "Arcade Vorpex"
   SetShellVarContext current
+  ; A silent install asks nothing, so it never goes into someone's folder.
+  ${If} ${Silent}
+    Call IsForeignFolder
+    ${If} $0 == 1
+      SetErrorLevel 2
+      Abort "$INSTDIR already holds other files: choose an empty folder."
+    ${EndIf}
+  ${EndIf}
   SetOutPath "$INSTDIR"
   File /r "${SOURCE}\*.*"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
@@ -58,8 +106,11 @@ SectionEnd
 Section "Uninstall"
   SetShellVarContext current
   Delete "$SMPROGRAMS\${NAME}.lnk"
-  ; The program folder only: the player's settings, scores and saved game
-  ; stay in the registry for a later install.
-  RMDir /r "$INSTDIR"
+  ; What was installed, and no more: the player's settings, scores and
+  ; saved game stay in the registry for a later install, and anything else
+  ; in the folder stays where it is.
+!include "${REMOVAL}"
+  Delete "$INSTDIR\Uninstall.exe"
+  RMDir "$INSTDIR"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd

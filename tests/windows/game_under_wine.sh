@@ -8,8 +8,9 @@
 #  3. a click on "CLASSIC ARCADE" starts a game, "Save and Exit" ends it
 #     with the game kept in the registry;
 #  4. the next start asks whether to play the saved game;
-#  5. the uninstaller removes the program folder and the entry and keeps
-#     the player's scores and saved game;
+#  5. the uninstaller removes what it installed and the entry, and keeps
+#     a file the player put in the folder and the player's scores and
+#     saved game; a silent install into a folder of other files is refused;
 #  6. the portable zip, unpacked into a folder whose name the ANSI code
 #     page cannot hold (as a user's own name may be), starts on its menu.
 #
@@ -145,12 +146,23 @@ click_in "Arcade Vorpex" 352 451 || fail "no main menu after the question"  # "E
 for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$game_pid" 2>/dev/null && fail "the game did not end when its window was closed"
 
-say "5. the uninstaller"
+say "5. the uninstaller, with a file of the player's in the program folder"
+echo "the player's own" > "$installed/my notes.txt"
 $wine "$installed/Uninstall.exe" /S >/dev/null 2>&1 </dev/null
 # The uninstaller copies itself away and goes on from there.
-for _ in $(seq 300); do [ -d "$installed" ] || break; sleep 0.1; done
-[ -d "$installed" ] && fail "the program folder is still there, with: $(ls "$installed" | head -5)"
+for _ in $(seq 300); do [ -f "$installed/Uninstall.exe" ] || break; sleep 0.1; done
+left=$(cd "$installed" && find . -mindepth 1 | LC_ALL=C sort | tr '\n' ' ')
+[ "$left" = "./my notes.txt " ] || fail "the uninstaller left or took the wrong things: $left"
+rm "$installed/my notes.txt"
+rmdir "$installed"
 [ -f "$shortcut" ] && fail "the Start-menu entry is still there"
+say "5b. a silent install into a folder holding someone's files is refused"
+foreign="$WINEPREFIX/drive_c/users/$user/Documents/Letters"
+mkdir -p "$foreign"
+echo "dear ..." > "$foreign/letter.txt"
+$wine "$setup" /S "/D=C:\\users\\$user\\Documents\\Letters" >/dev/null 2>&1 </dev/null && fail "the installer went on into a folder of someone's files"
+[ -f "$foreign/arcade-vorpex.exe" ] && fail "the game was installed among someone's files"
+[ "$(ls "$foreign")" = letter.txt ] || fail "the foreign folder was changed: $(ls "$foreign")"
 $wine reg query "$game_key" /v SOLVINGDATA 2>/dev/null | grep -q SOLVINGDATA || fail "uninstalling lost the player's settings"
 if [ -n "$zip" ]; then
   say "6. the zip in a folder named in Greek"

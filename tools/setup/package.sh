@@ -41,8 +41,15 @@ windows() {
   echo "== Windows package: the zip" >&2
   (cd "$out/windows" && find ArcadeVorpex | LC_ALL=C sort | TZ=UTC zip -qX "$zip" -@)
   echo "== Windows package: the installer" >&2
+  # What the uninstaller removes: exactly the files laid out here, then
+  # their folders, deepest first, each only once it is empty.
+  local removal=$out/windows/uninstall-list.nsh
+  {
+    (cd "$stage" && find . -type f | LC_ALL=C sort) | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|'
+    (cd "$stage" && find . -mindepth 1 -type d | LC_ALL=C sort -r) | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|'
+  } > "$removal"
   makensis -V2 -DVERSION="$version" -DSOURCE="$stage" -DOUTFILE="$setup" -DLICENSE="$top/LICENSE" \
-    "$top/resources/windows/installer.nsi" >&2
+    -DREMOVAL="$removal" "$top/resources/windows/installer.nsi" >&2
   echo "$setup"
   echo "$zip"
 }

@@ -89,7 +89,7 @@ qt_prefix=${XDG_CACHE_HOME:-$HOME/.cache}/arcade-vorpex/qt-6.4.2-x86_64-w64-ming
 # a virtual display (Wine's windows need one even for Qt's offscreen
 # platform). Left out: what only a POSIX system has (signals, FIFOs and
 # symbolic links in place of the lock, a library linked by its Linux name).
-windows_skips='*Signal*:SingleInstance.WhatLiesInPlaceOfTheLockOrKnockFile*:ProgramTest.ADictionaryThatCannotMakeEveryLevel*'
+windows_skips='*Signal*:ProgramTest.ADictionaryThatCannotMakeEveryLevel*'
 game_tests() {
   local app display_file pid status=0
   app="Z:$(echo "$top/build/windows-game/app" | tr / '\\')"
