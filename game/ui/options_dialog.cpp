@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QApplication>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
@@ -27,18 +29,50 @@ struct Zoomed {
   QFont arialBold(double points) const { return zoomedFont("Arial", points, true, zoom); }
 };
 
+// `widget` at `place` in its parent, read from the parent's left edge, or
+// from its right edge where text runs right to left (-reverse, or a
+// language written so): the whole dialog mirrors, its buttons too.
+void place(QWidget* widget, const QRect& place) {
+  widget->setGeometry(QStyle::visualRect(widget->layoutDirection(), widget->parentWidget()->rect(), place));
+}
+
+// The platform's style with its radio and check marks, and their gap to
+// the caption, as large as the zoom makes the captions.
+class ZoomedMarks : public QProxyStyle {
+ public:
+  ZoomedMarks(double zoom, QObject* owner) : QProxyStyle(QApplication::style()->name()), zoom_(zoom) {
+    setParent(owner);
+  }
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    const int base = QProxyStyle::pixelMetric(metric, option, widget);
+    switch (metric) {
+      case PM_IndicatorWidth:
+      case PM_IndicatorHeight:
+      case PM_ExclusiveIndicatorWidth:
+      case PM_ExclusiveIndicatorHeight:
+      case PM_CheckBoxLabelSpacing:
+      case PM_RadioButtonLabelSpacing: return zoomed(base, zoom_);
+      default: return base;
+    }
+  }
+
+ private:
+  double zoom_;
+};
+
 // A framed group of radio buttons, numbered from 0 in the group returned; the
 // buttons are written into `buttons`.
-QButtonGroup* addChoices(QDialog* dialog, const Zoomed& z, const char* title, QRect place,
+QButtonGroup* addChoices(QDialog* dialog, const Zoomed& z, QStyle* marks, const char* title, QRect at,
                          const QStringList& captions, const QRect* places, QRadioButton** buttons) {
   auto* frame = new QGroupBox(title, dialog);
   frame->setFont(z.arialBold(12));
-  frame->setGeometry(place);
+  place(frame, at);
   auto* group = new QButtonGroup(dialog);
   for (int i = 0; i < captions.size(); ++i) {
     buttons[i] = new QRadioButton(captions[i], frame);
     buttons[i]->setFont(z.arialBold(9.75));
-    buttons[i]->setGeometry(places[i]);
+    if (marks) buttons[i]->setStyle(marks);
+    place(buttons[i], places[i]);
     group->addButton(buttons[i], i);
   }
   return group;
@@ -52,10 +86,12 @@ constexpr int kLaterGroupHeight = 1230;
 constexpr int kButtonsLowered = kLaterGroupTop + kLaterGroupHeight + 120 - 4350;
 
 // One of the switches beyond the classic options, set as `on`, in `group`.
-QCheckBox* addSwitch(QWidget* group, const Zoomed& z, const char* caption, QRect place, const char* tip, bool on) {
+QCheckBox* addSwitch(QWidget* group, const Zoomed& z, QStyle* marks, const char* caption, QRect at, const char* tip,
+                     bool on) {
   auto* box = new QCheckBox(caption, group);
   box->setFont(z.arialBold(9.75));
-  box->setGeometry(place);
+  if (marks) box->setStyle(marks);
+  place(box, at);
   box->setToolTip(tip);
   box->setChecked(on);
   return box;
@@ -71,27 +107,29 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
   setFixedSize(zoomed(394, z.zoom),
                zoomed((kClassicHeightTwips + kButtonsLowered) / kTwipsPerPixel, z.zoom));
   if (parent) setWindowIcon(parent->windowIcon());
+  // At 100 % the platform's own marks, exactly; larger, marks to match.
+  QStyle* marks = z.zoom != 1 ? new ZoomedMarks(z.zoom, this) : nullptr;
 
   const QRect levelPlaces[4] = {z.twips(450, 615, 1260, 285), z.twips(2190, 600, 1305, 270),
                                 z.twips(450, 1125, 1245, 285), z.twips(2205, 1110, 1245, 285)};
-  QButtonGroup* levels = addChoices(this, z, "Start Level", z.twips(495, 330, 4680, 1920),
+  QButtonGroup* levels = addChoices(this, z, marks, "Start Level", z.twips(495, 330, 4680, 1920),
                                     {"Level 1", "Level 2", "Level 3", "Level 4"}, levelPlaces, levelButtons_);
   const QRect timePlaces[3] = {z.twips(285, 540, 960, 420), z.twips(1515, 555, 1200, 420), z.twips(2955, 600, 1380, 420)};
-  QButtonGroup* times = addChoices(this, z, "Timer Difficulty", z.twips(465, 2715, 4875, 1275),
+  QButtonGroup* times = addChoices(this, z, marks, "Timer Difficulty", z.twips(465, 2715, 4875, 1275),
                                    {"Easy", "Medium", "Difficult"}, timePlaces, timeButtons_);
 
   // Beyond the classic options: a group of their own under the classic
   // frames, above the buttons.
   auto* later = new QGroupBox("More", this);
   later->setFont(z.arialBold(12));
-  later->setGeometry(z.twips(465, kLaterGroupTop, 4875, kLaterGroupHeight));
-  typeLetters_ = addSwitch(later, z, "Type letters", z.twips(285, 420, 2100, 285),
+  place(later, z.twips(465, kLaterGroupTop, 4875, kLaterGroupHeight));
+  typeLetters_ = addSwitch(later, z, marks, "Type letters", z.twips(285, 420, 2100, 285),
                            "Letter keys pick tiles, Backspace takes the last back, Delete clears, Space shuffles",
                            state.preferences.typeLetters);
-  showMeanings_ = addSwitch(later, z, "Show meanings", z.twips(2490, 420, 2250, 285),
+  showMeanings_ = addSwitch(later, z, marks, "Show meanings", z.twips(2490, 420, 2250, 285),
                             "Pointing at a word in the list shows what it means; a click shows all its senses",
                             state.preferences.showMeanings);
-  highContrast_ = addSwitch(later, z, "High contrast", z.twips(285, 810, 3000, 285),
+  highContrast_ = addSwitch(later, z, marks, "High contrast", z.twips(285, 810, 3000, 285),
                             "Stronger colours for every text, and found words set apart by more than colour",
                             state.preferences.highContrast);
 
@@ -101,9 +139,9 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
     buttons.setPixelSize(zoomed(QFontInfo(buttons).pixelSize(), z.zoom));
     setFont(buttons);  // the buttons' own font, zoomed; the rest set theirs
   }
-  okButton_->setGeometry(z.twips(1935, 4350 + kButtonsLowered, 1455, 420));
+  place(okButton_, z.twips(1935, 4350 + kButtonsLowered, 1455, 420));
   cancelButton_ = new QPushButton("Cancel", this);
-  cancelButton_->setGeometry(z.twips(3885, 4335 + kButtonsLowered, 1455, 420));
+  place(cancelButton_, z.twips(3885, 4335 + kButtonsLowered, 1455, 420));
 
   // Tab goes down the dialog as it reads: the ticked level, the ticked
   // timer (a group's other buttons are reached with the arrows), each

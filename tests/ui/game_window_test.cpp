@@ -3,6 +3,8 @@
 // windows are answered by a ModalCloser.
 #include <gtest/gtest.h>
 
+#include <QStyle>
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QInputMethodEvent>
@@ -530,6 +532,42 @@ TEST(OptionsDialogTest, ClassicControlsKeepTheirPlacesLaterOnesAGroupAboveTheBut
                                        &dialog.highContrastBox(),  &dialog.okButton(),
                                        &dialog.cancelButton(),     &dialog.levelButton(1)};
   EXPECT_EQ(visited, expected);
+}
+
+// At 150 % the radio and check marks stayed small beside large captions,
+// and with -reverse the groups mirrored but OK and Cancel did not.
+TEST(OptionsDialogTest, MarksGrowWithTheZoomAndTheWholeDialogMirrorsRightToLeft) {
+  GameState state;
+  QWidget parent;
+  const QStyle& platform = *QApplication::style();
+  for (const double zoom : {1.0, 1.5}) {
+    setWindowZoom(parent, zoom);
+    OptionsDialog dialog(state, &parent);
+    for (QWidget* mark : std::initializer_list<QWidget*>{&dialog.levelButton(0), &dialog.typeLettersBox()}) {
+      const bool radio = mark == &dialog.levelButton(0);
+      const auto metric = radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth;
+      EXPECT_EQ(mark->style()->pixelMetric(metric, nullptr, mark),
+                zoomed(platform.pixelMetric(metric, nullptr, mark), zoom))
+          << "at " << zoom;
+    }
+    if (zoom == 1.0) {
+      EXPECT_EQ(dialog.levelButton(0).style(), &platform) << "the platform's own at 100 %";
+    }
+  }
+  setWindowZoom(parent, 1.0);
+  QRect leftToRight[2];
+  {
+    OptionsDialog dialog(state, &parent);
+    leftToRight[0] = dialog.okButton().geometry();
+    leftToRight[1] = dialog.levelButton(1).geometry();
+  }
+  QApplication::setLayoutDirection(Qt::RightToLeft);
+  OptionsDialog mirrored(state, &parent);
+  QApplication::setLayoutDirection(Qt::LeftToRight);
+  EXPECT_EQ(mirrored.okButton().x(), mirrored.width() - leftToRight[0].right() - 1);
+  EXPECT_EQ(mirrored.okButton().y(), leftToRight[0].y());
+  const QWidget* frame = mirrored.levelButton(1).parentWidget();
+  EXPECT_EQ(mirrored.levelButton(1).x(), frame->width() - leftToRight[1].right() - 1) << "inside its group too";
 }
 
 }  // namespace
