@@ -42,12 +42,13 @@ DrawnDialog::DrawnDialog(int width, int height, const QString& caption, QWidget*
   widget_->onMouseDown = [this](int button, double x, double y) { pointerPressed(button, x, y); };
 }
 
-void OkButtonDialog::placeOkButton(int top, const QString& caption) {
+void OkButtonDialog::placeOkButton(int top, const QString& caption, Shadow resting) {
   Surface& s = surface();
   const int u = kUnitSize;
   ok_ = {&s, roundHalfEven((s.width() - 2 * u) / 2.0), top, 2 * u, 30, false, Ink::dark, Ink::frame, Ink::caption, 0};
   okCaption_ = caption;
-  kit_.drawButton(ok_, FrameStyle::single, false, Shadow::lit, okCaption_);
+  resting_ = resting;
+  kit_.drawButton(ok_, FrameStyle::single, false, resting_, okCaption_);
 }
 
 void OkButtonDialog::pointerMoved(double x, double y) {
@@ -56,7 +57,7 @@ void OkButtonDialog::pointerMoved(double x, double y) {
   if (inside) {
     kit_.drawButton(ok_, FrameStyle::doubled, true, Shadow::litFar, okCaption_);
   } else {
-    kit_.drawButton(ok_, FrameStyle::single, false, Shadow::lit, okCaption_);
+    kit_.drawButton(ok_, FrameStyle::single, false, resting_, okCaption_);
   }
   ok_.isHot = inside;
   surface().refresh();

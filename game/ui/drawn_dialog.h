@@ -54,8 +54,10 @@ class OkButtonDialog : public DrawnDialog {
 
  protected:
   // Places the button, 2 units wide and 30 high, centred at `top`, with
-  // `caption` in the surface's current font, and draws it.
-  void placeOkButton(int top, const QString& caption);
+  // `caption` in the surface's current font, and draws it; at rest its
+  // caption's shadow is `resting` (the level summary's own 6, or the 4 of
+  // every other dialog button).
+  void placeOkButton(int top, const QString& caption, Shadow resting);
 
   void pointerMoved(double x, double y) override;
   void pointerPressed(int button, double x, double y) override;
@@ -68,6 +70,7 @@ class OkButtonDialog : public DrawnDialog {
  private:
   ScreenBox ok_;
   QString okCaption_;
+  Shadow resting_ = Shadow::resting;
 };
 
 // The character code the keyboard handlers of the game's windows expect for

@@ -25,7 +25,7 @@ LevelSummaryDialog::LevelSummaryDialog(const DrawingKit& kit, const QString& tex
 
   kit_.fillBox(background_);
   kit_.drawShadowText(message_, 2, text, kTextCentred);
-  placeOkButton(okTop, fromAnsi(loadText(kOkText)));
+  placeOkButton(okTop, fromAnsi(loadText(kOkText)), Shadow::lit);
   describeTextAndOk(text.simplified(), message_.rect());
   s.refresh();
 }

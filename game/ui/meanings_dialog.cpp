@@ -73,7 +73,7 @@ MeaningsDialog::MeaningsDialog(const DrawingKit& kit, const QString& heading, co
     }
   }
   s.setFont("Arial", 12, false);
-  placeOkButton(s.height() - kMargin - 30, "OK");
+  placeOkButton(s.height() - kMargin - 30, "OK", Shadow::resting);
   describeTextAndOk(heading + ". " + senses.join(" "), QRect(kMargin, kMargin, kTextWidth, s.height() - kButtonArea - kMargin));
   s.refresh();
 }
