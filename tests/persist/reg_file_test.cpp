@@ -2,22 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
-#include <cstdlib>
-#include <new>
 
+#include "allocation_counter.h"
 #include "reg_file.h"
-
-// Bytes handed out by operator new in this program, so that a test can
-// measure how the parser's work grows with a store's size without a clock.
-std::atomic<size_t> allocatedBytes{0};
-void* operator new(size_t size) {
-  allocatedBytes += size;
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, size_t) noexcept { std::free(p); }
 
 namespace vorpex {
 namespace {
@@ -182,9 +169,9 @@ TEST(RegFile, ALongContinuedValueOfAnotherProgramReadsInLinearWork) {
   file.keys.push_back(RegKey{"HKEY_CURRENT_USER\\Software\\Other", {{"BLOB", 3, data, {}}}});
   const std::string text = formatRegFile(file);
   ASSERT_GT(std::count(text.begin(), text.end(), '\n'), 4000);
-  const size_t before = allocatedBytes;
+  const size_t before = testing::bytesAllocated();
   const RegParseResult parsed = parseRegFile(text);
-  const size_t used = allocatedBytes - before;
+  const size_t used = testing::bytesAllocated() - before;
   EXPECT_FALSE(parsed.damaged);
   expectSameValues(parsed.file, file);
   EXPECT_LT(used, 40 * text.size()) << "a store of " << text.size() << " bytes took " << used << " in allocations";
