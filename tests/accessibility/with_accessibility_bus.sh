@@ -10,9 +10,9 @@
 set -euo pipefail
 game=$1
 shift
-if [ -z "${INSIDE_ACCESSIBILITY_BUS:-}" ]; then
+if [ -z "${INSIDE_VIRTUAL_DISPLAY:-}" ]; then
   # Skipped (status 77) without the tools, naming what is missing.
-  for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher xdotool orca; do
+  for tool in xvfb-run dbus-run-session /usr/libexec/at-spi-bus-launcher xdotool orca; do
     if ! command -v "$tool" >/dev/null; then
       echo "skipped: $tool is missing (tools/setup/accessibility-packages.txt lists what these tests need)"
       exit 77
@@ -22,18 +22,11 @@ if [ -z "${INSIDE_ACCESSIBILITY_BUS:-}" ]; then
     echo "skipped: python3-pyatspi is missing (tools/setup/accessibility-packages.txt)"
     exit 77
   fi
-  # Xvfb picks a display number nobody holds and writes it once it is ready.
-  number=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
-  xvfb=$!
-  trap 'kill $xvfb 2>/dev/null || true; rm -f "$number"' EXIT
-  for _ in $(seq 1 300); do [ -s "$number" ] && break; sleep 0.1; done
-  display=$(head -n 1 "$number")
-  if [ -z "$display" ]; then
-    echo "the virtual display did not start"
-    exit 1
-  fi
-  export DISPLAY=:$display
+  # Debian's xvfb-run finds a display number nobody holds (trying the next
+  # if another run took it meanwhile) and ends the display afterwards.
+  INSIDE_VIRTUAL_DISPLAY=1 exec xvfb-run -a -n 150 -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$game" "$@"
+fi
+if [ -z "${INSIDE_ACCESSIBILITY_BUS:-}" ]; then
   # In a process group of its own, so that whatever the bus started (the
   # registry, the accessibility bus) ends with it and holds no output open.
   set -m
