@@ -9,11 +9,18 @@ if(NOT qt_core_dll)
 endif()
 get_filename_component(qt_bin ${qt_core_dll} DIRECTORY)
 get_filename_component(qt_prefix ${qt_bin} DIRECTORY)
-set(mingw_gcc /usr/lib/gcc/x86_64-w64-mingw32/12-posix)
-set(runtime_copies
-  ${qt_bin}/Qt6Core.dll ${qt_bin}/Qt6Gui.dll ${qt_bin}/Qt6Widgets.dll
-  ${mingw_gcc}/libstdc++-6.dll ${mingw_gcc}/libgcc_s_seh-1.dll
-  /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll)
+# The mingw-w64 runtime where the compiler in use keeps it, whatever its
+# version: the compiler itself says (-print-file-name).
+set(runtime_copies ${qt_bin}/Qt6Core.dll ${qt_bin}/Qt6Gui.dll ${qt_bin}/Qt6Widgets.dll)
+foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                  OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
+  get_filename_component(found "${found}" ABSOLUTE)
+  if(NOT EXISTS "${found}")
+    message(FATAL_ERROR "${CMAKE_CXX_COMPILER} knows no ${dll}: the Windows program folder needs it")
+  endif()
+  list(APPEND runtime_copies ${found})
+endforeach()
 set(commands)
 foreach(file ${runtime_copies})
   list(APPEND commands COMMAND ${CMAKE_COMMAND} -E copy_if_different ${file} ${VORPEX_APP_DIR}/)

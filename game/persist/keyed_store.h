@@ -38,8 +38,10 @@ class KeyedStore {
   virtual bool setValue(KeyHandle key, const std::string& name, ValueType type, const uint8_t* data,
                         uint32_t size) = 0;
 
-  // Closes a handle. For the file backend, closing "Software" writes the
-  // changes made since it was opened; false when that write failed.
+  // Closes a handle. Closing "Software" is where a failed write shows: the
+  // file backend writes the changes made since it was opened, and returns
+  // false when that fails; the registry returns false when any write or
+  // key made since then failed.
   virtual bool closeKey(KeyHandle key) = 0;
 
   // What the last failure ran into, naming the file or key and the reason,

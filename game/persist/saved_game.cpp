@@ -120,6 +120,7 @@ void saveGame(const GameState& state, KeyedStore& store, MessageSink& messages) 
   KeyHandle key = 0;
   if (!store.createKey(software, kSavedGameKeyPath, kSavedGameKeyClass, key)) {
     store.closeKey(software);
+    reportStoreFailure(messages, store, kSaveFailedMessage);
     return;
   }
   setStoredFlag(store, key, 1);

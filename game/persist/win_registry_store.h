@@ -26,10 +26,12 @@ class WinRegistryStore : public KeyedStore {
   void refuseWrites(const std::string& reason) override { writesRefused_ = reason; }
 
  private:
-  std::map<KeyHandle, void*> open_;  // handle -> HKEY
+  std::map<KeyHandle, void*> open_;  // handle -> HKEY; null for a key that is not there (writes refused)
   KeyHandle nextHandle_ = 1;
   std::string writesRefused_;
   std::string problem_;
+  KeyHandle software_ = 0;
+  bool writeFailed_ = false;  // since Software was opened
 };
 
 }  // namespace vorpex
