@@ -1,5 +1,7 @@
 #include "program.h"
 
+#include <cstdlib>
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QWindow>
@@ -263,6 +265,18 @@ std::string Program::failInPlay(const std::string& what) {
   }
   return "Arcade Vorpex has to stop: " + what +
          "\n\nYour settings and best scores have been saved, and a game in play is kept for the next start.";
+}
+
+namespace {
+Program* programAtExit = nullptr;
+}  // namespace
+
+void keepAtExit(Program* program) {
+  static const bool registered = std::atexit([] {
+    if (programAtExit) programAtExit->keepOnExit();
+  }) == 0;
+  (void)registered;
+  programAtExit = program;
 }
 
 }  // namespace vorpex

@@ -96,6 +96,8 @@ class Program : private ProgramCommands {
   // unloaded.
   void keepOnExit();
 
+  // (See keepAtExit below for the exit that skips main.)
+
   // The desktop session is about to end, and the player may still cancel
   // that: keeps a game in play and the settings as keepOnExit does, ending
   // nothing. Should play go on after all, the next normal unload takes the
@@ -150,5 +152,11 @@ class Program : private ProgramCommands {
   // A game in play was stored for a session end the player then cancelled.
   bool keptForSessionEnd_ = false;
 };
+
+// The program that std::exit finds running keeps what is in play
+// (keepOnExit): Qt ends the process that way when its display connection
+// breaks, without returning to main. Registered with std::atexit at the
+// first call; null forgets the program (it is gone).
+void keepAtExit(Program* program);
 
 }  // namespace vorpex

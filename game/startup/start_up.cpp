@@ -68,14 +68,6 @@ class StandardErrorSink : public vorpex::MessageSink {
   void explain(const std::string& detail) override { toStandardError(detail); }
 };
 
-// The program that std::exit finds running: Qt ends the process that way
-// when its display connection breaks, without returning to main.
-vorpex::Program* programAtExit = nullptr;
-
-void keepWhatIsInPlay() {
-  if (programAtExit) programAtExit->keepOnExit();
-}
-
 #if defined(_WIN32)
 // The program folder, by its wide name, as the current folder: there the
 // engine opens the dictionary by its bare name on a volume that keeps no
@@ -221,11 +213,9 @@ int runGame(int argc, char** argv) {
   };
   Program program(environment);
   running = &program;
-  programAtExit = &program;
-  std::atexit(keepWhatIsInPlay);
+  keepAtExit(&program);
   // However main returns, the program it made is gone afterwards.
-  const std::unique_ptr<Program*, void (*)(Program**)> forgetAtReturn(&programAtExit,
-                                                                      [](Program** p) { *p = nullptr; });
+  const std::unique_ptr<Program, void (*)(Program*)> forgetAtReturn(&program, [](Program*) { keepAtExit(nullptr); });
   instance.onAnotherStart = [&program] {
     MainWindow& window = program.window();
     if (window.isMinimized()) window.showNormal();

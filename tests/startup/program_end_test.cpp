@@ -234,6 +234,25 @@ TEST_F(ProgramEndTest, AFailureInPlayOrAnExitThatSkipsMainKeepsTheGameForTheNext
       {"a failure in play", [](Program& program) { program.failInPlay("a test's failure"); }},
       {"an exit that skips main", [](Program& program) { program.keepOnExit(); }},
   };
+  // The exit itself, as Qt makes it when the display breaks: std::exit in
+  // the middle of play, through what start-up registers with std::atexit.
+#if !defined(_WIN32)
+  {
+    std::filesystem::remove(store.path() / "registry.reg");
+    GTEST_FLAG_SET(death_test_style, "fast");  // a fork: the child writes the store this test reads
+    EXPECT_EXIT(
+        {
+          Program program(environment());
+          if (!program.start().empty()) std::_Exit(3);
+          program.divertClick(MODE_CLASSIC);
+          findAWord(program, 3);
+          keepAtExit(&program);
+          std::exit(1);
+        },
+        ::testing::ExitedWithCode(1), "");
+    EXPECT_TRUE(gameIsStored()) << "std::exit kept the game: " << storeText();
+  }
+#endif
   for (const Case& c : cases) {
     SCOPED_TRACE(c.how);
     std::filesystem::remove(store.path() / "registry.reg");

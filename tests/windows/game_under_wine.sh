@@ -16,6 +16,11 @@
 #
 #   tests/windows/game_under_wine.sh SETUP_EXE LINUX_GAME [ZIP]
 set -uo pipefail
+# On a display of xvfb-run's (-a: a number nobody holds), which it ends
+# afterwards.
+if [ -z "${ON_VIRTUAL_DISPLAY:-}" ]; then
+  ON_VIRTUAL_DISPLAY=1 exec xvfb-run -a -n 450 -s "-screen 0 1024x768x24 -nolisten tcp -noreset" "$0" "$@"
+fi
 setup=$1
 linux_game=$2
 zip=${3:-}
@@ -30,10 +35,6 @@ trap finish EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 say() { echo "-- $*"; }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=:$(head -1 "$work/display")
 openbox >/dev/null 2>&1 &
 pids+=($!)
 

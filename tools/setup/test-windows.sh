@@ -91,21 +91,19 @@ qt_prefix=${XDG_CACHE_HOME:-$HOME/.cache}/arcade-vorpex/qt-6.4.2-x86_64-w64-ming
 # symbolic links in place of the lock, a library linked by its Linux name).
 windows_skips='*Signal*:ProgramTest.ADictionaryThatCannotMakeEveryLevel*'
 game_tests() {
-  local app display_file pid status=0
+  local app log status=0
   app="Z:$(echo "$top/build/windows-game/app" | tr / '\\')"
-  display_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &
-  pid=$!
-  for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
+  log=$(mktemp)
   for program in tests/ui/ui_test.exe tests/startup/program_test.exe; do
     echo "-- $program"
-    DISPLAY=:$(head -1 "$display_file") WINEPATH="$app" QT_QPA_PLATFORM=offscreen \
+    # A display of xvfb-run's for each program (-a: one nobody holds).
+    WINEPATH="$app" QT_QPA_PLATFORM=offscreen \
+      xvfb-run -a -n 400 -s "-screen 0 1024x768x24 -nolisten tcp -noreset" \
       timeout 900 /usr/lib/wine/wine64 "$top/build/windows-game/$program" "--gtest_filter=-$windows_skips" \
-      </dev/null >"$display_file.log" 2>&1 || status=1
-    grep -E '^\[  (PASSED|FAILED) |FAILED TEST|Failure|Expected|Which is|actual' "$display_file.log"
+      </dev/null >"$log" 2>&1 || status=1
+    grep -E '^\[  (PASSED|FAILED) |FAILED TEST|Failure|Expected|Which is|actual' "$log"
   done
-  kill "$pid"
-  rm -f "$display_file" "$display_file.log"
+  rm -f "$log"
   return $status
 }
 if [ -n "${VORPEX_BUILD_QT_FOR_WINDOWS:-}" ] || [ -f "$qt_prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; then
