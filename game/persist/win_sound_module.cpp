@@ -6,18 +6,17 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "file_system.h"
 #include "sound_module.h"
 
 namespace {
 
 // The biggest sound file read (the game's are a few kilobytes).
-constexpr std::streamoff kLargestSound = 8 << 20;
+constexpr size_t kLargestSound = 8 << 20;
 
 class WinmmPlayer {
  public:
@@ -27,14 +26,12 @@ class WinmmPlayer {
   const std::vector<char>& clip(const std::string& path) {
     auto found = clips_.find(path);
     if (found != clips_.end()) return found->second;
+    // The path is UTF-8, as the program passes every path; the game's own
+    // reading takes it so.
+    std::string read;
     std::vector<char> bytes;
-    // The path is UTF-8, as the program passes every path.
-    std::ifstream file(std::filesystem::path(reinterpret_cast<const char8_t*>(path.c_str())), std::ios::binary);
-    if (file && file.seekg(0, std::ios::end) && file.tellg() > 0 && file.tellg() <= kLargestSound) {
-      bytes.resize(static_cast<size_t>(file.tellg()));
-      file.seekg(0);
-      if (!file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) bytes.clear();
-    }
+    if (vorpex::LocalFileSystem().readFile(path, read, kLargestSound) == vorpex::ReadResult::ok)
+      bytes.assign(read.begin(), read.end());
     return clips_.emplace(path, std::move(bytes)).first->second;
   }
 
