@@ -240,6 +240,18 @@ TEST_F(KeyboardAndReaderTest, AListeningReaderHearsFocusStatesAndAnnouncementsOn
   EXPECT_NE(std::find(heard.renamed.begin(), heard.renamed.end(), "Score: 16"), heard.renamed.end());
 }
 
+// After typing, the first Tab came back to the part a reader already held,
+// and Orca, told of no change, said nothing.
+TEST_F(KeyboardAndReaderTest, TheFirstTabAfterTypingMovesOnSoAReaderHearsIt) {
+  setReaderEventSink(hear);
+  state.preferences.typeLetters = true;
+  session.newGame(MODE_CLASSIC);
+  ASSERT_EQ(heard.focused.back(), "Tile A");
+  QTest::keyClicks(&window, "n");
+  keys({Qt::Key_Tab});
+  EXPECT_EQ(heard.focused.back(), "Tile E") << "on from where the focus was";
+}
+
 // Every found word can be reached with Tab, the list moving to show the one
 // focused, and a row scrolled out of sight is not on screen.
 TEST_F(KeyboardAndReaderTest, TheFoundWordsAreReachedWithTabAndScrolledIntoView) {
