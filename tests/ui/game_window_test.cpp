@@ -409,6 +409,21 @@ TEST_F(GameWindowTest, RandomPlayKeepsTheGameConsistent) {
   }
 }
 
+// The meanings window's OK once had the level summary's wider caption
+// shadow, not the one every other dialog button has.
+TEST(MeaningsDialogTest, ItsOkIsDrawnAsEveryDialogButtonIsAndTheSummaryKeepsItsOwn) {
+  DrawingKit kit(std::string(VORPEX_APP_DIR) + "/ALLPICDATA.BMP");
+  MeaningsDialog meanings(kit, "ant", {"n. social insect"}, nullptr);
+  LevelSummaryDialog summary(kit, "You completed level 1", nullptr);
+  const auto drawnAs = [&kit](DrawnDialog& dialog, const ScreenBox& ok, Shadow shadow) {
+    const QImage shown = dialog.surface().image().copy(zoomed(ok.rect(), dialog.surface().scale()));
+    kit.drawButton(ok, FrameStyle::single, false, shadow, "OK");
+    return shown == dialog.surface().image().copy(zoomed(ok.rect(), dialog.surface().scale()));
+  };
+  EXPECT_TRUE(drawnAs(meanings, meanings.okButton(), Shadow::resting));
+  EXPECT_TRUE(drawnAs(summary, summary.okButton(), Shadow::lit));
+}
+
 TEST(LevelSummaryDialogTest, ClosesOnEnterEscOrItsButtonAndIgnoresOtherKeys) {
   const DrawingKit kit(std::string(VORPEX_APP_DIR) + "/ALLPICDATA.BMP");
   for (const Qt::Key closing : {Qt::Key_Return, Qt::Key_Escape}) {
