@@ -33,8 +33,28 @@ void readManyValues(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
 }
 
+// One value of another program's, `bytes` long, written as REGEDIT4 writes
+// a long hex value: over lines of 25 bytes, each continued on the next.
+std::string longContinuedValue(int bytes) {
+  std::string text = "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Other]\r\n\"BLOB\"=hex:";
+  for (int i = 0; i < bytes; ++i) {
+    text += "ab";
+    if (i + 1 < bytes) text += (i % 25 == 24) ? ",\\\r\n  " : ",";
+  }
+  return text + "\r\n";
+}
+
+void readLongContinuedValue(benchmark::State& state) {
+  const std::string text = longContinuedValue(static_cast<int>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(vorpex::parseRegFile(text));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+  state.counters["store_bytes"] = static_cast<double>(text.size());
+}
+
 }  // namespace
 
 BENCHMARK(readManyKeys)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(readManyValues)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
+// About 320 KB, 1.3 MB and 5 MB of store.
+BENCHMARK(readLongContinuedValue)->Arg(100000)->Arg(400000)->Arg(1600000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
