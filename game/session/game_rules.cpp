@@ -1,5 +1,6 @@
 #include "game_rules.h"
 
+#include <algorithm>
 #include <limits>
 #include <set>
 
@@ -55,10 +56,15 @@ LevelSummary levelSummary(const GameState& state) {
   if (state.curLevelScore < state.targetScore)
     return {formatResString(kGameOverText, {"|1", state.nWordsFound, "|2", d.curLevel, "|3", state.score}), false};
   if (d.curLevel >= MAX_LEVEL) return {formatResString(kAllLevelsText, {"|1", 4}), false};
-  const bool everyWord = state.curLevelScore == state.totalPoints;
+  const bool everyWord = everyLevelWordFound(state);
   return {formatResString(kLevelPassedText, {"|1", d.curLevel, "|2", state.nWordsFound, "|3", state.totalWords, "|4",
                                 state.score, "|5", everyWord ? state.curLevelScore : 0}),
           everyWord};
+}
+
+bool everyLevelWordFound(const GameState& state) {
+  if (takesBonusWords(state.wordList)) return state.nWordsFound >= state.totalWords;
+  return state.curLevelScore >= state.totalPoints;
 }
 
 bool foundWordsFitPuzzle(const GameState& state) {
@@ -74,6 +80,20 @@ bool foundWordsFitPuzzle(const GameState& state) {
     for (int32_t k = 1; k <= list.count && static_cast<size_t>(k) <= list.words.size() && !solution; ++k)
       solution = list.words(static_cast<size_t>(k)) == word;
     if (!solution || !seen.insert(word).second) return false;
+    points += wordPoints(length);
+  }
+  // Bonus words: spelled from the rack, none a solution or found twice.
+  std::string rack(state.rack.begin(), state.rack.end());
+  std::sort(rack.begin(), rack.end());
+  for (const std::string& word : state.bonusWords) {
+    const auto length = static_cast<int>(word.size());
+    if (length < kShortestWord || length > state.boardWidth || length >= static_cast<int>(state.wordsBySize.size())) return false;
+    std::string letters = word;
+    std::sort(letters.begin(), letters.end());
+    const SizeList& list = state.wordsBySize[static_cast<size_t>(length)];
+    for (int32_t k = 1; k <= list.count && static_cast<size_t>(k) <= list.words.size(); ++k)
+      if (list.words(static_cast<size_t>(k)) == word) return false;
+    if (!std::includes(rack.begin(), rack.end(), letters.begin(), letters.end()) || !seen.insert(word).second) return false;
     points += wordPoints(length);
   }
   return points == state.curLevelScore;

@@ -38,8 +38,14 @@ struct LevelSummary {
 };
 LevelSummary levelSummary(const GameState& state);
 
+// Whether the level's every word is found: by their count with everyday
+// words (bonus words add points of their own), by the points with Classic
+// words, as that game always reckoned it.
+bool everyLevelWordFound(const GameState& state);
+
 // Whether a resumed game's found words fit its rebuilt puzzle: each a
-// solution of the rack, none twice, and the level score their points.
+// solution of the rack, each bonus word spelled from the rack and no
+// solution, none twice, and the level score the points of both.
 bool foundWordsFitPuzzle(const GameState& state);
 
 // allWords: the solution words of lengths 2 to boardWidth in their order.

@@ -21,6 +21,8 @@ constexpr int kRepeatedWordMilliseconds = 300;
 void GameSession::newGame(int16_t mode) {
   held_ = {};
   state_.solvingData.gameMode = mode;
+  state_.wordList = gameWordList(state_.preferences.words, state_.preferences.spelling, state_.desktopSpelling);
+  if (!state_.wordListShipped[static_cast<size_t>(state_.wordList)]) state_.wordList = WordList::classic;
   state_.solvingData.curLevel = static_cast<int16_t>(state_.solvingData.levelOption - 1);
   state_.score = 0;
   if (mode == MODE_TIMED) state_.curLevelScore = 0;
@@ -42,6 +44,8 @@ void GameSession::startGame() {
   state_.curLevelScore = 0;
   state_.nWordsFound = 0;
   state_.foundWords.clear();
+  state_.bonusWords.clear();
+  state_.ownWordOffer = {};
   state_.listTop = 1;
   puzzles_.buildPuzzle(-1);
   state_.bestScoreText = std::to_string(state_.bestScores[static_cast<size_t>(d.gameMode)].scores(1));
@@ -58,6 +62,7 @@ void GameSession::startGame() {
 
 void GameSession::restartStoredGame() {
   held_ = {};
+  state_.ownWordOffer = {};
   enablePause(false);
   meaningWord_.clear();
   state_.listTop = 1;
@@ -118,6 +123,33 @@ void GameSession::openLevelSummary() {
 
 void GameSession::boardClicked() {
   if (!state_.showingResults) view_.showMessage(kNoMessage, "");
+  offer(OwnWordAction::none, "");
+}
+
+bool GameSession::offer(OwnWordAction action, const std::string& word) {
+  const OwnWordOffer next = takesBonusWords(state_.wordList) && own_ && action != OwnWordAction::none
+                                ? OwnWordOffer{action, word}
+                                : OwnWordOffer{};
+  if (next == state_.ownWordOffer) return false;
+  state_.ownWordOffer = next;
+  view_.drawOwnWordOffer();
+  return true;
+}
+
+void GameSession::ownWordChosen() {
+  if (state_.ownWordOffer.action == OwnWordAction::none || !own_ || paused_) return;
+  if (!state_.gameActive && !state_.showingResults) return;
+  const OwnWordOffer taken = state_.ownWordOffer;
+  const bool accepting = taken.action == OwnWordAction::accept;
+  if (accepting) {
+    own_->accept(taken.word);
+  } else {
+    own_->neverShow(taken.word);
+  }
+  offer(OwnWordAction::none, "");
+  if (!state_.showingResults) view_.showMessage(accepting ? kWordAcceptedMessage : kWordNeverShownMessage, taken.word);
+  view_.refresh();
+  view_.announce(formatResString(accepting ? kWordAcceptedText : kWordNeverShownText, {"|1", taken.word}));
 }
 
 void GameSession::tileClicked(int tile, int button) {
@@ -216,10 +248,11 @@ void GameSession::enterClicked() {
     word += asciiUpper(static_cast<char>(letter));
   }
   if (!isSolutionWord(word)) {
-    view_.showMessage(kNotAWordMessage, "");
-    view_.playSound(SOUND_BEEPS);
-    view_.refresh();
-    view_.announce(wordRefusedText(word, loadText(kNotAWordText)));
+    if (isBonusWord(word)) {
+      bonusWordEntered(word);
+    } else {
+      refused(word);
+    }
     return;
   }
   const int32_t before = state_.nWordsFound;
@@ -248,13 +281,55 @@ void GameSession::enterClicked() {
   clrClicked();
   view_.drawProgressArea();
   view_.drawFoundStats();
+  offer(OwnWordAction::neverShow, word);
   view_.refresh();
   view_.announce(wordAcceptedText(word, points, state_.score));
-  if (state_.curLevelScore >= state_.totalPoints) {
+  // Every level word found ends the level; bonus words' points do not.
+  if (everyLevelWordFound(state_)) {
     allWordsFound();
   } else if (!offeredBefore && advanceOffered()) {
     view_.announce(advanceOfferedText());
   }
+}
+
+bool GameSession::isBonusWord(const std::string& word) const {
+  if (!takesBonusWords(state_.wordList)) return false;
+  return bonus_->contains(word) || (own_ && own_->accepted(word));
+}
+
+void GameSession::refused(const std::string& word) {
+  view_.showMessage(kNotAWordMessage, "");
+  view_.playSound(SOUND_BEEPS);
+  offer(OwnWordAction::accept, word);
+  view_.refresh();
+  view_.announce(wordRefusedText(word, loadText(kNotAWordText)));
+}
+
+void GameSession::bonusWordEntered(const std::string& word) {
+  auto& bonus = state_.bonusWords;
+  if (std::find(bonus.begin(), bonus.end(), word) != bonus.end()) {
+    view_.playSound(SOUND_BEEP);
+    view_.showMessage(kAlreadyFoundMessage, "");
+    offer(OwnWordAction::none, "");
+    view_.refresh();
+    view_.announce(wordRefusedText(word, loadText(kAlreadyFoundText)));
+    return;
+  }
+  view_.playSound(SOUND_RIGHT);
+  const int32_t points = wordPoints(state_.selCount);
+  const bool offeredBefore = advanceOffered();
+  bonus.push_back(word);
+  state_.score = addPoints(state_.score, points);
+  state_.curLevelScore = addPoints(state_.curLevelScore, points);
+  view_.showMessage(kBonusWordMessage, std::to_string(points));
+  view_.drawReadOuts();
+  view_.drawBonusWords();
+  clrClicked();
+  view_.drawProgressArea();
+  offer(OwnWordAction::none, "");
+  view_.refresh();
+  view_.announce(bonusWordText(word, points, state_.score));
+  if (!offeredBefore && advanceOffered()) view_.announce(advanceOfferedText());
 }
 
 bool GameSession::canEnter() const {
@@ -502,9 +577,10 @@ void GameSession::resultsRowPointed(int row) {
 }
 
 void GameSession::resultsRowClicked(int row) {
-  if (!state_.preferences.showMeanings) return;
   const std::string word = resultsWordAt(row);
-  if (!word.empty()) view_.showMeanings(word);
+  if (word.empty()) return;
+  if (offer(OwnWordAction::neverShow, word)) view_.refresh();
+  if (state_.preferences.showMeanings) view_.showMeanings(word);
 }
 
 std::string GameSession::foundWordAtRow(int row) const {

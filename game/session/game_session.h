@@ -11,6 +11,7 @@
 #include "game_state.h"
 #include "game_view.h"
 #include "key_codes.h"
+#include "player_words.h"
 #include "random_source.h"
 
 namespace vorpex {
@@ -19,6 +20,13 @@ class GameSession {
  public:
   GameSession(GameState& state, GameView& view, PuzzleMaker& puzzles)
       : state_(state), view_(view), puzzles_(puzzles) {}
+
+  // Where bonus words and the player's own words come from; until this is
+  // called there are none, as in Classic play. Both outlive the session.
+  void useWordSources(BonusWordList& bonus, OwnWords& own) {
+    bonus_ = &bonus;
+    own_ = &own;
+  }
 
   // A new game from the main menu in `mode` (MODE_CLASSIC or MODE_TIMED),
   // starting at levelOption.
@@ -111,6 +119,15 @@ class GameSession {
   // sense of the found word there, whole (the meaning line may cut it).
   void listRowClicked(int row);
 
+  // The offer shown beside the message line, for everyday words only: after
+  // a refused word, to accept it; after a level word is found, or a word of
+  // the results is clicked, never to show it again. A click on the board
+  // elsewhere, a new word or a new level takes it away.
+  const OwnWordOffer& ownWordOffer() const { return state_.ownWordOffer; }
+  // The player took the offer (its button, its key or a reader's action):
+  // the word is kept as theirs, the message line says so, and the offer goes.
+  void ownWordChosen();
+
   void gameOver();
   // Offers the game's score to its mode's table: the clap, the name, the
   // insertion and the table shown; the game is no longer in play either way.
@@ -123,6 +140,13 @@ class GameSession {
 
  private:
   bool isSolutionWord(const std::string& word) const;
+  // A word of the rack beyond the level's list that counts: a real word of
+  // the wider list, or one the player accepted. Everyday words only.
+  bool isBonusWord(const std::string& word) const;
+  void bonusWordEntered(const std::string& word);
+  void refused(const std::string& word);
+  // Makes the offer (none for an empty one); true when that changed it.
+  bool offer(OwnWordAction action, const std::string& word);
   void scrollTo(int32_t position);
   // The results view's word at list row `row`, or "" when none is there.
   std::string resultsWordAt(int row) const;
@@ -154,6 +178,9 @@ class GameSession {
   // The found word whose meaning the line shows in play ("" none).
   std::string meaningWord_;
   HeldRow held_;
+  NoBonusWords noBonusWords_;
+  BonusWordList* bonus_ = &noBonusWords_;
+  OwnWords* own_ = nullptr;
 };
 
 }  // namespace vorpex

@@ -11,9 +11,11 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "one_based.h"
 #include "preferences.h"
+#include "word_lists.h"
 
 namespace vorpex {
 
@@ -58,6 +60,16 @@ struct ScoreTable {
   OneBased<std::string> names = OneBased<std::string>(kScoreRows);
 };
 
+// What the offer beside the message line would do with its word: nothing
+// offered, make a refused word the player's own bonus word, or keep a word
+// off the player's racks and level lists from then on.
+enum class OwnWordAction { none, accept, neverShow };
+struct OwnWordOffer {
+  OwnWordAction action = OwnWordAction::none;
+  std::string word;  // upper case
+  bool operator==(const OwnWordOffer&) const = default;
+};
+
 struct GameState {
   SolvingData solvingData;
 
@@ -84,6 +96,21 @@ struct GameState {
   OneBased<std::string> foundWords;
   int32_t nWordsFound = 0;
   OneBased<std::string> allWords;  // every solution word, for the results view
+  // Bonus words found in the level, in the order found: not solutions, not
+  // counted in nWordsFound, their points in the scores.
+  std::vector<std::string> bonusWords;
+  // The offer beside the message line (GameSession::ownWordOffer).
+  OwnWordOffer ownWordOffer;
+
+  // The word list the game in play is built from: a new game takes the
+  // player's choice, a saved game keeps its own.
+  WordList wordList = WordList::classic;
+  // The spelling the desktop's language expects, for a player who never
+  // chose one.
+  Spelling desktopSpelling = Spelling::american;
+  // The lists start-up found fit to play (by WordList); a new game of a
+  // list that is not plays with the classic one.
+  std::array<bool, std::size(kWordLists)> wordListShipped{true, true, true};
 
   int32_t score = 0;          // the whole game, bonuses included
   int32_t curLevelScore = 0;

@@ -17,6 +17,9 @@ enum MessageId : int {
   kNotAWordMessage = 2,
   kPointsMessage = 3,  // with the points a word scored
   kMissedWordsMessage = 4,
+  kBonusWordMessage = 5,     // with the points a bonus word scored
+  kWordAcceptedMessage = 6,  // with the word the player accepted
+  kWordNeverShownMessage = 7,  // with the word the player put away
 };
 
 class GameView {
@@ -37,8 +40,14 @@ class GameView {
   virtual void drawProgressArea() = 0;
   // The side panel's read-outs: score, best score, time and level.
   virtual void drawReadOuts() = 0;
-  // The message line says `message` (kPointsMessage with `points`).
-  virtual void showMessage(MessageId message, const std::string& points) = 0;
+  // The message line says `message`, with `detail` for the messages that
+  // take one (the points, or the word).
+  virtual void showMessage(MessageId message, const std::string& detail) = 0;
+  // The bonus line under the progress area: the level's bonus words.
+  virtual void drawBonusWords() = 0;
+  // The offer beside the message line (GameSession::ownWordOffer), or its
+  // place cleared.
+  virtual void drawOwnWordOffer() = 0;
   // The meaning line, a free line of the board under the answer slots: the
   // first sense of `word` trimmed to fit, or the line cleared for an empty
   // word or a word without a definition.

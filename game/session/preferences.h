@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "word_lists.h"
+
 namespace vorpex {
 
 constexpr int32_t kFitZoomPercent = 0;  // the largest 4:3 size the screen holds
@@ -24,6 +26,10 @@ struct Preferences {
   bool highContrast = false;
   // The main window's zoom in percent (100 .. 400), or kFitZoomPercent.
   int32_t zoomPercent = kDefaultZoomPercent;
+  // Everyday words with bonus words, or the classic list and nothing more.
+  WordChoice words = WordChoice::everyday;
+  // The spelling of everyday words; the other spelling's words are bonus words.
+  Spelling spelling = Spelling::desktop;
 
   bool operator==(const Preferences&) const = default;
 };

@@ -35,6 +35,16 @@ std::string wordAcceptedText(const std::string& word, int32_t points, int32_t sc
   return word + ", " + formatResString(kPointsText, {"|1", points}) + ". Score " + std::to_string(score);
 }
 
+std::string bonusWordText(const std::string& word, int32_t points, int32_t score) {
+  return word + ": bonus word, " + std::to_string(points) + " points. Score " + std::to_string(score);
+}
+
+std::string bonusWordsName(const GameState& state) {
+  std::string words;
+  for (const std::string& word : state.bonusWords) words += (words.empty() ? " " : ", ") + word;
+  return loadText(kBonusWordsText) + (words.empty() ? " none" : words);
+}
+
 std::string wordRefusedText(const std::string& word, const std::string& reason) { return word + ": " + reason; }
 
 std::string tooShortText() {

@@ -24,6 +24,10 @@ std::string resultsWordName(const GameState& state, const std::string& word);
 // A new word: "CAT, 6 points. Score 46".
 std::string wordAcceptedText(const std::string& word, int32_t points, int32_t score);
 // A word refused for `reason`, one of the message line's texts.
+// A bonus word taken: "TARN: bonus word, 10 points. Score 56".
+std::string bonusWordText(const std::string& word, int32_t points, int32_t score);
+// The bonus line: "Bonus words: TARN, OPS", or "Bonus words: none".
+std::string bonusWordsName(const GameState& state);
 std::string wordRefusedText(const std::string& word, const std::string& reason);
 // Fewer than three letters entered.
 std::string tooShortText();

@@ -27,6 +27,13 @@ enum TextId : int {
   kPointsText = 212,
   kMissedWordsText = 213,
   kResumeQuestionText = 230, // + 1 "Yes", + 2 "No thanks"
+  kBonusWordText = 240,
+  kAcceptWordText = 241,
+  kNeverShowWordText = 242,
+  kBonusWordsText = 243,
+  kWordAcceptedText = 244,
+  kWordNeverShownText = 245,
+  kUnknownWordListQuestionText = 246,  // + 1 "Delete", + 2 "Keep it"
 };
 
 // The advance button's caption, which reads differently after a scoring

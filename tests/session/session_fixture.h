@@ -23,6 +23,8 @@ class SessionTest : public ::testing::Test {
     for (int16_t level = 1; level <= 4; ++level) state.levelLength(static_cast<size_t>(level)) = level + 4;
     state.solvingData.levelOption = 1;
     state.solvingData.timeOption = 1;
+    // The rules of the classic game; everyday words have tests of their own.
+    state.preferences.words = WordChoice::classic;
     for (int t = 1; t <= 2; ++t)
       for (size_t r = 1; r <= 8; ++r) state.bestScores[static_cast<size_t>(t)].names(r) = "Anononymous";
     view.game = &state;
