@@ -14,6 +14,8 @@ namespace {
 
 // Longest FOUNDWORDS text read back; far beyond any level's words.
 constexpr int32_t kMaxFoundWordsText = 1 << 16;
+constexpr const char* kWordListValue = "WORDLIST";
+constexpr const char* kBonusWordsValue = "BONUSWORDS";
 
 struct StoredGame {
   int16_t rackLength = 0;
@@ -24,7 +26,26 @@ struct StoredGame {
   int32_t timeRem = 0;
   int32_t curLevelScore = 0;
   std::vector<std::string> foundWords;
+  std::string wordList = storedName(WordList::classic);
+  std::vector<std::string> bonusWords;
 };
+
+// A later string value of the saved game, at most `limit` bytes, without
+// its NUL; `fallback` when it is not there.
+std::string readText(KeyedStore& store, KeyHandle key, const char* name, uint32_t limit,
+                                    const std::string& fallback) {
+  std::string text(limit + 1, '\0');
+  uint32_t size = static_cast<uint32_t>(text.size());
+  // Missing (or longer than any such value, which the store cannot tell
+  // apart): the value's default.
+  if (!store.queryValue(key, name, reinterpret_cast<uint8_t*>(text.data()), size)) return fallback;
+  text.resize(size);
+  while (!text.empty() && text.back() == '\0') text.pop_back();
+  return text;
+}
+
+// The words of a comma-ended list ("CAT,ACT,"), each checked.
+std::optional<std::vector<std::string>> splitWords(const std::string& text, int16_t rackLength);
 
 bool isWord(const std::string& word, int16_t rackLength) {
   if (word.size() < static_cast<size_t>(kShortestWord) || word.size() > static_cast<size_t>(rackLength)) return false;
@@ -81,7 +102,23 @@ std::optional<StoredGame> readStoredGame(KeyedStore& store, KeyHandle key) {
     if (!isWord(game.foundWords.back(), game.rackLength)) return std::nullopt;
     from = comma + 1;
   }
+  game.wordList = readText(store, key, kWordListValue, 4096, game.wordList);
+  const auto bonusWords = splitWords(readText(store, key, kBonusWordsValue, kMaxFoundWordsText, ""), game.rackLength);
+  if (!bonusWords) return std::nullopt;
+  game.bonusWords = *bonusWords;
   return game;
+}
+
+std::optional<std::vector<std::string>> splitWords(const std::string& text, int16_t rackLength) {
+  std::vector<std::string> words;
+  size_t from = 0;
+  for (size_t comma = text.find(','); comma != std::string::npos; comma = text.find(',', from)) {
+    words.push_back(text.substr(from, comma - from));
+    if (!isWord(words.back(), rackLength)) return std::nullopt;
+    from = comma + 1;
+  }
+  if (from != text.size()) return std::nullopt;
+  return words;
 }
 
 void setStoredFlag(KeyedStore& store, KeyHandle key, uint8_t flag) {
@@ -137,6 +174,13 @@ void saveGame(const GameState& state, KeyedStore& store, MessageSink& messages) 
   setInt32(store, key, "CURLEVELSCORE", state.curLevelScore);
   store.setValue(key, "FOUNDWORDS", ValueType::string, reinterpret_cast<const uint8_t*>(text.data()),
                  static_cast<uint32_t>(text.size()));
+  const std::string list = storedName(state.wordList);
+  store.setValue(key, kWordListValue, ValueType::string, reinterpret_cast<const uint8_t*>(list.c_str()),
+                 static_cast<uint32_t>(list.size() + 1));
+  std::string bonus;
+  for (const std::string& word : state.bonusWords) bonus += word + ",";
+  store.setValue(key, kBonusWordsValue, ValueType::string, reinterpret_cast<const uint8_t*>(bonus.data()),
+                 static_cast<uint32_t>(bonus.size()));
   store.closeKey(key);
   if (!store.closeKey(software)) reportStoreFailure(messages, store, kSaveFailedMessage);
 }
@@ -184,7 +228,19 @@ bool loadSavedGame(GameState& state, KeyedStore& store, MessageSink& messages) {
     state.foundWords = OneBased<std::string>(game->foundWords.size());
     std::copy(game->foundWords.begin(), game->foundWords.end(), state.foundWords.begin());
   }
+  // The caller has refused a list this version does not ship
+  // (storedWordListName) before loading.
+  state.wordList = wordListNamed(game->wordList).value_or(WordList::classic);
+  state.bonusWords = game->bonusWords;
   return true;
+}
+
+std::string storedWordListName(KeyedStore& store, MessageSink& messages) {
+  std::string name;
+  withSavedGameKey(store, messages, kSavedGameStoreFailedMessage, [&](KeyHandle key) {
+    if (const auto game = readStoredGame(store, key)) name = game->wordList;
+  });
+  return name;
 }
 
 }  // namespace vorpex

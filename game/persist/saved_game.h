@@ -6,7 +6,9 @@
 // TIMEREM, CURLEVELSCORE (32-bit each) and FOUNDWORDS (the found words, each
 // followed by a comma, a string stored without its NUL). Only the puzzle's
 // number and rack length are kept: the engine rebuilds the same puzzle from
-// them.
+// them. Values added later: WORDLIST (the word list's name, a string with
+// its NUL; none means the classic list) and BONUSWORDS (the bonus words
+// found, as FOUNDWORDS; none means none).
 #pragma once
 
 #include "game_state.h"
@@ -42,5 +44,11 @@ void clearStoredGame(KeyedStore& store, MessageSink& messages);
 // be opened (the player is told) or the saved game is missing or
 // inconsistent.
 bool loadSavedGame(GameState& state, KeyedStore& store, MessageSink& messages);
+
+// The name of the word list a waiting saved game was played with, as
+// stored ("classic" when none is), so that a game whose list this version
+// does not ship can be refused with a question. Empty when the store
+// cannot be read.
+std::string storedWordListName(KeyedStore& store, MessageSink& messages);
 
 }  // namespace vorpex

@@ -49,6 +49,11 @@ Preferences readPreferences(KeyedStore& store, KeyHandle key) {
   read.highContrast = readSwitch(store, key, kHighContrastValue);
   int32_t zoom = 0;
   if (readLaterSetting(store, key, kZoomValue, zoom)) read.zoomPercent = checkedZoomPercent(zoom);
+  int32_t value = 0;
+  if (readLaterSetting(store, key, kWordsValue, value) && value == 1) read.words = WordChoice::classic;
+  if (readLaterSetting(store, key, kSpellingValue, value) &&
+      (value == static_cast<int32_t>(Spelling::american) || value == static_cast<int32_t>(Spelling::british)))
+    read.spelling = static_cast<Spelling>(value);
   return read;
 }
 
@@ -57,6 +62,10 @@ void writePreferences(const Preferences& preferences, KeyedStore& store, KeyHand
   setInt32(store, key, kMeaningsValue, preferences.showMeanings ? 1 : 0);
   setInt32(store, key, kZoomValue, preferences.zoomPercent);
   setInt32(store, key, kHighContrastValue, preferences.highContrast ? 1 : 0);
+  setInt32(store, key, kWordsValue, static_cast<int32_t>(preferences.words));
+  // A player who never chose keeps following the desktop.
+  if (preferences.spelling != Spelling::desktop)
+    setInt32(store, key, kSpellingValue, static_cast<int32_t>(preferences.spelling));
 }
 
 void readSettingsKey(GameState& state, KeyedStore& store, KeyHandle key) {

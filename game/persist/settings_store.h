@@ -7,7 +7,9 @@
 // Settings added later are values of their own beside those, whose absence
 // or a bad value means their default: TYPELETTERS, MEANINGS and HIGHCONTRAST
 // (32-bit, 1 on, anything else off), ZOOM (32-bit, the window's zoom in percent from
-// 100 to 400, or 0 for "fit"; anything else 100).
+// 100 to 400, or 0 for "fit"; anything else 100), WORDS (32-bit, 1 Classic
+// words, anything else everyday words) and SPELLING (32-bit, 1 American, 2
+// British, anything else the desktop's).
 #pragma once
 
 #include "game_state.h"
@@ -22,6 +24,8 @@ constexpr const char* kTypeLettersValue = "TYPELETTERS";
 constexpr const char* kMeaningsValue = "MEANINGS";
 constexpr const char* kZoomValue = "ZOOM";
 constexpr const char* kHighContrastValue = "HIGHCONTRAST";
+constexpr const char* kWordsValue = "WORDS";
+constexpr const char* kSpellingValue = "SPELLING";
 
 // Brings the starting level into 1..4 and the timer difficulty into 1..3,
 // wherever they were read from (the settings or a saved game's image).
