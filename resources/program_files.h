@@ -13,7 +13,12 @@ inline std::string describeLocation(const std::string& path) {
   return "\"" + p.filename().string() + "\" in the folder \"" + p.parent_path().string() + "\"";
 }
 
+// The classic word list; the everyday lists, one per spelling; and the
+// bonus words, every real word a rack may spell beyond them (one a line).
 constexpr const char* kDictionary = "VORPEX.DICT";
+constexpr const char* kEverydayAmericanDictionary = "EVERYDAY-US.DICT";
+constexpr const char* kEverydayBritishDictionary = "EVERYDAY-GB.DICT";
+constexpr const char* kBonusWords = "VORPEX.BONUS";
 // Definitions of the words, one line each; optional: without it (a
 // dictionary of one's own) no definitions are shown.
 constexpr const char* kDefinitions = "VORPEX.DEFS";

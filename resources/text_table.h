@@ -53,6 +53,17 @@ inline constexpr TextEntry kTextTable[] = {
     {230, "Do you want to play the saved game ?"},
     {231, "Yes"},
     {232, "No thanks"},
+    // Everyday words and the player's own.
+    {240, "Bonus word: |1 points"},
+    {241, "Accept this word"},
+    {242, "Never show this word"},
+    {243, "Bonus words:"},
+    {244, "|1 is a bonus word for you from now on"},
+    {245, "|1 will not be shown to you again"},
+    {246, "This saved game was played with words this version does not have (\"|1\"), so it cannot be "
+          "resumed. Delete it?"},
+    {247, "Delete"},
+    {248, "Keep it"},
 };
 
 }  // namespace vorpex::texts

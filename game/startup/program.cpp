@@ -1,9 +1,11 @@
 #include "program.h"
 
+#include <array>
 #include <cstdlib>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QWindow>
 #include <future>
 
@@ -18,6 +20,7 @@
 #include "saved_game.h"
 #include "settings_store.h"
 #include "win_registry_store.h"
+#include "word_lists.h"
 
 namespace vorpex {
 
@@ -39,10 +42,14 @@ Program::Program(const ProgramEnvironment& environment)
     : env_(environment),
       engine_(env_.appDir + files::kEngineLibrary),
       meanings_(files_, env_.appDir + files::kDefinitions),
+      bonusWords_(files_, env_.appDir + files::kBonusWords),
+      ownWords_(files_, env_.ownWordsPath),
       ownStore_(storeAt(env_.storePath, files_)),
       store_(*ownStore_),
       sounds_(state_, *env_.soundOutput) {
   meanings_.onProblem = [this](const std::string& problem) { quietMessages().explain(problem); };
+  bonusWords_.onProblem = [this](const std::string& problem) { quietMessages().explain(problem); };
+  ownWords_.onProblem = [this](const std::string& problem) { quietMessages().explain(problem); };
   if (!env_.storeWritesRefused.empty()) ownStore_->refuseWrites(env_.storeWritesRefused);
 }
 
@@ -53,7 +60,13 @@ std::string Program::start() {
   // beside the building of the main window, which neither reads the
   // settings nor touches the engine; the window is shown only once the
   // check has passed, and the settings are read after it, as before.
-  std::future<std::string> dictionaryProblem = std::async(std::launch::async, [this] {
+  // The everyday lists are checked first, so that the classic list, the
+  // one every player can fall back on, is the one left loaded.
+  std::array<std::string, std::size(kWordLists)> listProblems;
+  std::future<std::string> dictionaryProblem = std::async(std::launch::async, [this, &listProblems] {
+    for (const WordList list : kWordLists)
+      if (list != WordList::classic)
+        listProblems[static_cast<size_t>(list)] = loadAndCheckDictionary(engine_, env_.appDir + dictionaryFileOf(list));
     return loadAndCheckDictionary(engine_, env_.appDir + files::kDictionary);
   });
 
@@ -62,8 +75,9 @@ std::string Program::start() {
                                   : std::make_unique<DrawingKit>(sheetPath);
   window_ = std::make_unique<MainWindow>(state_, *kit_);
   view_ = std::make_unique<WindowView>(*window_, state_, sounds_, meanings_);
-  puzzles_ = std::make_unique<EnginePuzzleMaker>(state_, engine_, *env_.random);
+  puzzles_ = std::make_unique<EnginePuzzleMaker>(state_, engine_, *env_.random, env_.appDir, &ownWords_);
   session_ = std::make_unique<GameSession>(state_, *view_, *puzzles_);
+  session_->useWordSources(bonusWords_, ownWords_);
   view_->onCountdownTick = [this] { session_->countdownTick(); };
   controller_ = std::make_unique<BoardController>(*window_, state_, *session_, *view_,
                                                   static_cast<ProgramCommands&>(*this), *env_.random);
@@ -85,6 +99,18 @@ std::string Program::start() {
 
   for (int16_t level = 1; level <= MAX_LEVEL; ++level) state_.levelLength(static_cast<size_t>(level)) = level + 4;
   loadSettings(state_, store_, *env_.messages);
+  state_.desktopSpelling = spellingForLocale(QLocale::system().name().toStdString());
+  ownWords_.load();
+  std::string listProblem;
+  for (const WordList list : kWordLists) {
+    const std::string& problem = listProblems[static_cast<size_t>(list)];
+    state_.wordListShipped[static_cast<size_t>(list)] = problem.empty();
+    if (!problem.empty()) quietMessages().explain(problem);
+  }
+  const WordList preferred =
+      gameWordList(state_.preferences.words, state_.preferences.spelling, state_.desktopSpelling);
+  if (!state_.wordListShipped[static_cast<size_t>(preferred)])
+    listProblem = listProblems[static_cast<size_t>(preferred)] + "\n\nThe game plays with the classic words.";
   // A size index the level table does not hold starts at the first level's width.
   if (state_.solvingData.sizeIndex < 0 || state_.solvingData.sizeIndex >= MAX_LEVEL) state_.solvingData.sizeIndex = 0;
   state_.boardWidth = state_.levelLength(static_cast<size_t>(state_.solvingData.sizeIndex) + 1);
@@ -103,6 +129,10 @@ std::string Program::start() {
     waitUntilOnScreen();
     quietMessages().explain(env_.storeWritesRefused);
     if (!terminating_) env_.messages->showMessage(kUnguardedStoreMessage + env_.storeWritesRefused);
+  }
+  if (!listProblem.empty() && !terminating_) {
+    waitUntilOnScreen();
+    env_.messages->showMessage(listProblem);
   }
   resumeAtStartUp();
   return {};
@@ -123,6 +153,12 @@ void Program::waitUntilOnScreen() {
 
 void Program::resumeAtStartUp() {
   if (!isGameStored(store_, *env_.messages)) return;
+  const std::string listName = storedWordListName(store_, *env_.messages);
+  const auto list = wordListNamed(listName);
+  if (!list || !state_.wordListShipped[static_cast<size_t>(*list)]) {
+    refuseStoredGameOfList(listName);
+    return;
+  }
   waitUntilOnScreen();
   QuestionDialog question(*kit_, window_.get());
   question.exec();
@@ -135,6 +171,14 @@ void Program::resumeAtStartUp() {
   } else {
     clearStoredGame(store_, *env_.messages);
   }
+}
+
+void Program::refuseStoredGameOfList(const std::string& listName) {
+  quietMessages().explain("the saved game was played with the word list \"" + listName + "\", which this version does not have");
+  waitUntilOnScreen();
+  QuestionDialog question(*kit_, window_.get(), kUnknownWordListQuestionText, listName);
+  question.exec();
+  if (!terminating_ && question.answer() == 1) clearStoredGame(store_, *env_.messages);
 }
 
 bool Program::loadStoredPuzzle() {

@@ -19,7 +19,9 @@
 #include "file_system.h"
 #include "game_session.h"
 #include "game_state.h"
+#include "bonus_word_file.h"
 #include "help.h"
+#include "own_words_file.h"
 #include "instructions_window.h"
 #include "main_window.h"
 #include "message_sink.h"
@@ -56,6 +58,9 @@ struct ProgramEnvironment {
   // Work that must not delay the main menu's first picture, run once that
   // picture is on screen (runAfterFirstFrame); may be empty.
   std::function<void()> afterFirstFrame;
+  // The player's own words (own-words.txt beside the store); empty keeps
+  // them for this session only.
+  std::string ownWordsPath;
 };
 
 class Program : private ProgramCommands {
@@ -117,6 +122,9 @@ class Program : private ProgramCommands {
   // Reads the stored game and rebuilds its puzzle from its number; false
   // when the stored game cannot be read after all.
   bool loadStoredPuzzle();
+  // A saved game of a word list this version does not ship: asked whether
+  // to delete it (kept otherwise, for a version that has the list).
+  void refuseStoredGameOfList(const std::string& listName);
   void openHelp() override;
   void openOptions() override;
   // The windows drawn again in the palette the preferences ask for, when
@@ -132,6 +140,8 @@ class Program : private ProgramCommands {
   EngineBinding engine_;
   LocalFileSystem files_;
   WordMeanings meanings_;
+  BonusWordFile bonusWords_;
+  OwnWordsFile ownWords_;
   std::unique_ptr<KeyedStore> ownStore_;
   KeyedStore& store_;
   Sounds sounds_;

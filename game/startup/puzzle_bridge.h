@@ -2,9 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <utility>
 
 #include "game_state.h"
 #include "game_view.h"
+#include "player_words.h"
 #include "random_source.h"
 #include "word_engine.h"
 
@@ -26,19 +29,37 @@ int32_t drawPuzzleNumber(RandomSource& random);
 // time are the callers'. Throws EngineBindingError from the binding, and
 // std::runtime_error when the engine gives no full-length word (a dictionary
 // that start-up's check would have refused).
-void buildPuzzle(GameState& state, WordEngine& engine, RandomSource& random, int32_t puzzleNum);
+//
+// With `hidden` (everyday words), a fresh puzzle leaves out the words the
+// player never wants shown, and when that leaves no full-length word, the
+// next puzzle numbers are tried in turn. A puzzle asked for by number (a
+// saved game) is rebuilt exactly as it was played.
+void buildPuzzle(GameState& state, WordEngine& engine, RandomSource& random, int32_t puzzleNum,
+                 const OwnWords* hidden = nullptr);
 
-// The session's puzzles, built by the bound engine into one game state.
+// The program-folder file of a word list's dictionary.
+const char* dictionaryFileOf(WordList list);
+
+// The session's puzzles, built by the bound engine into one game state
+// from the dictionary of the game's word list (state.wordList), which it
+// loads when another is loaded. The engine holds one dictionary at a time;
+// start-up leaves the classic one loaded.
 class EnginePuzzleMaker : public PuzzleMaker {
  public:
-  EnginePuzzleMaker(GameState& state, WordEngine& engine, RandomSource& random)
-      : state_(state), engine_(engine), random_(random) {}
-  void buildPuzzle(int32_t puzzleNum) override { vorpex::buildPuzzle(state_, engine_, random_, puzzleNum); }
+  EnginePuzzleMaker(GameState& state, WordEngine& engine, RandomSource& random, std::string appDir = {},
+                    const OwnWords* own = nullptr)
+      : state_(state), engine_(engine), random_(random), appDir_(std::move(appDir)), own_(own) {}
+  // Throws std::runtime_error naming the file when the list's dictionary
+  // cannot be loaded (start-up found it fit, so it changed since).
+  void buildPuzzle(int32_t puzzleNum) override;
 
  private:
   GameState& state_;
   WordEngine& engine_;
   RandomSource& random_;
+  std::string appDir_;
+  const OwnWords* own_;
+  WordList loaded_ = WordList::classic;
 };
 
 }  // namespace vorpex

@@ -22,6 +22,7 @@
 #include "font_configuration.h"
 #include "guarded_application.h"
 #include "loaded_sound_output.h"
+#include "own_words_file.h"
 #include "program.h"
 #include "program_files.h"
 #include "session_bus_autolaunch.h"
@@ -179,6 +180,10 @@ int runGame(int argc, char** argv) {
 #else
   const std::string instanceBase = environment.storePath;
 #endif
+  // The player's own words live beside the store (on Windows beside the
+  // instance files, the registry being no folder).
+  if (const size_t slash = instanceBase.find_last_of("/\\"); slash != std::string::npos)
+    environment.ownWordsPath = instanceBase.substr(0, slash + 1) + kOwnWordsFile;
   // 6. One game per store; a second start brings the running one forward.
   SingleInstance instance(instanceBase);
   if (!instanceBase.empty()) {

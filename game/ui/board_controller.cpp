@@ -36,6 +36,7 @@ BoardController::BoardController(MainWindow& window, GameState& state, GameSessi
   };
   window_.onBoardKey = [this](const QKeyEvent& event) { return boardKey(event); };
   window_.onStatusKey = [this] { session_.statusRequested(); };
+  window_.onOwnWordKey = [this] { session_.ownWordChosen(); };
   DrawnItems& items = window_.boardWidget().items();
   items.describe = [this] {
     return describeBoard(window_.boxes(), state_, session_, window_.painter(), window_.boardWidget().items());
@@ -54,8 +55,13 @@ bool BoardController::boardKey(const QKeyEvent& event) {
 }
 
 void BoardController::boardPressed(int button, double x, double y) {
-  session_.boardClicked();
   BoardBoxes& boxes = window_.boxes();
+  // Before the click clears the message line and the offer with it.
+  if (state_.ownWordOffer.action != OwnWordAction::none && inside(boxes.ownWordOffer, x, y)) {
+    session_.ownWordChosen();
+    return;
+  }
+  session_.boardClicked();
 
   if (inside(boxes.downArrow, x, y)) {
     held_ = HeldArrow::down;

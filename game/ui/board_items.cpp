@@ -62,6 +62,14 @@ std::vector<DrawnItem> describeBoard(const BoardBoxes& boxes, const GameState& s
     all.push_back(textItem(kMessageItem, QAccessible::StaticText, painter.messageShown(), boxes.messageLine.rect(), true));
   if (!painter.meaningShown().isEmpty())
     all.push_back(textItem(kMeaningItem, QAccessible::StaticText, painter.meaningShown(), boxes.meaningLine.rect(), true));
+  if (const QString offer = painter.ownWordOfferCaption(); !offer.isEmpty()) {
+    DrawnItem item = button(kOwnWordOfferItem, offer, boxes.ownWordOffer, true, items);
+    item.description = QString::fromStdString(state.ownWordOffer.word + " (F3)");
+    all.push_back(item);
+  }
+  if (!state.bonusWords.empty())
+    all.push_back(textItem(kBonusWordsItem, QAccessible::StaticText, QString::fromStdString(bonusWordsName(state)),
+                           boxes.bonusLine.rect(), true));
 
   for (const int value : {kScoreValue, kBestScoreValue, kTimeValue, kLevelValue}) {
     const ScreenBox& label = boxes.panel(static_cast<size_t>(value - 1));
@@ -98,6 +106,9 @@ std::vector<DrawnItem> describeBoard(const BoardBoxes& boxes, const GameState& s
     DrawnItem item = textItem(wordId(state, word), QAccessible::ListItem,
                               QString::fromStdString(results ? resultsWordName(state, word) : word), rowBox, true);
     item.reveal = [&session, i] { session.revealListPosition(i); };
+    // In the results a word is chosen as its row is clicked: the offer to
+    // put it away appears (and its meanings, with "Show meanings" on).
+    if (results && !rowBox.isEmpty()) item.choose = items.clickOn(rowBox);
     all.push_back(item);
   }
   return all;

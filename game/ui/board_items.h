@@ -26,6 +26,8 @@ enum BoardItem : int {
   kDownArrowItem,
   kBackItem,
   kMeaningItem,
+  kBonusWordsItem,   // the bonus line, while it lists any
+  kOwnWordOfferItem, // the offer beside the message line, while one is made
   // + 1000 x the word's length + its place among the puzzle's words of that
   // length: the same word keeps its id while the list grows around it.
   kWordItem = 10000,

@@ -84,6 +84,14 @@ void layOutSidePanel(BoardBoxes& boxes, int boardWidth, Surface& board) {
   place(boxes.meaningLine, board, 3 * u + 8, 150, 9 * u + 8, 22);
   boxes.meaningLine.fill = Ink::light;
   place(boxes.backButton, board, 5 * u, roundHalfEven(2.5 * u), 5 * u, 30);
+  // Under the progress area (which ends at y 492) and above the board's foot.
+  place(boxes.bonusLine, board, boxes.progress.x, boxes.progress.y + boxes.progress.h + 6, boxes.progress.w, 22);
+  boxes.bonusLine.fill = Ink::light;
+  // Above the list's up arrow (y 25), right of the message line (x 550).
+  place(boxes.ownWordOffer, board, boxes.wordList.x + 2, 2, 3 * u + 16, 21);
+  boxes.ownWordOffer.fill = Ink::dark;
+  boxes.ownWordOffer.frame = Ink::frame;
+  boxes.ownWordOffer.text = Ink::caption;
   boxes.backButton.fill = Ink::dark;
   boxes.backButton.frame = Ink::frame;
   boxes.backButton.text = Ink::caption;

@@ -43,6 +43,11 @@ struct BoardBoxes {
   // wheel (8 tiles start at y 192): "Show meanings" writes there.
   ScreenBox meaningLine;
   ScreenBox backButton;
+  // Everyday words only: the bonus words found, on a line of their own
+  // under the progress area, and the offer to accept a refused word or put
+  // a word away, in the free corner right of the message line.
+  ScreenBox bonusLine;
+  ScreenBox ownWordOffer;
   ScreenBox sidePanelBackground;
   OneBased<ScreenBox> panel = OneBased<ScreenBox>(kLastPanelButton);  // (2)..(18) used
 

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 
 #include "found_words.h"
+#include "spoken_texts.h"
 #include "text_codec.h"
 #include "text_resources.h"
 
@@ -174,6 +175,9 @@ void BoardPainter::showMessage(MessageId message, const QString& points) {
     case kNotAWordMessage: line = text(kNotAWordText); break;
     case kPointsMessage: line = fromAnsi(formatResString(kPointsText, {"|1", toAnsi(points)})); break;
     case kMissedWordsMessage: line = text(kMissedWordsText); break;
+    case kBonusWordMessage: line = fromAnsi(formatResString(kBonusWordText, {"|1", toAnsi(points)})); break;
+    case kWordAcceptedMessage: line = fromAnsi(formatResString(kWordAcceptedText, {"|1", toAnsi(points)})); break;
+    case kWordNeverShownMessage: line = fromAnsi(formatResString(kWordNeverShownText, {"|1", toAnsi(points)})); break;
     default: return;
   }
   message_ = line;
@@ -183,6 +187,40 @@ void BoardPainter::showMessage(MessageId message, const QString& points) {
   PlainText plain(board_);
   // Dark on the light line: the palette's light values would not read there.
   DrawingKit::drawText(board_, box.rect(), line, kit_.colour(Ink::black), kTextCentredLine);
+}
+
+void BoardPainter::drawBonusWords() {
+  const ScreenBox& line = boxes_.bonusLine;
+  kit_.fillBox(line);
+  if (state_.bonusWords.empty()) return;
+  FontSize size(board_, kListPoints);
+  PlainText plain(board_);
+  const QFontMetrics metrics(board_.font());
+  DrawingKit::drawText(board_, line.rect(),
+                       metrics.elidedText(fromAnsi(bonusWordsName(state_)), Qt::ElideRight, line.w),
+                       kit_.colour(Ink::black), kTextCentredLine);
+}
+
+QString BoardPainter::ownWordOfferCaption() const {
+  switch (state_.ownWordOffer.action) {
+    case OwnWordAction::accept: return text(kAcceptWordText);
+    case OwnWordAction::neverShow: return text(kNeverShowWordText);
+    case OwnWordAction::none: break;
+  }
+  return {};
+}
+
+void BoardPainter::drawOwnWordOffer(bool hot) {
+  ScreenBox& box = boxes_.ownWordOffer;
+  box.isHot = hot;
+  ScreenBox erased = box;
+  erased.fill = Ink::light;
+  kit_.fillBox(erased);
+  const QString caption = ownWordOfferCaption();
+  if (caption.isEmpty()) return;
+  FontSize size(board_, kListPoints);
+  kit_.drawButton(box, hot ? FrameStyle::doubled : FrameStyle::single, hot, hot ? Shadow::litFar : Shadow::resting,
+                  caption);
 }
 
 void BoardPainter::drawMeaningLine(const QString& meaning) {
@@ -216,6 +254,8 @@ void BoardPainter::drawBoard() {
   kit_.fillBox(boxes_.meaningLine);
   meaning_.clear();
   drawProgressArea();
+  drawBonusWords();
+  drawOwnWordOffer();
   board_.refresh();
 }
 

@@ -54,6 +54,14 @@ class BoardPainter {
   void showMessage(MessageId message, const QString& points = QString());
   // The meaning line with `text` trimmed to its width ("" clears it).
   void drawMeaningLine(const QString& text);
+  // The bonus line: "Bonus words: TARN, OPS", cut to fit; empty while none
+  // is found.
+  void drawBonusWords();
+  // The offer beside the message line (state's ownWordOffer), lit while the
+  // pointer is over it, or its place cleared when nothing is offered.
+  void drawOwnWordOffer(bool hot = false);
+  // The offer's caption: "Accept this word", "Never show this word", or "".
+  QString ownWordOfferCaption() const;
   // The results view: the five play commands switched off and erased, the
   // back button drawn.
   void showResultsControls();

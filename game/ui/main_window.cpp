@@ -224,6 +224,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (onStatusKey) onStatusKey();
     return;
   }
+  if (event->key() == Qt::Key_F3 && event->modifiers() == Qt::NoModifier && !pauseShown() && !menuShown()) {
+    if (onOwnWordKey) onOwnWordKey();
+    return;
+  }
   if (pauseShown() || menuShown()) {
     if (menuOrNoticeKey(*event)) return;
   } else if (onBoardKey && onBoardKey(*event)) {

@@ -97,6 +97,8 @@ class MainWindow : public QWidget {
   std::function<bool(const QKeyEvent& event)> onBoardKey;
   // F2: the player asks what stands in the game.
   std::function<void()> onStatusKey;
+  // F3 on the board: take the offer beside the message line.
+  std::function<void()> onOwnWordKey;
 
  protected:
   void changeEvent(QEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QApplication>
@@ -132,6 +133,16 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
   highContrast_ = addSwitch(later, z, marks, "High contrast", z.twips(285, 810, 3000, 285),
                             "Stronger colours for every text, and found words set apart by more than colour",
                             state.preferences.highContrast);
+  // The words a new game is played with, in the row's free half.
+  words_ = new QComboBox(later);
+  words_->setFont(z.arialBold(9.75));
+  words_->addItems({"Classic words", "Everyday, American", "Everyday, British"});
+  words_->setAccessibleName("Words");
+  words_->setToolTip("Everyday words, with bonus words and words of your own, in the spelling you use; or the "
+                     "classic list. A new game starts with them.");
+  place(words_, z.twips(2490, 780, 2250, 360));
+  const WordList shown = gameWordList(state.preferences.words, state.preferences.spelling, state.desktopSpelling);
+  words_->setCurrentIndex(static_cast<int>(shown));
 
   okButton_ = new QPushButton("OK", this);
   if (z.zoom != 1) {
@@ -145,8 +156,8 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
 
   // Tab goes down the dialog as it reads: the ticked level, the ticked
   // timer (a group's other buttons are reached with the arrows), each
-  // switch, OK, Cancel.
-  QWidget* order[] = {timeButtons_[2], typeLetters_, showMeanings_, highContrast_, okButton_, cancelButton_};
+  // switch, the words, OK, Cancel.
+  QWidget* order[] = {timeButtons_[2], typeLetters_, showMeanings_, highContrast_, words_, okButton_, cancelButton_};
   for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 
   // idClicked comes from the player's clicks only, never from setChecked.
@@ -154,12 +165,18 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
           [this](int index) { setStartLevel(static_cast<int16_t>(index + 1)); });
   connect(times, &QButtonGroup::idClicked, this,
           [this](int index) { setTimerDifficulty(static_cast<int16_t>(index + 1)); });
-  connect(okButton_, &QPushButton::clicked, this, [this] {
+  connect(okButton_, &QPushButton::clicked, this, [this, shown] {
     state_.solvingData.timeOption = timerDifficulty_;
     state_.solvingData.levelOption = startLevel_;
     state_.preferences.typeLetters = typeLetters_->isChecked();
     state_.preferences.showMeanings = showMeanings_->isChecked();
     state_.preferences.highContrast = highContrast_->isChecked();
+    // Left as shown, a spelling that follows the desktop keeps following it.
+    if (const auto chosen = static_cast<WordList>(words_->currentIndex()); chosen != shown) {
+      state_.preferences.words = chosen == WordList::classic ? WordChoice::classic : WordChoice::everyday;
+      if (chosen != WordList::classic)
+        state_.preferences.spelling = chosen == WordList::everydayBritish ? Spelling::british : Spelling::american;
+    }
     accept();
   });
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);

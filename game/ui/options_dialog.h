@@ -10,6 +10,7 @@
 
 #include "game_state.h"
 
+class QComboBox;
 class QRadioButton;
 class QPushButton;
 
@@ -31,6 +32,9 @@ class OptionsDialog : public QDialog {
   QCheckBox& typeLettersBox() { return *typeLetters_; }
   QCheckBox& showMeaningsBox() { return *showMeanings_; }
   QCheckBox& highContrastBox() { return *highContrast_; }
+  // The words: everyday words of American or British spelling, or Classic
+  // (items in WordList order: Classic, American, British).
+  QComboBox& wordsBox() { return *words_; }
   QPushButton& okButton() { return *okButton_; }
   QPushButton& cancelButton() { return *cancelButton_; }
 
@@ -43,6 +47,7 @@ class OptionsDialog : public QDialog {
   QCheckBox* typeLetters_;
   QCheckBox* showMeanings_;
   QCheckBox* highContrast_;
+  QComboBox* words_;
   QPushButton* okButton_;
   QPushButton* cancelButton_;
 };

@@ -10,16 +10,20 @@ namespace {
 constexpr int kWidth = 422;
 constexpr int kHeight = 220;
 constexpr int u = kUnitSize;
-QString caption(int b) { return fromAnsi(loadText(kResumeQuestionText + b)); }
 }  // namespace
 
-QuestionDialog::QuestionDialog(const DrawingKit& kit, QWidget* parent)
-    : DrawnDialog(kWidth, kHeight, "Do you want to exit", parent), kit_(kit) {
+QString QuestionDialog::caption(int b) const { return fromAnsi(loadText(textId_ + b)); }
+
+QuestionDialog::QuestionDialog(const DrawingKit& kit, QWidget* parent, int textId, const std::string& detail)
+    : DrawnDialog(kWidth, kHeight, "Do you want to exit", parent),
+      kit_(kit),
+      textId_(textId),
+      question_(fromAnsi(formatResString(textId, {"|1", detail}))) {
   Surface& s = surface();
   s.setFont("Arial", 12, false);
   // The caption is the game's own and says little; a reader opening the
   // window hears the question itself first.
-  setAccessibleDescription(fromAnsi(loadText(kResumeQuestionText)).simplified());
+  setAccessibleDescription(question_.simplified());
   // The window's size less two pixels, so the drawing stays inside its frame.
   const int w = kWidth - 2, h = kHeight - 2;
   background_ = {&s, 1, 1, w, h, false, Ink::dark, Ink::none, Ink::black, 0};
@@ -29,7 +33,7 @@ QuestionDialog::QuestionDialog(const DrawingKit& kit, QWidget* parent)
 
   kit_.clearPicture(s, Ink::dark);
   kit_.fillBox(background_);
-  kit_.drawShadowText(text_, 1, fromAnsi(loadText(kResumeQuestionText)), kTextMiddle);
+  kit_.drawShadowText(text_, 1, question_, kTextMiddle);
   s.setFontSize(14);
   kit_.drawButton(buttons_(1), FrameStyle::single, false, Shadow::resting, caption(1));
   kit_.drawButton(buttons_(2), FrameStyle::single, false, Shadow::resting, caption(2));
@@ -37,7 +41,7 @@ QuestionDialog::QuestionDialog(const DrawingKit& kit, QWidget* parent)
       kit_,
       [this] {
         std::vector<DrawnItem> all{textItem(0, QAccessible::StaticText,
-                                            fromAnsi(loadText(kResumeQuestionText)).simplified(), text_.rect(), true)};
+                                            question_.simplified(), text_.rect(), true)};
         for (int b = 1; b <= 2; ++b) {
           const QRect box = buttons_(static_cast<size_t>(b)).rect();
           all.push_back(buttonItem(b, caption(b), box, surfaceWidget().items().clickOn(box)));

@@ -5,12 +5,18 @@
 
 #include "drawing_kit.h"
 #include "drawn_dialog.h"
+#include "text_resources.h"
+
+#include <string>
 
 namespace vorpex {
 
 class QuestionDialog : public DrawnDialog {
  public:
-  QuestionDialog(const DrawingKit& kit, QWidget* parent);
+  // The saved game's question, or another of the text table's whose two
+  // answers follow it (`textId` + 1 and + 2), its "|1" filled by `detail`.
+  QuestionDialog(const DrawingKit& kit, QWidget* parent, int textId = kResumeQuestionText,
+                 const std::string& detail = {});
 
   int answer() const { return answer_; }
   // (1) "Yes", (2) "No thanks".
@@ -23,8 +29,11 @@ class QuestionDialog : public DrawnDialog {
 
  private:
   void answerWith(int answer);
+  QString caption(int b) const;
 
   const DrawingKit& kit_;
+  int textId_;
+  QString question_;
   int answer_ = -1;
   ScreenBox background_, text_;
   OneBased<ScreenBox> buttons_{2};

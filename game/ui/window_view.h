@@ -35,6 +35,8 @@ class WindowView : public GameView {
   // After a scoring word the advance button reads as a new word leaves it.
   void drawProgressArea() override { board_.drawProgressArea(kAdvanceCaptionAfterWord); }
   void drawReadOuts() override { board_.drawReadOuts(); }
+  void drawBonusWords() override { board_.drawBonusWords(); }
+  void drawOwnWordOffer() override { board_.drawOwnWordOffer(); }
   void showMessage(MessageId message, const std::string& points) override;
   void showMeaning(const std::string& word) override;
   void showResultsControls() override;

@@ -169,6 +169,7 @@ TEST_F(ProgramTest, OptionsTakeEffectOnOkOnlyAndTheNextGameStartsAtTheChosenLeve
   }
   EXPECT_EQ(program.state().solvingData.levelOption, 3);
   EXPECT_EQ(program.state().solvingData.timeOption, 3);
+  program.state().preferences.words = WordChoice::classic;  // the classic list's puzzle
   program.divertClick(2);
   EXPECT_EQ(program.state().solvingData.curLevel, 3);
   EXPECT_EQ(program.state().rackLength, 7);

@@ -98,6 +98,45 @@ TEST_F(PuzzleBridge, LongerListsOfAnEarlierPuzzleAreLeftAlone) {
   EXPECT_EQ(state.wordsBySize[8].words, eights);
 }
 
+// A player who never wants some words shown.
+class Hidden : public OwnWords {
+ public:
+  explicit Hidden(std::set<std::string> words) : words_(std::move(words)) {}
+  bool accepted(const std::string&) const override { return false; }
+  bool neverShown(const std::string& word) const override { return words_.count(word) > 0; }
+  bool accept(const std::string&) override { return false; }
+  bool neverShow(const std::string&) override { return false; }
+
+ private:
+  std::set<std::string> words_;
+};
+
+TEST_F(PuzzleBridge, HiddenWordsLeaveFreshPuzzlesButNotARebuiltOne) {
+  load({"stone", "one", "ton", "toe", "nest", "tons", "set"});
+  state.boardWidth = 5;
+  const Hidden hidden({"TON", "NEST"});
+  buildPuzzle(state, engine, random, -1, &hidden);
+  EXPECT_EQ(wordsOf(3), (std::set<std::string>{"ONE", "TOE", "SET"}));
+  EXPECT_EQ(wordsOf(4), (std::set<std::string>{"TONS"}));
+  EXPECT_EQ(state.totalWords, 5);
+  EXPECT_EQ(state.totalPoints, 3 * 6 + 10 + 15);
+  // Asked for by number (a saved game): every word, as it was played.
+  buildPuzzle(state, engine, random, state.solvingData.puzzleNumber, &hidden);
+  EXPECT_EQ(state.totalWords, 7);
+
+  // Every full-length word of the drawn rack hidden: the next numbers are tried.
+  load({"stone", "notes", "crane", "one", "car", "acre", "race"});
+  const Hidden racks({"STONE", "NOTES"});
+  for (const double fraction : {0.0, 0.0001, 0.0002, 0.5}) {
+    random = FixedRandom({fraction});
+    buildPuzzle(state, engine, random, -1, &racks);
+    EXPECT_EQ(rackText(), "ACENR") << fraction;
+  }
+  // Nothing left to play: a clear failure, not a hang.
+  const Hidden all({"STONE", "NOTES", "CRANE"});
+  EXPECT_THROW(buildPuzzle(state, engine, random, -1, &all), std::runtime_error);
+}
+
 TEST(TargetScore, IsEightyPercentRoundedHalfToEven) {
   EXPECT_EQ(targetScoreFor(101), 81);
   EXPECT_EQ(targetScoreFor(102), 82);

@@ -6,6 +6,7 @@
 #include <QStyle>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -538,13 +539,14 @@ TEST(OptionsDialogTest, ClassicControlsKeepTheirPlacesLaterOnesAGroupAboveTheBut
   EXPECT_FALSE(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
 
   std::vector<QWidget*> visited{QApplication::focusWidget()};
-  for (int i = 0; i < 7; ++i) {
+  for (int i = 0; i < 8; ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     visited.push_back(QApplication::focusWidget());
   }
   const std::vector<QWidget*> expected{&dialog.levelButton(1),     &dialog.timeButton(0),
                                        &dialog.typeLettersBox(),   &dialog.showMeaningsBox(),
-                                       &dialog.highContrastBox(),  &dialog.okButton(),
+                                       &dialog.highContrastBox(),  &dialog.wordsBox(),
+                                       &dialog.okButton(),
                                        &dialog.cancelButton(),     &dialog.levelButton(1)};
   EXPECT_EQ(visited, expected);
 }

@@ -36,6 +36,9 @@ windows() {
   find "$stage" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
   cp "$top/LICENSE" "$stage/LICENSE.txt"
   cp "$top/THIRD-PARTY-NOTICES.md" "$stage/THIRD-PARTY-NOTICES.md"
+  # The word lists' and definitions' notices, as the Debian package carries them.
+  mkdir -p "$stage/LICENSES"
+  cp "$top"/resources/words/{SCOWL-COPYRIGHT,WORDNET-LICENSE,NAUGHTY-WORDS-LICENSE}.txt "$stage/LICENSES/"
   local zip=$out/ArcadeVorpex-$version-windows-x86_64.zip setup=$out/ArcadeVorpex-$version-setup.exe
   rm -f "$zip" "$setup"
   echo "== Windows package: the zip" >&2
