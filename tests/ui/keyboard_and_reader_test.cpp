@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "best_scores_window.h"
+#include "bonus_word_file.h"
+#include "own_words_file.h"
 #include "drawn_accessible.h"
 #include "game_window_fixture.h"
 #include "question_dialog.h"
@@ -302,6 +304,48 @@ TEST_F(KeyboardAndReaderTest, TheDrawnDialogsReadAndAnswerTheKeyboard) {
     EXPECT_EQ(state.bestScores[1].scores(1), clickedAway ? 6 : 0) << "clicked away: " << clickedAway;
     EXPECT_EQ(fame.isVisible(), !clickedAway) << "clicked away: " << clickedAway;
   }
+}
+
+}  // namespace
+}  // namespace vorpex
+
+namespace vorpex {
+namespace {
+
+// Everyday words on the board: the bonus line and the offer are parts a
+// reader finds and presses, and F3 takes the offer as a click does.
+TEST_F(KeyboardAndReaderTest, TheBonusLineAndTheOfferAreReadPressedAndKeyed) {
+  files.files["/app/VORPEX.BONUS"] = "east\nseat\n";
+  BonusWordFile bonus(files, "/app/VORPEX.BONUS");
+  OwnWordsFile own(files, "/home/own-words.txt");
+  session.useWordSources(bonus, own);
+  state.preferences.words = WordChoice::everyday;
+  session.newGame(MODE_CLASSIC);
+  spell("EAST");
+  key(Qt::Key_Return);
+  ASSERT_NE(part(board(), "Bonus words: EAST"), nullptr);
+  EXPECT_EQ(state.nWordsFound, 0);
+
+  spell("SAT");
+  key(Qt::Key_Return);
+  pressPart(board(), "Accept this word");
+  EXPECT_TRUE(own.accepted("SAT"));
+  EXPECT_EQ(part(board(), "Accept this word"), nullptr) << "the offer is taken away";
+  EXPECT_NE(files.files["/home/own-words.txt"].find("[accepted]\nsat\n"), std::string::npos);
+
+  key(Qt::Key_Backspace);
+  spell("TEN");
+  key(Qt::Key_Return);
+  ASSERT_NE(part(board(), "Never show this word"), nullptr);
+  key(Qt::Key_F3);
+  EXPECT_TRUE(own.neverShown("TEN"));
+
+  // A click on the board elsewhere takes the offer away: F3 then does nothing.
+  spell("NET");
+  key(Qt::Key_Return);
+  click(QPoint(300, 500));
+  key(Qt::Key_F3);
+  EXPECT_FALSE(own.neverShown("NET"));
 }
 
 }  // namespace
