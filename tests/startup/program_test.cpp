@@ -73,6 +73,48 @@ TEST_F(ProgramTest, ExitWritesTheSettingsAndAClosedGameOffersItsScore) {
   EXPECT_NE(storeText().find("\"SOLVINGDATA\"="), std::string::npos);
 }
 
+TEST_F(ProgramTest, ASavedGameResumesWithItsWordListAndOneOfAListNotShippedIsAskedAbout) {
+  std::string rack;
+  {
+    auto closer = answering(Qt::Key_Return);
+    Program program(environment());
+    ASSERT_EQ(program.start(), "");
+    program.state().preferences.spelling = Spelling::british;
+    program.divertClick(1);
+    EXPECT_EQ(program.state().wordList, WordList::everydayBritish);
+    findAWord(program, 5);
+    rack.assign(program.state().rack.begin(), program.state().rack.end());
+    // The choice changes before the game is resumed: it keeps its own list.
+    program.state().preferences.words = WordChoice::classic;
+    program.controller().panelCommand(16);  // "Save and Exit"
+  }
+  {
+    auto closer = answering(Qt::Key_Return);
+    Program program(environment());
+    ASSERT_EQ(program.start(), "");
+    EXPECT_TRUE(program.state().gameActive);
+    EXPECT_EQ(program.state().wordList, WordList::everydayBritish);
+    EXPECT_EQ(std::string(program.state().rack.begin(), program.state().rack.end()), rack);
+    program.controller().panelCommand(16);
+  }
+  // A list this version does not have: asked, never resumed, kept on "Keep it".
+  std::string text = storeText();
+  const std::string stored = "\"WORDLIST\"=\"everyday-british\"";
+  ASSERT_NE(text.find(stored), std::string::npos) << text;
+  text.replace(text.find(stored), stored.size(), "\"WORDLIST\"=\"everyday-klingon\"");
+  store.write("registry.reg", text);
+  for (const Qt::Key answer : {Qt::Key_Escape, Qt::Key_Return}) {
+    std::vector<std::string> titles;
+    auto closer = answering(answer, &titles);
+    Program program(environment());
+    ASSERT_EQ(program.start(), "");
+    EXPECT_EQ(closer.answered, 1);
+    EXPECT_FALSE(program.state().gameActive);
+    EXPECT_TRUE(program.window().menuShown());
+  }
+  EXPECT_EQ(questionsAtStart(), 0) << "deleted on the second answer";
+}
+
 TEST_F(ProgramTest, SaveAndExitThenYesResumesTheSameLevelWordsScoreAndTime) {
   std::string rack;
   int32_t score = 0, timeRem = 0;
