@@ -91,7 +91,7 @@ void layOutSidePanel(BoardBoxes& boxes, int boardWidth, Surface& board) {
   place(boxes.ownWordOffer, board, boxes.wordList.x + 2, 2, 3 * u + 16, 21);
   boxes.ownWordOffer.fill = Ink::dark;
   boxes.ownWordOffer.frame = Ink::frame;
-  boxes.ownWordOffer.text = Ink::caption;
+  boxes.ownWordOffer.text = Ink::value;  // plain, so the strongest of the panel's inks
   boxes.backButton.fill = Ink::dark;
   boxes.backButton.frame = Ink::frame;
   boxes.backButton.text = Ink::caption;

@@ -218,9 +218,12 @@ void BoardPainter::drawOwnWordOffer(bool hot) {
   kit_.fillBox(erased);
   const QString caption = ownWordOfferCaption();
   if (caption.isEmpty()) return;
+  // The frame and fill of a button, and its caption plain: at this small
+  // size a shadowed caption blurs.
+  kit_.drawButton(box, hot ? FrameStyle::doubled : FrameStyle::single, hot, Shadow::tight, QString());
   FontSize size(board_, kListPoints);
-  kit_.drawButton(box, hot ? FrameStyle::doubled : FrameStyle::single, hot, hot ? Shadow::litFar : Shadow::resting,
-                  caption);
+  PlainText plain(board_);
+  DrawingKit::drawText(board_, box.rect(), caption, kit_.colour(box.text), kTextCentredLine);
 }
 
 void BoardPainter::drawMeaningLine(const QString& meaning) {
