@@ -60,13 +60,10 @@ std::string Program::start() {
   // beside the building of the main window, which neither reads the
   // settings nor touches the engine; the window is shown only once the
   // check has passed, and the settings are read after it, as before.
-  // The everyday lists are checked first, so that the classic list, the
-  // one every player can fall back on, is the one left loaded.
-  std::array<std::string, std::size(kWordLists)> listProblems;
-  std::future<std::string> dictionaryProblem = std::async(std::launch::async, [this, &listProblems] {
-    for (const WordList list : kWordLists)
-      if (list != WordList::classic)
-        listProblems[static_cast<size_t>(list)] = loadAndCheckDictionary(engine_, env_.appDir + dictionaryFileOf(list));
+  // Only the classic list, the one every player can fall back on, is
+  // checked here; an everyday list is checked by the first game that
+  // needs it (wordListFit), so that it costs the first frame nothing.
+  std::future<std::string> dictionaryProblem = std::async(std::launch::async, [this] {
     return loadAndCheckDictionary(engine_, env_.appDir + files::kDictionary);
   });
 
@@ -101,16 +98,6 @@ std::string Program::start() {
   loadSettings(state_, store_, *env_.messages);
   state_.desktopSpelling = spellingForLocale(QLocale::system().name().toStdString());
   ownWords_.load();
-  std::string listProblem;
-  for (const WordList list : kWordLists) {
-    const std::string& problem = listProblems[static_cast<size_t>(list)];
-    state_.wordListShipped[static_cast<size_t>(list)] = problem.empty();
-    if (!problem.empty()) quietMessages().explain(problem);
-  }
-  const WordList preferred =
-      gameWordList(state_.preferences.words, state_.preferences.spelling, state_.desktopSpelling);
-  if (!state_.wordListShipped[static_cast<size_t>(preferred)])
-    listProblem = listProblems[static_cast<size_t>(preferred)] + "\n\nThe game plays with the classic words.";
   // A size index the level table does not hold starts at the first level's width.
   if (state_.solvingData.sizeIndex < 0 || state_.solvingData.sizeIndex >= MAX_LEVEL) state_.solvingData.sizeIndex = 0;
   state_.boardWidth = state_.levelLength(static_cast<size_t>(state_.solvingData.sizeIndex) + 1);
@@ -129,10 +116,6 @@ std::string Program::start() {
     waitUntilOnScreen();
     quietMessages().explain(env_.storeWritesRefused);
     if (!terminating_) env_.messages->showMessage(kUnguardedStoreMessage + env_.storeWritesRefused);
-  }
-  if (!listProblem.empty() && !terminating_) {
-    waitUntilOnScreen();
-    env_.messages->showMessage(listProblem);
   }
   resumeAtStartUp();
   return {};
@@ -155,7 +138,7 @@ void Program::resumeAtStartUp() {
   if (!isGameStored(store_, *env_.messages)) return;
   const std::string listName = storedWordListName(store_, *env_.messages);
   const auto list = wordListNamed(listName);
-  if (!list || !state_.wordListShipped[static_cast<size_t>(*list)]) {
+  if (!list || !wordListFit(*list)) {
     refuseStoredGameOfList(listName);
     return;
   }
@@ -171,6 +154,25 @@ void Program::resumeAtStartUp() {
   } else {
     clearStoredGame(store_, *env_.messages);
   }
+}
+
+bool Program::wordListFit(WordList list) {
+  const auto i = static_cast<size_t>(list);
+  if (list == WordList::classic || listChecked_[i]) return state_.wordListShipped[i];
+  listChecked_[i] = true;
+  std::string problem;
+  try {
+    problem = loadAndCheckDictionary(engine_, env_.appDir + dictionaryFileOf(list));
+  } catch (const EngineBindingError& error) {
+    problem = error.what();  // bound at start, so only a library changed since
+  }
+  puzzles_->loaded(problem.empty() ? std::optional<WordList>(list) : std::nullopt);
+  state_.wordListShipped[i] = problem.empty();
+  if (!problem.empty()) {
+    quietMessages().explain(problem);
+    if (!terminating_) env_.messages->showMessage(problem + "\n\nThe game plays with the classic words.");
+  }
+  return problem.empty();
 }
 
 void Program::refuseStoredGameOfList(const std::string& listName) {
@@ -205,6 +207,8 @@ void Program::divertClick(int b) {
   switch (b) {
     case 1:
     case 2:
+      // A list found unfit plays as Classic (GameSession::newGame).
+      wordListFit(gameWordList(state_.preferences.words, state_.preferences.spelling, state_.desktopSpelling));
       window_->mainMenu(false);
       session_->newGame(static_cast<int16_t>(b));
       break;

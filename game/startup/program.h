@@ -125,6 +125,10 @@ class Program : private ProgramCommands {
   // A saved game of a word list this version does not ship: asked whether
   // to delete it (kept otherwise, for a version that has the list).
   void refuseStoredGameOfList(const std::string& listName);
+  // Whether `list` can be played: the classic list passed start-up's check;
+  // an everyday one is checked the first time it is asked about, and a
+  // problem is said once (standard error and a message).
+  bool wordListFit(WordList list);
   void openHelp() override;
   void openOptions() override;
   // The windows drawn again in the palette the preferences ask for, when
@@ -161,6 +165,8 @@ class Program : private ProgramCommands {
   bool terminating_ = false;
   // A game in play was stored for a session end the player then cancelled.
   bool keptForSessionEnd_ = false;
+  // The everyday lists checked so far (by WordList).
+  std::array<bool, std::size(kWordLists)> listChecked_{};
 };
 
 // The program that std::exit finds running keeps what is in play

@@ -36,7 +36,7 @@ void EnginePuzzleMaker::buildPuzzle(int32_t puzzleNum) {
     const std::string path = appDir_ + dictionaryFileOf(state_.wordList);
     if (engine_.loadLangDict(path.c_str()) != 1) {
       // Whatever is loaded now, the next puzzle loads its list again.
-      loaded_ = static_cast<WordList>(-1);
+      loaded_.reset();
       throw std::runtime_error("The word list " + files::describeLocation(path) + " could not be read.");
     }
     loaded_ = state_.wordList;

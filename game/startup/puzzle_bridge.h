@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -52,6 +53,9 @@ class EnginePuzzleMaker : public PuzzleMaker {
   // Throws std::runtime_error naming the file when the list's dictionary
   // cannot be loaded (start-up found it fit, so it changed since).
   void buildPuzzle(int32_t puzzleNum) override;
+  // The engine now holds `list`'s dictionary, or (none) nothing known: a
+  // check of the program's loaded one.
+  void loaded(std::optional<WordList> list) { loaded_ = list; }
 
  private:
   GameState& state_;
@@ -59,7 +63,7 @@ class EnginePuzzleMaker : public PuzzleMaker {
   RandomSource& random_;
   std::string appDir_;
   const OwnWords* own_;
-  WordList loaded_ = WordList::classic;
+  std::optional<WordList> loaded_ = WordList::classic;
 };
 
 }  // namespace vorpex

@@ -213,6 +213,7 @@ TEST_F(ProgramEndTest, AFailureInPlayIsCaughtAtTheEventLoopAndTheSettingsAreWrit
   auto& app = dynamic_cast<GuardedApplication&>(*QApplication::instance());
   std::string reported;
   app.onFailure = [&](const std::string& what) { reported = failing.failInPlay(what); };
+  failing.state().preferences.words = WordChoice::classic;  // the folder holds the classic list only
   const ScreenBox& classic = failing.window().menuBoxes().buttons(1);
   QTest::mouseClick(&failing.window().menuWidget(), Qt::LeftButton, {},
                     QPoint(classic.x + classic.w / 2, classic.y + classic.h / 2));
