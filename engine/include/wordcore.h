@@ -9,7 +9,9 @@
  *
  * Five plain C functions cross the library boundary, with 32-bit integers
  * and narrow NUL-terminated strings. The library owns all of its memory; the
- * caller owns the buffer that llpGetWord fills. Words cross in lower case.
+ * caller owns the buffer that llpGetWord fills. Words cross in lower case, one
+ * byte a letter in Windows-1252: a dictionary's letters are the lower-case
+ * letters of that code page its graph holds, at most 32 of them.
  *
  * The engine is one global object without locks: call it from one thread,
  * one call at a time. No function ever reads or writes outside its own memory
@@ -41,7 +43,8 @@ extern "C" {
  *
  * Returns 1 when the dictionary loaded, 0 when it did not: `path` is null,
  * the file is missing or unreadable, holds no complete node, is malformed (a
- * node whose letter is not a to z, a child index at or beyond the node count,
+ * node whose letter is not a lower-case letter of Windows-1252, a graph of
+ * more than 32 letters, a child index at or beyond the node count,
  * a sibling group running off the end, more than 524,288 nodes), or listing
  * it would pass the engine's bound on words or walk steps. After a failed
  * load every word list is empty and makeLLPuzzleA refuses every rack.

@@ -14,7 +14,8 @@ const char* describe(DictStatus status) {
     case DictStatus::cannotRead: return "the file is missing or cannot be read";
     case DictStatus::noCompleteNode: return "the file holds no complete node";
     case DictStatus::tooManyNodes: return "the file holds more than 524288 nodes";
-    case DictStatus::badLetter: return "a node's letter is not a to z";
+    case DictStatus::badLetter:
+      return "a node's letter is not a lower-case letter of Windows-1252, or the graph has more than 32 letters";
     case DictStatus::childOutOfRange: return "a node's child index is beyond the node array";
     case DictStatus::groupRunsOffEnd: return "the last sibling group runs off the end";
     case DictStatus::tooManyWords: return "the graph spells more words than the engine lists";
@@ -33,6 +34,7 @@ DictStatus LangDict::loadDictionary(const std::string& path) {
   nodes_.clear();
   headerBlock_.fill(0);
   repeatedLetters_ = false;
+  alphabet_ = Alphabet();
 
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) return DictStatus::cannotRead;
@@ -64,6 +66,7 @@ DictStatus LangDict::readBytes(const uint8_t* data, size_t size) {
   nodes_.clear();
   headerBlock_.fill(0);
   repeatedLetters_ = false;
+  alphabet_ = Alphabet();
   if (size < kHeaderSize + 4) return DictStatus::noCompleteNode;
   const size_t count = (size - kHeaderSize) / 4;
   if (count > node::kMaxNodes) return DictStatus::tooManyNodes;
@@ -82,11 +85,13 @@ DictStatus LangDict::readBytes(const uint8_t* data, size_t size) {
 DictStatus LangDict::adoptNodes(std::vector<uint32_t> nodes) {
   nodes_ = std::move(nodes);
   repeatedLetters_ = false;  // of this graph alone, not of one adopted before
+  alphabet_ = Alphabet();
   const DictStatus status = check();
   if (status != DictStatus::ok) {
     nodes_.clear();
     headerBlock_.fill(0);
     repeatedLetters_ = false;
+    alphabet_ = Alphabet();
   }
   return status;
 }
@@ -95,15 +100,25 @@ DictStatus LangDict::check() {
   const size_t n = nodes_.size();
   if (n == 0) return DictStatus::noCompleteNode;
   if (n > node::kMaxNodes) return DictStatus::tooManyNodes;
-  uint32_t seen = 0;  // letters of the current run of siblings
+  // First the letters and the indexes; the alphabet is then numbered in byte
+  // order, so that it does not depend on where in the graph a letter appears.
+  std::array<bool, 256> present{};
   for (size_t i = 0; i < n; ++i) {
     const uint32_t v = nodes_[i];
     const uint32_t ch = v & node::kLetterMask;
-    if (ch < 'a' || ch > 'z' || (v & node::kSignBit) != 0) return DictStatus::badLetter;
+    if (!isDictionaryLetter(ch) || (v & node::kSignBit) != 0) return DictStatus::badLetter;
     if (((v >> node::kChildShift) & node::kChildMask) >= n) return DictStatus::childOutOfRange;
+    present[ch] = true;
+  }
+  for (uint32_t ch = 0; ch < 256; ++ch)
+    if (present[ch] && !alphabet_.add(static_cast<uint8_t>(ch))) return DictStatus::badLetter;
+
+  uint32_t seen = 0;  // letters of the current run of siblings
+  for (size_t i = 0; i < n; ++i) {
+    const uint32_t v = nodes_[i];
     // A group may start inside another group's run (a shared tail), so a
     // letter repeated anywhere in a run may repeat within some group.
-    const uint32_t bit = 1u << (ch - 'a');
+    const uint32_t bit = 1u << alphabet_.indexOf(static_cast<char>(v & node::kLetterMask));
     if (seen & bit) repeatedLetters_ = true;
     seen |= bit;
     if ((v & node::kMoreSiblings) == 0) seen = 0;

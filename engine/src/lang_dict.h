@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "alphabet.h"
+
 namespace wordcore {
 
 // Why a dictionary file was refused; `ok` when it was read and is well formed.
@@ -50,7 +52,8 @@ class LangDict {
  public:
   virtual ~LangDict() = default;
 
-  // Reads `path` whole and checks every node: each letter a to z, each child
+  // Reads `path` whole and checks every node: each letter a lower-case letter
+  // of Windows-1252, at most kMaxLetters of them in all, each child
   // index below the node count, the last node ending its group, and at most
   // kMaxNodes nodes. Trailing bytes that do not make a whole node are
   // ignored. On any failure the dictionary is left empty.
@@ -82,6 +85,9 @@ class LangDict {
   }
   char letter(uint32_t i) const { return static_cast<char>(nodes_[i] & node::kLetterMask); }
 
+  // The letters the graph holds, numbered in byte order.
+  const Alphabet& alphabet() const { return alphabet_; }
+
   // True when some sibling group holds one letter twice, so that one word can
   // be spelled by two paths and stand twice in a word list.
   bool hasRepeatedLetters() const { return repeatedLetters_; }
@@ -91,6 +97,7 @@ class LangDict {
 
   std::array<uint8_t, kHeaderSize> headerBlock_{};
   std::vector<uint32_t> nodes_;
+  Alphabet alphabet_;
   bool repeatedLetters_ = false;
 };
 

@@ -124,15 +124,16 @@ const std::vector<uint64_t>& PuzzleEngine::letterBits(int length) {
   const WordList& list = wordsByLen_[length];
   const size_t blocks = blocksOf(list.size());
   if (!bits.empty() || blocks == 0) return bits;
-  bits.assign(26 * blocks, 0);
+  const auto letters = static_cast<size_t>(dict_.alphabet().size());
+  bits.assign(letters * blocks, 0);
   for (size_t b = 0; b < blocks; ++b) {
-    uint64_t block[26] = {};  // this block's bits of every letter
+    uint64_t block[kMaxLetters] = {};  // this block's bits of every letter
     const size_t end = std::min(list.size(), (b + 1) * 64);
     for (size_t i = b * 64; i < end; ++i) {
       const WordCode code = list.code(i);
-      for (int k = 0; k < length; ++k) block[letterAt(code, k) - 'a'] |= uint64_t{1} << (i % 64);
+      for (int k = 0; k < length; ++k) block[letterAt(code, k)] |= uint64_t{1} << (i % 64);
     }
-    for (size_t k = 0; k < 26; ++k) bits[k * blocks + b] = block[k];
+    for (size_t k = 0; k < letters; ++k) bits[k * blocks + b] = block[k];
   }
   scratch_.resize(std::max(scratch_.size(), blocks));
   return bits;
@@ -144,24 +145,23 @@ int32_t PuzzleEngine::buildSolutions(int32_t rackLength, int32_t puzzleNumber,
   const WordList& rackList = wordsByLen(rackLength);
   if (rackList.empty()) return -1;
   const auto rackIndex = static_cast<size_t>(static_cast<uint32_t>(puzzleNumber) % rackList.size());
-  char rackWord[kMaxWordLength + 1];
-  rackList.spell(rackIndex, rackWord);
-  uint8_t rackCounts[26];
-  const uint32_t rackMask = makeSignature(rackWord, rackCounts);
+  uint8_t rackCounts[kMaxLetters];
+  const uint32_t rackMask = makeSignature(rackList.code(rackIndex), rackLength, rackCounts);
 
   // Longer words cannot fit the rack, so only lengths up to the rack's are scanned.
   for (int len = kMinWordLength; len <= rackLength; ++len) scanLength(len, rackMask, rackCounts);
   return 0;
 }
 
-void PuzzleEngine::scanLength(int length, uint32_t rackMask, const uint8_t rackCounts[26]) {
+void PuzzleEngine::scanLength(int length, uint32_t rackMask, const uint8_t rackCounts[kMaxLetters]) {
   const WordList& list = wordsByLen_[length];
   const size_t blocks = blocksOf(list.size());
   if (blocks == 0) return;
   const uint64_t* bits = letterBits(length).data();
   uint64_t* missing = scratch_.data();  // words holding a letter the rack lacks
   std::fill(missing, missing + blocks, 0);
-  for (size_t k = 0; k < 26; ++k)
+  const auto letters = static_cast<size_t>(dict_.alphabet().size());
+  for (size_t k = 0; k < letters; ++k)
     if ((rackMask & (1u << k)) == 0) orInto(missing, bits + k * blocks, blocks);
 
   const size_t tail = list.size() % 64;

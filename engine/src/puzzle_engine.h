@@ -70,7 +70,7 @@ class PuzzleEngine {
   // Readies the solution bookkeeping of the lists of these lengths.
   void prepareForPuzzles(int minLength, int maxLength);
   const std::vector<uint64_t>& letterBits(int length);
-  void scanLength(int length, uint32_t rackMask, const uint8_t rackCounts[26]);
+  void scanLength(int length, uint32_t rackMask, const uint8_t rackCounts[kMaxLetters]);
 
   LangDict dict_;
   WordLists wordsByLen_{};

@@ -12,7 +12,8 @@ namespace {
 class Walker {
  public:
   Walker(const LangDict& dict, WordLists& lists, int minLength, int maxLength)
-      : nodes_(dict.nodes()), lists_(lists), minLength_(minLength), maxLength_(maxLength) {}
+      : nodes_(dict.nodes()), alphabet_(dict.alphabet()), lists_(lists), minLength_(minLength),
+        maxLength_(maxLength) {}
 
   DictStatus run() {
     walk(0, 0, 0);
@@ -23,7 +24,7 @@ class Walker {
   void walk(uint32_t first, int depth, WordCode prefix) {
     for (uint32_t cur = first;; ++cur) {
       const uint32_t v = nodes_[cur];
-      const WordCode code = prefix | letterCode(static_cast<char>(v & node::kLetterMask), depth);
+      const WordCode code = prefix | letterCode(alphabet_.indexOf(static_cast<char>(v & node::kLetterMask)), depth);
       if (++steps_ > kMaxWalkSteps) {
         status_ = DictStatus::tooManySteps;
         return;
@@ -45,6 +46,7 @@ class Walker {
   }
 
   const uint32_t* nodes_;
+  const Alphabet& alphabet_;
   WordLists& lists_;
   const int minLength_;
   const int maxLength_;
@@ -62,7 +64,10 @@ DictStatus enumerateWords(const LangDict& dict, WordLists& lists, int minLength,
   // Reserving address space up front spares the lists their growth copies;
   // pages the lists never fill are never touched.
   const size_t expected = std::min<size_t>(kMaxWords, 2 * size_t{dict.nodeCount()});
-  for (int len = minLength; len <= maxLength; ++len) lists[len].reserve(expected);
+  for (int len = minLength; len <= maxLength; ++len) {
+    lists[len] = WordList(len, dict.alphabet());
+    lists[len].reserve(expected);
+  }
   return Walker(dict, lists, minLength, maxLength).run();
 }
 
@@ -71,21 +76,21 @@ void shuffleWords(WordList& list, EngineRand& rand) {
   for (size_t i = 0; i < n; ++i) list.swap(i, rand.next() % n);
 }
 
-uint32_t makeSignature(const char* word, uint8_t counts[26]) {
-  for (int k = 0; k < 26; ++k) counts[k] = 0;
+uint32_t makeSignature(WordCode word, int length, uint8_t counts[kMaxLetters]) {
+  for (int k = 0; k < kMaxLetters; ++k) counts[k] = 0;
   uint32_t mask = 0;
-  for (const char* p = word; *p != '\0'; ++p) {
-    const int k = *p - 'a';
+  for (int i = 0; i < length; ++i) {
+    const int k = letterAt(word, i);
     mask |= 1u << k;
     ++counts[k];
   }
   return mask;
 }
 
-bool fitsRack(const uint8_t rackCounts[26], WordCode word, int length) {
-  uint8_t used[26] = {};
+bool fitsRack(const uint8_t rackCounts[kMaxLetters], WordCode word, int length) {
+  uint8_t used[kMaxLetters] = {};
   for (int i = 0; i < length; ++i) {
-    const int k = letterAt(word, i) - 'a';
+    const int k = letterAt(word, i);
     if (++used[k] > rackCounts[k]) return false;
   }
   return true;

@@ -26,7 +26,8 @@ constexpr uint64_t kMaxWalkSteps = uint64_t{1} << 27;
 using WordLists = std::array<WordList, kListCount>;
 
 // Appends every word of `minLength` to `maxLength` letters (within 3 to 10)
-// that `dict` spells to lists[length], in graph order: depth first from the root group at index 0, the nodes of a
+// that `dict` spells to lists[length] (each made over the dictionary's
+// alphabet first), in graph order: depth first from the root group at index 0, the nodes of a
 // group in array order, a node's own word before the words below it. One walk
 // serves all lengths; the order within each length is the order a walk for
 // that length alone would give. Returns tooManyWords or tooManySteps (and
@@ -39,13 +40,13 @@ DictStatus enumerateWords(const LangDict& dict, WordLists& lists, int minLength 
 // empty list.
 void shuffleWords(WordList& list, EngineRand& rand);
 
-// Sets counts[k] to the number of times letter 'a' + k occurs in `word` (a
-// NUL-terminated string of a to z) and returns the mask of the letters
-// present (bit k for letter 'a' + k).
-uint32_t makeSignature(const char* word, uint8_t counts[26]);
+// Sets counts[k] to the number of times the letter numbered k occurs in the
+// word of `length` letters coded `word`, and returns the mask of the letters
+// present (bit k for the letter numbered k).
+uint32_t makeSignature(WordCode word, int length, uint8_t counts[kMaxLetters]);
 
 // True when `word`, of `length` letters, needs no letter more often than
 // `rackCounts` holds it.
-bool fitsRack(const uint8_t rackCounts[26], WordCode word, int length);
+bool fitsRack(const uint8_t rackCounts[kMaxLetters], WordCode word, int length);
 
 }  // namespace wordcore

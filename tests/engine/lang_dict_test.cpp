@@ -79,6 +79,11 @@ TEST(LangDict, MalformedGraphsAreRefused) {
       {"letter zero", {node::make('\0', true, false, 0)}, DictStatus::badLetter},
       {"letter past z", {node::make('{', true, false, 0)}, DictStatus::badLetter},
       {"bit 31 set", {node::make('a', true, false, 0) | node::kSignBit}, DictStatus::badLetter},
+      {"upper-case \xC9", {node::make('\xC9', true, false, 0)}, DictStatus::badLetter},
+      {"division sign", {node::make('\xF7', true, false, 0)}, DictStatus::badLetter},
+      {"euro sign", {node::make('\x80', true, false, 0)}, DictStatus::badLetter},
+      {"undefined byte", {node::make('\x81', true, false, 0)}, DictStatus::badLetter},
+      {"ordinal a", {node::make('\xAA', true, false, 0)}, DictStatus::badLetter},
       {"child at the node count", {node::make('a', false, false, 1)}, DictStatus::childOutOfRange},
       {"child far beyond", {node::make('a', false, true, 0), node::make('b', false, false, 70000)},
        DictStatus::childOutOfRange},
@@ -94,6 +99,27 @@ TEST(LangDict, MalformedGraphsAreRefused) {
     EXPECT_EQ(engine.dict().nodeCount(), 0u) << c.name;
     for (int len = 0; len < kListCount; ++len) EXPECT_TRUE(engine.wordsByLen(len).empty()) << c.name;
   }
+}
+
+// One sibling group of every letter given: a graph of one-letter paths.
+std::vector<uint32_t> groupOf(const std::string& letters) {
+  std::vector<uint32_t> nodes;
+  for (size_t i = 0; i < letters.size(); ++i)
+    nodes.push_back(node::make(letters[i], true, i + 1 < letters.size(), 0));
+  return nodes;
+}
+
+TEST(LangDict, AGraphHoldsAtMostThirtyTwoLetters) {
+  std::string letters = "abcdefghijklmnopqrstuvwxyz";
+  letters += "\xDF\xE4\xF1\xF6\xFC\xFF";  // 32
+  LangDict dict;
+  ASSERT_EQ(dict.adoptNodes(groupOf(letters)), DictStatus::ok);
+  EXPECT_EQ(dict.alphabet().size(), 32);
+  EXPECT_EQ(dict.alphabet().indexOf('\xFF'), 31);
+  EXPECT_EQ(dict.alphabet().indexOf('z'), 25);
+  EXPECT_EQ(dict.adoptNodes(groupOf(letters + "\xE5")), DictStatus::badLetter) << "a 33rd letter";
+  EXPECT_EQ(dict.nodeCount(), 0u);
+  EXPECT_EQ(dict.alphabet().size(), 0) << "a refused graph leaves no alphabet behind";
 }
 
 TEST(LangDict, MissingShortAndOddFilesAreRefused) {

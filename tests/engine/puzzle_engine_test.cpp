@@ -52,6 +52,20 @@ TEST_F(PuzzleEngineTest, TreatFindsItsWordsAndTeeFailsTheCountTest) {
   EXPECT_EQ(solutionsOf(engine, 5), (std::vector<std::string>{"treat"}));
 }
 
+// A rack over the top of a 32-letter alphabet: the letters numbered 26 to 31
+// are told apart from each other and from their base letters.
+TEST_F(PuzzleEngineTest, LettersBeyondZAreLettersOfTheirOwn) {
+  load({"abcdefghijklmnopqrstuvwxyz", "\xDF\xDF\xE4", "\xF1o\xF1o", "a\xF1o", "ano", "n\xF6\xF1",
+        "\xF1\xF6\xFC\xFF", "\xFC\xFF\xF6", "\xFF\xFCo", "ao\xF6"});
+  ASSERT_EQ(engine.dict().alphabet().size(), 32) << "a 26-letter word cannot be listed, but its letters count";
+  ASSERT_EQ(engine.buildSolutions(4, indexOf(engine, "\xF1\xF6\xFC\xFF"), -1), 0);
+  EXPECT_EQ(solutionsOf(engine, 3), inListOrder(engine, 3, {"\xFC\xFF\xF6"}));
+  EXPECT_EQ(solutionsOf(engine, 4), (std::vector<std::string>{"\xF1\xF6\xFC\xFF"}));
+  engine.clearSolutions();
+  ASSERT_EQ(engine.buildSolutions(4, indexOf(engine, "\xF1o\xF1o"), -1), 0);
+  EXPECT_EQ(solutionsOf(engine, 3), std::vector<std::string>{}) << "n is not \xF1, nor a is \xE4";
+}
+
 TEST_F(PuzzleEngineTest, RackWordIsAmongItsOwnSolutionsAtEveryIndex) {
   load({"stone", "notes", "onset", "tones", "steno", "crane", "nacre", "earth", "heart"});
   const WordList& fives = engine.wordsByLen(5);

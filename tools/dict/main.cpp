@@ -18,6 +18,7 @@
 #include <string_view>
 
 #include "ascii_case.h"
+#include "code_page.h"
 #include "definitions_file.h"
 #include "dict_file.h"
 #include "graph_builder.h"
@@ -85,7 +86,7 @@ int list(const std::string& dictPath) {
     char word[wordcore::kMaxWordLength + 1];
     for (size_t i = 0; i < words.size(); ++i) {
       words.spell(i, word);
-      std::printf("%d %s\n", len, word);
+      std::printf("%d %s\n", len, vorpex::utf8FromCodePage(word).c_str());
     }
   }
   return 0;
@@ -117,13 +118,13 @@ int puzzle(const std::string& dictPath, const std::string& lengthText,
   }
   char word[16];
   std::string rack = llpGetWord(length, 1, word) ? word : "";
-  rack = vorpex::asciiUpper(rack);
+  rack = vorpex::utf8FromCodePage(vorpex::letterUpper(rack));
   std::printf("rack %s (puzzle %d)\n", rack.c_str(), number);
   for (int len = 3; len <= length; ++len) {
     const int32_t found = llpGetNumWordsInSize(len);
     std::printf("%d letters, %s:", len, count(found, "word").c_str());
     for (int32_t i = 1; i <= found; ++i)
-      if (llpGetWord(len, i, word)) std::printf(" %s", word);
+      if (llpGetWord(len, i, word)) std::printf(" %s", vorpex::utf8FromCodePage(word).c_str());
     std::printf("\n");
   }
   clearMemory();
