@@ -19,7 +19,7 @@ endif()")
 install(TARGETS arcade-vorpex wordcore vorpex_sound
   RUNTIME DESTINATION ${VORPEX_INSTALL_APP_DIR}
   LIBRARY DESTINATION ${VORPEX_INSTALL_APP_DIR})
-set(data_files VORPEX.DICT EVERYDAY-US.DICT EVERYDAY-GB.DICT VORPEX.BONUS VORPEX.DEFS ALLPICDATA.BMP ALLPICDATA@2x.BMP ALLPICDATA@3x.BMP TOLMIN.HTM arcade-vorpex.png
+set(data_files VORPEX.DICT EVERYDAY-US.DICT EVERYDAY-GB.DICT VORPEX.BONUS ${VORPEX_LANGUAGE_FILES} VORPEX.DEFS ALLPICDATA.BMP ALLPICDATA@2x.BMP ALLPICDATA@3x.BMP TOLMIN.HTM arcade-vorpex.png
     CLICK.wav UNCLICK.wav BEEP.wav BEEPS.wav RIGHT.wav CLAP.wav)
 list(TRANSFORM data_files PREPEND ${VORPEX_APP_DIR}/)
 install(FILES ${data_files} DESTINATION ${VORPEX_INSTALL_APP_DIR})
@@ -52,6 +52,11 @@ install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/THIRD-PARTY-NOTICE
   ${CMAKE_SOURCE_DIR}/resources/words/SCOWL-COPYRIGHT.txt
   ${CMAKE_SOURCE_DIR}/resources/words/WORDNET-LICENSE.txt
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/arcade-vorpex)
+# Each language's word list keeps its Debian package's copyright notice.
+foreach(language ${VORPEX_LANGUAGES})
+  install(FILES ${CMAKE_SOURCE_DIR}/resources/words/${language}/COPYRIGHT.txt
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/arcade-vorpex RENAME words-${language}-COPYRIGHT.txt)
+endforeach()
 
 # The manual pages: the game's, and the dictionary tool's with the tool,
 # which finds the engine in the program folder.

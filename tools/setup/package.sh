@@ -39,6 +39,10 @@ windows() {
   # The word lists' and definitions' notices, as the Debian package carries them.
   mkdir -p "$stage/LICENSES"
   cp "$top"/resources/words/{SCOWL-COPYRIGHT,WORDNET-LICENSE,NAUGHTY-WORDS-LICENSE}.txt "$stage/LICENSES/"
+  for notice in "$top"/resources/words/*/COPYRIGHT.txt; do
+    language=$(basename "$(dirname "$notice")")
+    cp "$notice" "$stage/LICENSES/words-$language-COPYRIGHT.txt"
+  done
   local zip=$out/ArcadeVorpex-$version-windows-x86_64.zip setup=$out/ArcadeVorpex-$version-setup.exe
   rm -f "$zip" "$setup"
   echo "== Windows package: the zip" >&2
