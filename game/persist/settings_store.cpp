@@ -54,6 +54,7 @@ Preferences readPreferences(KeyedStore& store, KeyHandle key) {
   if (readLaterSetting(store, key, kSpellingValue, value) &&
       (value == static_cast<int32_t>(Spelling::american) || value == static_cast<int32_t>(Spelling::british)))
     read.spelling = static_cast<Spelling>(value);
+  if (readLaterSetting(store, key, kLanguageValue, value)) read.language = languageNumbered(value);
   return read;
 }
 
@@ -66,6 +67,7 @@ void writePreferences(const Preferences& preferences, KeyedStore& store, KeyHand
   // A player who never chose keeps following the desktop.
   if (preferences.spelling != Spelling::desktop)
     setInt32(store, key, kSpellingValue, static_cast<int32_t>(preferences.spelling));
+  if (preferences.language) setInt32(store, key, kLanguageValue, static_cast<int32_t>(*preferences.language));
 }
 
 void readSettingsKey(GameState& state, KeyedStore& store, KeyHandle key) {

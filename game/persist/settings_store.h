@@ -8,8 +8,9 @@
 // or a bad value means their default: TYPELETTERS, MEANINGS and HIGHCONTRAST
 // (32-bit, 1 on, anything else off), ZOOM (32-bit, the window's zoom in percent from
 // 100 to 400, or 0 for "fit"; anything else 100), WORDS (32-bit, 1 Classic
-// words, anything else everyday words) and SPELLING (32-bit, 1 American, 2
-// British, anything else the desktop's).
+// words, anything else everyday words), SPELLING (32-bit, 1 American, 2
+// British, anything else the desktop's) and LANGUAGE (32-bit, the language
+// of new games by its number in languages.h; anything else the desktop's).
 #pragma once
 
 #include "game_state.h"
@@ -26,6 +27,7 @@ constexpr const char* kZoomValue = "ZOOM";
 constexpr const char* kHighContrastValue = "HIGHCONTRAST";
 constexpr const char* kWordsValue = "WORDS";
 constexpr const char* kSpellingValue = "SPELLING";
+constexpr const char* kLanguageValue = "LANGUAGE";
 
 // Brings the starting level into 1..4 and the timer difficulty into 1..3,
 // wherever they were read from (the settings or a saved game's image).

@@ -55,6 +55,10 @@ constexpr char letterLower(char c) {
   return c;
 }
 
+// A lower-case letter of the code page: one that letterUpper changes, or ß.
+// The same letters the engine spells its words with.
+constexpr bool isLowerLetter(char c) { return letterUpper(c) != c || c == '\xDF'; }
+
 inline std::string letterUpper(std::string_view text) {
   std::string out(text);
   for (char& c : out) c = letterUpper(c);

@@ -2,15 +2,15 @@
 
 #include <utility>
 
-#include "ascii_case.h"
+#include "code_page.h"
 
 namespace vorpex {
 
 int32_t compareWords(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return static_cast<int32_t>(a.size()) - static_cast<int32_t>(b.size());
   for (size_t i = 0; i < a.size(); ++i) {
-    const auto ca = static_cast<unsigned char>(asciiUpper(a[i]));
-    const auto cb = static_cast<unsigned char>(asciiUpper(b[i]));
+    const auto ca = static_cast<unsigned char>(letterUpper(a[i]));
+    const auto cb = static_cast<unsigned char>(letterUpper(b[i]));
     if (ca != cb) return ca < cb ? -1 : 1;
   }
   return 0;

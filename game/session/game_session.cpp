@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "ascii_case.h"
+#include "code_page.h"
+#include "languages.h"
 #include "found_words.h"
 #include "game_rules.h"
 #include "sound_ids.h"
@@ -21,7 +22,7 @@ constexpr int kRepeatedWordMilliseconds = 300;
 void GameSession::newGame(int16_t mode) {
   held_ = {};
   state_.solvingData.gameMode = mode;
-  state_.wordList = gameWordList(state_.preferences.words, state_.preferences.spelling, state_.desktopSpelling);
+  state_.wordList = newGameWordList(state_.preferences, state_.desktopSpelling, state_.desktopLanguage);
   if (!state_.wordListShipped[static_cast<size_t>(state_.wordList)]) state_.wordList = WordList::classic;
   state_.solvingData.curLevel = static_cast<int16_t>(state_.solvingData.levelOption - 1);
   state_.score = 0;
@@ -245,7 +246,7 @@ void GameSession::enterClicked() {
   std::string word;
   for (int k = 1; k <= state_.selCount; ++k) {
     const auto letter = state_.rack(static_cast<size_t>(state_.selOrder(static_cast<size_t>(k))));
-    word += asciiUpper(static_cast<char>(letter));
+    word += letterUpper(static_cast<char>(letter));
   }
   if (!isSolutionWord(word)) {
     if (isBonusWord(word)) {
@@ -379,7 +380,10 @@ void GameSession::advanceByClick() {
 }
 
 void GameSession::keyTyped(int code, RandomSource& random) {
-  const bool letter = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
+  // A letter of the game's language, or an accented letter it folds.
+  const std::optional<char> tile =
+      code > 0 ? typedLetter(languageOf(state_.wordList), static_cast<char32_t>(code)) : std::nullopt;
+  const bool letter = tile.has_value();
   const bool typing = letter || code == KEY_BACKSPACE || code == KEY_DELETE || code == KEY_SPACE;
   // Space on the pause notice goes on playing, typing or not.
   const bool resumes = code == KEY_SPACE && paused_;
@@ -389,7 +393,7 @@ void GameSession::keyTyped(int code, RandomSource& random) {
   }
   if (!acceptsTyping()) return;
   if (letter) {
-    letterTyped(static_cast<char>(code));
+    letterTyped(*tile);
   } else if (code == KEY_BACKSPACE) {
     takeBackLast();
   } else if (code == KEY_DELETE) {
@@ -407,7 +411,7 @@ bool GameSession::acceptsTyping() const { return state_.gameActive && !paused_ &
 
 bool GameSession::letterTyped(char letter) {
   if (!acceptsTyping()) return false;
-  const auto wanted = static_cast<uint8_t>(asciiUpper(letter));
+  const auto wanted = static_cast<uint8_t>(letterUpper(letter));
   if (state_.selCount >= state_.boardWidth) {
     view_.announce(letterNotTakenText(state_, letter));
     return false;

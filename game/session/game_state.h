@@ -108,9 +108,11 @@ struct GameState {
   // The spelling the desktop's language expects, for a player who never
   // chose one.
   Spelling desktopSpelling = Spelling::american;
+  // The desktop's language, for a player who never chose one.
+  Language desktopLanguage = Language::english;
   // The lists start-up found fit to play (by WordList); a new game of a
   // list that is not plays with the classic one.
-  std::array<bool, std::size(kWordLists)> wordListShipped{true, true, true};
+  std::array<bool, kWordListCount> wordListShipped = everyListShipped();
 
   int32_t score = 0;          // the whole game, bonuses included
   int32_t curLevelScore = 0;

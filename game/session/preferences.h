@@ -6,7 +6,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
+#include "languages.h"
 #include "word_lists.h"
 
 namespace vorpex {
@@ -30,9 +32,19 @@ struct Preferences {
   WordChoice words = WordChoice::everyday;
   // The spelling of everyday words; the other spelling's words are bonus words.
   Spelling spelling = Spelling::desktop;
+  // The language of new games, or nothing: the desktop's decides.
+  std::optional<Language> language;
 
   bool operator==(const Preferences&) const = default;
 };
+
+// The list a new game plays with, by the player's choices and, where the
+// player never chose, the desktop's spelling and language.
+inline WordList newGameWordList(const Preferences& preferences, Spelling desktopSpelling,
+                                Language desktopLanguage) {
+  const Language language = preferences.language.value_or(desktopLanguage);
+  return gameWordList(preferences.words, preferences.spelling, desktopSpelling, factsOf(language).list);
+}
 
 // `percent` when it is a zoom the game keeps (kFitZoomPercent, or 100 to
 // 400), otherwise 100.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ascii_case.h"
+#include "code_page.h"
 #include "found_words.h"
 #include "game_rules.h"
 #include "text_resources.h"
@@ -53,7 +53,7 @@ std::string tooShortText() {
 
 std::string letterNotTakenText(const GameState& state, char letter) {
   if (state.selCount >= state.boardWidth) return "The word is as long as the rack";
-  return std::string("No free ") + asciiUpper(letter) + " on the rack";
+  return std::string("No free ") + letterUpper(letter) + " on the rack";
 }
 
 std::string listShownText(const GameState& state, int32_t count) {

@@ -4,7 +4,10 @@
 // rules ask whether a list takes bonus words.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,15 +22,42 @@ enum class WordChoice : int32_t { everyday = 0, classic = 1 };
 // the desktop's language decides each time.
 enum class Spelling : int32_t { desktop = 0, american = 1, british = 2 };
 
-enum class WordList : int32_t { classic = 0, everydayAmerican = 1, everydayBritish = 2 };
-constexpr WordList kWordLists[] = {WordList::classic, WordList::everydayAmerican, WordList::everydayBritish};
+// The English lists, then each other language's everyday list.
+enum class WordList : int32_t {
+  classic = 0,
+  everydayAmerican = 1,
+  everydayBritish = 2,
+  catalan = 3,
+  danish = 4,
+  german = 5,
+  spanish = 6,
+  french = 7,
+  galician = 8,
+  italian = 9,
+  norwegian = 10,
+  dutch = 11,
+  portuguese = 12,
+  swedish = 13,
+};
+constexpr WordList kWordLists[] = {
+    WordList::classic, WordList::everydayAmerican, WordList::everydayBritish, WordList::catalan,
+    WordList::danish,  WordList::german,           WordList::spanish,         WordList::french,
+    WordList::galician, WordList::italian,         WordList::norwegian,       WordList::dutch,
+    WordList::portuguese, WordList::swedish};
+constexpr size_t kWordListCount = std::size(kWordLists);
+
+constexpr std::array<bool, kWordListCount> everyListShipped() {
+  std::array<bool, kWordListCount> all{};
+  for (bool& shipped : all) shipped = true;
+  return all;
+}
 
 // Whether words beyond a level's list that the rack spells are taken as
 // bonus words, and the player's own words apply: everyday lists only.
 constexpr bool takesBonusWords(WordList list) { return list != WordList::classic; }
 
 // The name a saved game keeps ("classic", "everyday-american",
-// "everyday-british"), and back; an unknown name is no list.
+// "everyday-british", "german" ...), and back; an unknown name is no list.
 const char* storedName(WordList list);
 std::optional<WordList> wordListNamed(std::string_view stored);
 
@@ -40,5 +70,13 @@ Spelling spellingForLocale(std::string_view localeName);
 // The list a new game plays with: Classic, or the everyday list of the
 // chosen spelling (the desktop's, `desktopSpelling`, when none was chosen).
 WordList gameWordList(WordChoice words, Spelling spelling, Spelling desktopSpelling);
+
+// The same in a language: its everyday list, unless Classic words are
+// chosen, which are English whatever the language (English: as above).
+WordList gameWordList(WordChoice words, Spelling spelling, Spelling desktopSpelling, WordList languageList);
+
+// The program-folder files of a list: its dictionary, and its bonus words.
+const char* dictionaryFileOf(WordList list);
+const char* bonusWordsFileOf(WordList list);
 
 }  // namespace vorpex

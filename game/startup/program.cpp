@@ -42,7 +42,7 @@ Program::Program(const ProgramEnvironment& environment)
     : env_(environment),
       engine_(env_.appDir + files::kEngineLibrary),
       meanings_(files_, env_.appDir + files::kDefinitions),
-      bonusWords_(files_, env_.appDir + files::kBonusWords),
+      bonusWords_(files_, env_.appDir, state_.wordList),
       ownWords_(files_, env_.ownWordsPath),
       ownStore_(storeAt(env_.storePath, files_)),
       store_(*ownStore_),
@@ -97,6 +97,7 @@ std::string Program::start() {
   for (int16_t level = 1; level <= MAX_LEVEL; ++level) state_.levelLength(static_cast<size_t>(level)) = level + 4;
   loadSettings(state_, store_, *env_.messages);
   state_.desktopSpelling = spellingForLocale(QLocale::system().name().toStdString());
+  state_.desktopLanguage = languageForLocale(QLocale::system().name().toStdString());
   ownWords_.load();
   // A size index the level table does not hold starts at the first level's width.
   if (state_.solvingData.sizeIndex < 0 || state_.solvingData.sizeIndex >= MAX_LEVEL) state_.solvingData.sizeIndex = 0;
@@ -208,7 +209,7 @@ void Program::divertClick(int b) {
     case 1:
     case 2:
       // A list found unfit plays as Classic (GameSession::newGame).
-      wordListFit(gameWordList(state_.preferences.words, state_.preferences.spelling, state_.desktopSpelling));
+      wordListFit(newGameWordList(state_.preferences, state_.desktopSpelling, state_.desktopLanguage));
       window_->mainMenu(false);
       session_->newGame(static_cast<int16_t>(b));
       break;

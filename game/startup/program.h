@@ -144,7 +144,7 @@ class Program : private ProgramCommands {
   EngineBinding engine_;
   LocalFileSystem files_;
   WordMeanings meanings_;
-  BonusWordFile bonusWords_;
+  BonusWordsByList bonusWords_;
   OwnWordsFile ownWords_;
   std::unique_ptr<KeyedStore> ownStore_;
   KeyedStore& store_;

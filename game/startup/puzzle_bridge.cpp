@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "ascii_case.h"
+#include "code_page.h"
 #include "program_files.h"
 #include "rounding.h"
 
@@ -21,15 +21,6 @@ constexpr int32_t kPuzzleNumbers = 10001;  // 0 to 10000
 // `hidden` names; false when no full-length word is left.
 bool fillPuzzle(GameState& state, WordEngine& engine, int32_t puzzleNum, const OwnWords* hidden);
 }  // namespace
-
-const char* dictionaryFileOf(WordList list) {
-  switch (list) {
-    case WordList::everydayAmerican: return files::kEverydayAmericanDictionary;
-    case WordList::everydayBritish: return files::kEverydayBritishDictionary;
-    case WordList::classic: break;
-  }
-  return files::kDictionary;
-}
 
 void EnginePuzzleMaker::buildPuzzle(int32_t puzzleNum) {
   if (state_.wordList != loaded_ && !appDir_.empty()) {
@@ -94,7 +85,7 @@ bool fillPuzzle(GameState& state, WordEngine& engine, int32_t puzzleNum, const O
       // L + 1 characters and a terminator, as the engine writes L + 1 bytes.
       std::string buffer(static_cast<size_t>(len) + 1, ' ');
       engine.llpGetWord(len, i, buffer.data());
-      std::string word = asciiUpper(buffer.substr(0, static_cast<size_t>(len)));
+      std::string word = letterUpper(buffer.substr(0, static_cast<size_t>(len)));
       if (hidden && hidden->neverShown(word)) continue;
       list.words(static_cast<size_t>(++kept)) = word;
       state.totalPoints += wordPoints(len);

@@ -38,9 +38,6 @@ int32_t drawPuzzleNumber(RandomSource& random);
 void buildPuzzle(GameState& state, WordEngine& engine, RandomSource& random, int32_t puzzleNum,
                  const OwnWords* hidden = nullptr);
 
-// The program-folder file of a word list's dictionary.
-const char* dictionaryFileOf(WordList list);
-
 // The session's puzzles, built by the bound engine into one game state
 // from the dictionary of the game's word list (state.wordList), which it
 // loads when another is loaded. The engine holds one dictionary at a time;

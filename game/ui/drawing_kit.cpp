@@ -5,7 +5,7 @@
 #include <cmath>
 #include <utility>
 
-#include "ascii_case.h"
+#include "code_page.h"
 #include "found_words.h"
 #include "rounding.h"
 #include "text_codec.h"
@@ -99,7 +99,7 @@ constexpr size_t kMostKeptTiles = 256;
 constexpr size_t kMostKeptPieces = 512;
 
 QString upper(char letter) {
-  return QString(QChar(static_cast<char16_t>(static_cast<unsigned char>(asciiUpper(letter)))));
+  return QString(QChar(unicodeOfByte(letterUpper(letter))));
 }
 
 }  // namespace

@@ -25,6 +25,10 @@ TEST(BonusWordFileTest, OnlyASortedListOfWordsIsUsedAndADamagedOneIsSaidOnce) {
       {"sal\nops\n", false},        {"ops\nops\n", false},      {"ops\nSal\n", false},
       {"ops\nsa\n", false},         {"ops\nsalsalsal\n", false}, {"ops\r\nsal\n", false},
       {"ops\n\nsal\n", false},
+      // UTF-8 whose code-page bytes are in order: ü (0xFC) after z.
+      {"ops\nsal\nzoo\n\xc3\xbc" "ber\n", true}, {"ops\n\xc3\xbc" "ber\nzoo\n", false},
+      {"ops\n\xfc" "ber\n", false},  // Latin-1, not UTF-8
+      {"ops\n\xc3\x9c" "ber\n", false},  // upper-case Ü
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -49,6 +53,26 @@ TEST(BonusWordFileTest, OnlyASortedListOfWordsIsUsedAndADamagedOneIsSaidOnce) {
   missing.onProblem = [&](const std::string& problem) { told += problem; };
   EXPECT_FALSE(missing.contains("OPS"));
   EXPECT_NE(told.find("\"VORPEX.BONUS\" in the folder \"/app\""), std::string::npos) << told;
+}
+
+TEST(BonusWordFileTest, EachListsGameReadsItsOwnFileInItsOwnLetters) {
+  MemoryFiles files;
+  files.files["/app/VORPEX.BONUS"] = "ops\ntarn\n";
+  files.files["/app/WORDS-DE.BONUS"] = "ops\n\xc3\xa4rger\n";
+  WordList current = WordList::everydayBritish;
+  BonusWordsByList lists(files, "/app/", current);
+  EXPECT_TRUE(lists.contains("TARN"));
+  EXPECT_FALSE(lists.contains("\xC4RGER"));
+  current = WordList::german;
+  EXPECT_TRUE(lists.contains("\xC4RGER"));
+  EXPECT_FALSE(lists.contains("TARN"));
+  EXPECT_FALSE(lists.contains("ARGER")) << "\xC4 is a letter of its own";
+  current = WordList::french;
+  std::vector<std::string> told;
+  lists.onProblem = [&](const std::string& problem) { told.push_back(problem); };
+  EXPECT_FALSE(lists.contains("OPS"));
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_NE(told[0].find("WORDS-FR.BONUS"), std::string::npos) << told[0];
 }
 
 TEST(BonusWordFileTest, TheShippedListHoldsBonusWordsAndNoSlur) {
@@ -145,21 +169,25 @@ TEST_F(WordListStoreTest, ASavedGameKeepsItsListAndBonusWordsAndAnOlderOneIsClas
   EXPECT_EQ(storedWordListName(store, messages), name);
 }
 
-TEST_F(WordListStoreTest, TheWordChoiceAndSpellingAreKeptAndABadValueIsItsDefault) {
+TEST_F(WordListStoreTest, TheWordChoiceSpellingAndLanguageAreKeptAndABadValueIsItsDefault) {
   GameState state;
   state.preferences.words = WordChoice::classic;
   state.preferences.spelling = Spelling::british;
+  state.preferences.language = Language::swedish;
   saveSettings(state, store, messages);
   GameState back;
   loadSettings(back, store, messages);
   EXPECT_EQ(back.preferences.words, WordChoice::classic);
   EXPECT_EQ(back.preferences.spelling, Spelling::british);
-  for (const int32_t bad : {2, -1, 77}) {
+  EXPECT_EQ(back.preferences.language, Language::swedish);
+  for (const int32_t bad : {2, -1, 77, 12}) {
     writeValue(kSettingsKeyPath, kWordsValue, ValueType::binary, toLE32(&bad, 1));
     writeValue(kSettingsKeyPath, kSpellingValue, ValueType::binary, toLE32(&bad, 1));
+    writeValue(kSettingsKeyPath, kLanguageValue, ValueType::binary, toLE32(&bad, 1));
     loadSettings(back, store, messages);
     EXPECT_EQ(back.preferences.words, WordChoice::everyday) << bad;
     EXPECT_EQ(back.preferences.spelling, bad == 2 ? Spelling::british : Spelling::desktop) << bad;
+    EXPECT_EQ(back.preferences.language, bad == 2 ? std::optional(Language::danish) : std::nullopt) << bad;
   }
 }
 
