@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QApplication>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -144,6 +145,23 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
   const WordList shown = gameWordList(state.preferences.words, state.preferences.spelling, state.desktopSpelling);
   words_->setCurrentIndex(static_cast<int>(shown));
 
+  // The language of new games, in the gap between the level and timer
+  // frames, which no control of theirs uses.
+  auto* languageLabel = new QLabel("Language:", this);
+  languageLabel->setFont(z.arialBold(9.75));
+  place(languageLabel, z.twips(510, 2280, 1200, 330));
+  language_ = new QComboBox(this);
+  language_->setFont(z.arialBold(9.75));
+  for (const LanguageFacts& facts : kLanguages) language_->addItem(QString::fromUtf8(facts.nativeName));
+  language_->setAccessibleName("Language");
+  language_->setToolTip("The language of the words and the racks. A new game starts in it; Classic words "
+                        "are English in every language.");
+  languageLabel->setBuddy(language_);
+  place(language_, z.twips(1755, 2280, 2250, 330));
+  const Language spoken = state.preferences.language.value_or(state.desktopLanguage);
+  const auto languageShown = static_cast<int>(&factsOf(spoken) - kLanguages);
+  language_->setCurrentIndex(languageShown);
+
   okButton_ = new QPushButton("OK", this);
   if (z.zoom != 1) {
     QFont buttons = font();
@@ -156,8 +174,10 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
 
   // Tab goes down the dialog as it reads: the ticked level, the ticked
   // timer (a group's other buttons are reached with the arrows), each
-  // switch, the words, OK, Cancel.
-  QWidget* order[] = {timeButtons_[2], typeLetters_, showMeanings_, highContrast_, words_, okButton_, cancelButton_};
+  // switch, the words, the language (added after the others, so that their
+  // order stays as it was), OK, Cancel.
+  QWidget* order[] = {timeButtons_[2], typeLetters_, showMeanings_, highContrast_,
+                      words_,          language_,   okButton_,     cancelButton_};
   for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 
   // idClicked comes from the player's clicks only, never from setChecked.
@@ -165,7 +185,7 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
           [this](int index) { setStartLevel(static_cast<int16_t>(index + 1)); });
   connect(times, &QButtonGroup::idClicked, this,
           [this](int index) { setTimerDifficulty(static_cast<int16_t>(index + 1)); });
-  connect(okButton_, &QPushButton::clicked, this, [this, shown] {
+  connect(okButton_, &QPushButton::clicked, this, [this, shown, languageShown] {
     state_.solvingData.timeOption = timerDifficulty_;
     state_.solvingData.levelOption = startLevel_;
     state_.preferences.typeLetters = typeLetters_->isChecked();
@@ -177,6 +197,9 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
       if (chosen != WordList::classic)
         state_.preferences.spelling = chosen == WordList::everydayBritish ? Spelling::british : Spelling::american;
     }
+    // Left as shown, a language that follows the desktop keeps following it.
+    if (const int chosen = language_->currentIndex(); chosen != languageShown && chosen >= 0)
+      state_.preferences.language = kLanguages[chosen].id;
     accept();
   });
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);

@@ -35,6 +35,9 @@ class OptionsDialog : public QDialog {
   // The words: everyday words of American or British spelling, or Classic
   // (items in WordList order: Classic, American, British).
   QComboBox& wordsBox() { return *words_; }
+  // The language of new games, each named in itself (items in the order of
+  // kLanguages).
+  QComboBox& languageBox() { return *language_; }
   QPushButton& okButton() { return *okButton_; }
   QPushButton& cancelButton() { return *cancelButton_; }
 
@@ -48,6 +51,7 @@ class OptionsDialog : public QDialog {
   QCheckBox* showMeanings_;
   QCheckBox* highContrast_;
   QComboBox* words_;
+  QComboBox* language_;
   QPushButton* okButton_;
   QPushButton* cancelButton_;
 };

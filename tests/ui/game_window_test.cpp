@@ -531,6 +531,9 @@ TEST(OptionsDialogTest, ClassicControlsKeepTheirPlacesLaterOnesAGroupAboveTheBut
   const QRect later = frameOf(dialog.highContrastBox())->geometry();
   EXPECT_EQ(frameOf(dialog.typeLettersBox())->geometry(), later);
   EXPECT_GE(later.top(), frameOf(dialog.timeButton(0))->geometry().bottom());
+  // The language sits in the gap between the level and timer frames.
+  EXPECT_GT(dialog.languageBox().geometry().top(), frameOf(dialog.levelButton(0))->geometry().bottom());
+  EXPECT_LT(dialog.languageBox().geometry().bottom(), frameOf(dialog.timeButton(0))->geometry().top());
   EXPECT_LT(later.bottom(), dialog.okButton().geometry().top());
   EXPECT_EQ(dialog.okButton().size(), twips(0, 0, 1455, 420).size());
   EXPECT_EQ(dialog.okButton().x(), 1935 / 15);
@@ -539,16 +542,42 @@ TEST(OptionsDialogTest, ClassicControlsKeepTheirPlacesLaterOnesAGroupAboveTheBut
   EXPECT_FALSE(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
 
   std::vector<QWidget*> visited{QApplication::focusWidget()};
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < 9; ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     visited.push_back(QApplication::focusWidget());
   }
   const std::vector<QWidget*> expected{&dialog.levelButton(1),     &dialog.timeButton(0),
                                        &dialog.typeLettersBox(),   &dialog.showMeaningsBox(),
                                        &dialog.highContrastBox(),  &dialog.wordsBox(),
-                                       &dialog.okButton(),
+                                       &dialog.languageBox(),      &dialog.okButton(),
                                        &dialog.cancelButton(),     &dialog.levelButton(1)};
   EXPECT_EQ(visited, expected);
+}
+
+// The language and words lists: shown as the player (or the desktop) has
+// them; left as shown, a choice that follows the desktop keeps following it.
+TEST(OptionsDialogTest, TheLanguageChosenIsKeptAndOneLeftAsShownFollowsTheDesktop) {
+  struct Case {
+    std::optional<Language> chosen;
+    int pick;  // the item picked before OK, or -1
+    std::optional<Language> kept;
+  };
+  const int german = static_cast<int>(&factsOf(Language::german) - kLanguages);
+  const int english = 0;
+  for (const Case& c : {Case{std::nullopt, -1, std::nullopt}, Case{std::nullopt, german, Language::german},
+                        Case{Language::german, english, Language::english},
+                        Case{Language::french, -1, Language::french}}) {
+    GameState state;
+    state.desktopLanguage = Language::english;
+    state.preferences.language = c.chosen;
+    OptionsDialog dialog(state, nullptr);
+    EXPECT_EQ(dialog.languageBox().accessibleName(), "Language");
+    EXPECT_EQ(dialog.languageBox().currentText().toStdString(),
+              factsOf(c.chosen.value_or(Language::english)).nativeName);
+    if (c.pick >= 0) dialog.languageBox().setCurrentIndex(c.pick);
+    dialog.okButton().click();
+    EXPECT_EQ(state.preferences.language, c.kept) << c.pick;
+  }
 }
 
 // At 150 % the radio and check marks stayed small beside large captions,
