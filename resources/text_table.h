@@ -64,6 +64,7 @@ inline constexpr TextEntry kTextTable[] = {
           "resumed. Delete it?"},
     {247, "Delete"},
     {248, "Keep it"},
+    {249, "Meanings are in English only: this game's words have none here"},
 };
 
 }  // namespace vorpex::texts

@@ -576,7 +576,7 @@ void GameSession::resultsRowPointed(int row) {
   if (word.empty() || i == resHoverRow_) return;
   resHoverRow_ = i;
   view_.drawWordInSlots(word);
-  if (state_.preferences.showMeanings) view_.showMeaning(word);
+  if (state_.preferences.showMeanings) meaningAsked(word, false);
   view_.refresh();
 }
 
@@ -584,7 +584,7 @@ void GameSession::resultsRowClicked(int row) {
   const std::string word = resultsWordAt(row);
   if (word.empty()) return;
   if (offer(OwnWordAction::neverShow, word)) view_.refresh();
-  if (state_.preferences.showMeanings) view_.showMeanings(word);
+  if (state_.preferences.showMeanings) meaningAsked(word, true);
 }
 
 std::string GameSession::foundWordAtRow(int row) const {
@@ -597,7 +597,7 @@ std::string GameSession::foundWordAtRow(int row) const {
 void GameSession::listRowClicked(int row) {
   if (!state_.preferences.showMeanings || !state_.gameActive || state_.showingResults || paused_) return;
   const std::string word = foundWordAtRow(row);
-  if (!word.empty()) view_.showMeanings(word);
+  if (!word.empty()) meaningAsked(word, true);
 }
 
 void GameSession::listRowPointed(int row) {
@@ -607,8 +607,24 @@ void GameSession::listRowPointed(int row) {
   std::string word = foundWordAtRow(row);
   if (word == meaningWord_) return;
   meaningWord_ = std::move(word);
-  view_.showMeaning(meaningWord_);
+  meaningAsked(meaningWord_, false);
   view_.refresh();
+}
+
+void GameSession::meaningAsked(const std::string& word, bool allSenses) {
+  if (languageOf(state_.wordList) != Language::english) {
+    if (noMeaningsSaid_ || word.empty()) return;
+    noMeaningsSaid_ = true;
+    const std::string notice = loadText(kNoMeaningsText);
+    view_.showMeaningNotice(notice);
+    view_.announce(notice);
+    return;
+  }
+  if (allSenses) {
+    view_.showMeanings(word);
+  } else {
+    view_.showMeaning(word);
+  }
 }
 
 void GameSession::unload() {

@@ -139,6 +139,10 @@ class GameSession {
   void unload();
 
  private:
+  // The meaning of `word` (all its senses with `allSenses`) on the board,
+  // when the game's language has meanings; in one without, the first ask
+  // of the run says so instead, and the others do nothing.
+  void meaningAsked(const std::string& word, bool allSenses);
   bool isSolutionWord(const std::string& word) const;
   // A word of the rack beyond the level's list that counts: a real word of
   // the wider list, or one the player accepted. Everyday words only.
@@ -177,6 +181,7 @@ class GameSession {
   int32_t resHoverRow_ = -1;
   // The found word whose meaning the line shows in play ("" none).
   std::string meaningWord_;
+  bool noMeaningsSaid_ = false;
   HeldRow held_;
   NoBonusWords noBonusWords_;
   BonusWordList* bonus_ = &noBonusWords_;

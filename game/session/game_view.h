@@ -52,6 +52,9 @@ class GameView {
   // first sense of `word` trimmed to fit, or the line cleared for an empty
   // word or a word without a definition.
   virtual void showMeaning(const std::string& word) = 0;
+  // The meaning line showing `text` as it stands (that this game's words
+  // have no meanings).
+  virtual void showMeaningNotice(const std::string& text) = 0;
   // The results view: five commands switched off, the back button drawn.
   virtual void showResultsControls() = 0;
   virtual void refresh() = 0;

@@ -34,6 +34,7 @@ enum TextId : int {
   kWordAcceptedText = 244,
   kWordNeverShownText = 245,
   kUnknownWordListQuestionText = 246,  // + 1 "Delete", + 2 "Keep it"
+  kNoMeaningsText = 249,
 };
 
 // The advance button's caption, which reads differently after a scoring

@@ -49,6 +49,8 @@ void WindowView::showMessage(MessageId message, const std::string& points) {
   board_.showMessage(message, fromAnsi(points));
 }
 
+void WindowView::showMeaningNotice(const std::string& text) { board_.drawMeaningLine(fromAnsi(text)); }
+
 void WindowView::showMeaning(const std::string& word) {
   const auto senses = word.empty() ? std::vector<Sense>{} : meanings_.lookUp(word);
   if (senses.empty()) {

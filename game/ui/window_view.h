@@ -39,6 +39,7 @@ class WindowView : public GameView {
   void drawOwnWordOffer() override { board_.drawOwnWordOffer(); }
   void showMessage(MessageId message, const std::string& points) override;
   void showMeaning(const std::string& word) override;
+  void showMeaningNotice(const std::string& text) override;
   void showResultsControls() override;
   void refresh() override { board_.refresh(); }
   void announce(const std::string& text) override;

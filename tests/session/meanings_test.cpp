@@ -2,6 +2,8 @@
 // meaning line, and in the results a click shows all its senses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "session_fixture.h"
 
 namespace vorpex {
@@ -39,6 +41,24 @@ TEST_F(Meanings, InTheResultsThePointedWordIsSpelledAndMeantAndAClickShowsAllIts
   session.resultsRowClicked(40);  // below the last word
   session.resultsRowClicked(-1);
   EXPECT_EQ(view.events, (std::vector<std::string>{"meanings NEATS"}));
+}
+
+// The meanings are English: a game in another language says so at the
+// first word asked about, and after that shows nothing.
+TEST_F(Meanings, AGameInALanguageWithoutMeaningsSaysSoOnce) {
+  state.preferences.showMeanings = true;
+  session.newGame(MODE_CLASSIC);
+  state.wordList = WordList::german;
+  enter("TEN");
+  session.showSolution();
+  view.clear();
+  session.resultsRowPointed(2);
+  session.resultsRowClicked(2);
+  session.resultsRowPointed(1);
+  const std::string notice = "Meanings are in English only: this game's words have none here";
+  EXPECT_EQ(view.events,
+            (std::vector<std::string>{"spell TEN", "meaning notice " + notice, "refresh", "spell TAN", "refresh"}));
+  EXPECT_EQ(std::count(view.said.begin(), view.said.end(), notice), 1);
 }
 
 TEST_F(Meanings, InPlayOnlyAFoundWordIsMeantAndLeavingTheListClearsTheLine) {

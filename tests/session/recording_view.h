@@ -52,6 +52,7 @@ class RecordingView : public GameView {
     log("message " + std::to_string(id) + (points.empty() ? "" : " " + points));
   }
   void showMeaning(const std::string& word) override { log("meaning " + word); }
+  void showMeaningNotice(const std::string& text) override { log("meaning notice " + text); }
   void drawBonusWords() override { log("bonus"); }
   void drawOwnWordOffer() override { log("offer"); }
   void showResultsControls() override { log("results"); }
