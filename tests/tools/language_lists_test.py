@@ -13,9 +13,9 @@ import tempfile
 TOP = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 WORDS = os.path.join(TOP, "resources", "words")
 TOOL = os.path.join(TOP, "tools", "wordlist", "derive-languages.py")
-spec = importlib.util.spec_from_file_location("derive", TOOL)
-derive = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(derive)
+loader = importlib.util.spec_from_file_location("derive", TOOL)
+derive = importlib.util.module_from_spec(loader)
+loader.loader.exec_module(derive)
 failures = []
 
 # Letters beyond a to z, and words that show the fold: (present, absent).

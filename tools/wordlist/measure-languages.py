@@ -15,9 +15,9 @@ import statistics
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-spec = importlib.util.spec_from_file_location("derive", os.path.join(HERE, "derive-languages.py"))
-derive = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(derive)
+loader = importlib.util.spec_from_file_location("derive", os.path.join(HERE, "derive-languages.py"))
+derive = importlib.util.module_from_spec(loader)
+loader.loader.exec_module(derive)
 
 
 def read(path):
