@@ -1,6 +1,6 @@
 // libFuzzer target: any bytes as a dictionary's node array must load or be
 // refused cleanly, and every puzzle of a loaded one must hold only words that
-// fit its rack.
+// fit its rack and only letters of the code page.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -9,11 +9,12 @@
 #include "puzzle_engine.h"
 
 namespace {
-bool fits(const char* rack, const char* word) {
-  int counts[26] = {};
-  for (const char* p = rack; *p; ++p) ++counts[*p - 'a'];
-  for (const char* p = word; *p; ++p)
-    if (--counts[*p - 'a'] < 0) return false;
+// Counted by byte, so that it holds for any letters of the code page.
+bool fits(const std::string& rack, const std::string& word) {
+  int counts[256] = {};
+  for (const char c : rack) ++counts[static_cast<unsigned char>(c)];
+  for (const char c : word)
+    if (--counts[static_cast<unsigned char>(c)] < 0) return false;
   return true;
 }
 }  // namespace
@@ -41,8 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       for (int len = 0; len < wordcore::kListCount; ++len) {
         for (size_t i = 0; i < engine.solutionCount(len); ++i) {
           const std::string word = engine.solution(len, i);
-          if (word.size() != static_cast<size_t>(len) || !fits(rackWord.c_str(), word.c_str()))
+          if (word.size() != static_cast<size_t>(len) || !fits(rackWord, word))
             std::abort();
+          for (const char c : word)
+            if (!wordcore::isDictionaryLetter(static_cast<unsigned char>(c))) std::abort();
         }
       }
     }
