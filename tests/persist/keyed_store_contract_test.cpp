@@ -16,8 +16,6 @@
 #if defined(_WIN32)
 #include <windows.h>
 
-#include <cstdlib>
-
 #include "win_registry_store.h"
 #endif
 
@@ -74,8 +72,12 @@ void expectSameSettings(const GameState& back, const GameState& state) {
   EXPECT_EQ(back.soundOptions, state.soundOptions);
   for (size_t mode = 1; mode <= 2; ++mode) {
     for (size_t row = 1; row <= 8; ++row) {
-      EXPECT_EQ(back.bestScores[mode].names(row), state.bestScores[mode].names(row)) << mode << "/" << row;
-      EXPECT_EQ(back.bestScores[mode].scores(row), state.bestScores[mode].scores(row)) << mode << "/" << row;
+      EXPECT_EQ(back.bestScores[Language::english][mode].names(row),
+                state.bestScores[Language::english][mode].names(row))
+          << mode << "/" << row;
+      EXPECT_EQ(back.bestScores[Language::english][mode].scores(row),
+                state.bestScores[Language::english][mode].scores(row))
+          << mode << "/" << row;
     }
   }
 }
@@ -156,7 +158,7 @@ TEST_P(KeyedStoreContract, AStoreThatRefusesWritesReadsAsBeforeAndChangesNothing
   saveSettings(state, store, messages);
   store.refuseWrites("another copy may hold the store");
   GameState changed = state;
-  changed.bestScores[1].scores(1) += 1;
+  changed.bestScores[Language::english][1].scores(1) += 1;
   saveSettings(changed, store, messages);
   saveGame(levelInPlay(), store, messages);
   EXPECT_FALSE(messages.shown.empty()) << "the player is told nothing was saved";
@@ -230,6 +232,24 @@ TEST(WindowsRegistry, KeysCarryTheirClassesAndValuesTheirTypesAndSizes) {
   EXPECT_EQ(rawValue(kSavedGameKey, "ISSTORED").type, static_cast<DWORD>(REG_BINARY));
 }
 
+// Runs a command line and waits for the process itself to end. regedit is a
+// GUI program: a shell may hand it off and return before its import is done
+// (Wine's does on a busy machine), so std::system would race the reads after.
+DWORD runToItsEnd(std::string commandLine) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    return GetLastError() == 0 ? 1u : GetLastError();
+  }
+  WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD exitCode = 1;
+  GetExitCodeProcess(process.hProcess, &exitCode);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return exitCode;
+}
+
 TEST(WindowsRegistry, FileWrittenByTheFileBackendImportsIntoTheSameValues) {
   FileBackend file;
   RecordingMessages messages;
@@ -238,8 +258,7 @@ TEST(WindowsRegistry, FileWrittenByTheFileBackendImportsIntoTheSameValues) {
   const std::string path = (file.dir.path() / "registry.reg").string();
 
   RegistryBackend registry;
-  const std::string command = "regedit /S \"" + path + "\"";
-  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  ASSERT_EQ(runToItsEnd("regedit /S \"" + path + "\""), 0u) << path;
 
   GameState settings;
   loadSettings(settings, registry.store(), messages);
