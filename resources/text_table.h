@@ -1,9 +1,14 @@
 // The game's numbered texts: every caption and message it draws or shows.
 // "\n" is a line break; "|1" to "|5" are placeholders that formatResString
-// fills. Numbers and texts are fixed, odd spellings included.
+// fills. Numbers and texts are fixed, odd spellings included. N_ marks a
+// text for translation; its other languages come from translations.h.
 #pragma once
 
 #include <cstdint>
+
+#ifndef N_
+#define N_(english) english
+#endif
 
 namespace vorpex::texts {
 
@@ -13,58 +18,58 @@ struct TextEntry {
 };
 
 inline constexpr TextEntry kTextTable[] = {
-    {31, "Classic Arcade"},
-    {32, "Timed Arcade"},
-    {62, "Score"},
+    {31, N_("Classic Arcade")},
+    {32, N_("Timed Arcade")},
+    {62, N_("Score")},
     {63, "0"},
-    {64, "Best Score"},
+    {64, N_("Best Score")},
     {65, "0"},
-    {66, "Time"},
+    {66, N_("Time")},
     {67, "0"},
-    {68, "Level"},
+    {68, N_("Level")},
     {69, "0"},
-    {70, "Hall of Fame"},
-    {71, "Pause"},
-    {72, "Instructions"},
-    {73, "Show Solution"},
-    {74, "Options"},
-    {75, "Main Menu"},
-    {76, "Save and Exit"},
-    {77, "Enter"},
-    {78, "Clear"},
-    {81, "CLASSIC ARCADE"},
-    {82, "TIMED ARCADE"},
-    {83, "OPTIONS"},
-    {84, "HALL OF FAME - CLASSIC"},
-    {85, "HALL OF FAME - TIMED"},
-    {86, "INSTRUCTTIONS"},
-    {87, "EXIT"},
-    {91, "OK"},
-    {92, "Clear Scores"},
-    {112, "You completed level |1 \n Number of words found |2 of |3 \n Score in this Level |4 \n "
-          "bonus points |5"},
-    {113, "Excellent work. You completed all the |1 levels."},
-    {115, "Game Over\nNumber Of words Found |1\nLevel reached |2\nPoints Scored |3"},
-    {200, "Back to Main Menu "},
-    {210, "Word Already in the list"},
-    {211, "No such word in the list"},
-    {212, "|1 points"},
-    {213, "Check the words you missed in the list box, or go back to main menu"},
-    {230, "Do you want to play the saved game ?"},
-    {231, "Yes"},
-    {232, "No thanks"},
+    {70, N_("Hall of Fame")},
+    {71, N_("Pause")},
+    {72, N_("Instructions")},
+    {73, N_("Show Solution")},
+    {74, N_("Options")},
+    {75, N_("Main Menu")},
+    {76, N_("Save and Exit")},
+    {77, N_("Enter")},
+    {78, N_("Clear")},
+    {81, N_("CLASSIC ARCADE")},
+    {82, N_("TIMED ARCADE")},
+    {83, N_("OPTIONS")},
+    {84, N_("HALL OF FAME - CLASSIC")},
+    {85, N_("HALL OF FAME - TIMED")},
+    {86, N_("INSTRUCTTIONS")},
+    {87, N_("EXIT")},
+    {91, N_("OK")},
+    {92, N_("Clear Scores")},
+    {112, N_("You completed level |1 \n Number of words found |2 of |3 \n Score in this Level |4 \n "
+             "bonus points |5")},
+    {113, N_("Excellent work. You completed all the |1 levels.")},
+    {115, N_("Game Over\nNumber Of words Found |1\nLevel reached |2\nPoints Scored |3")},
+    {200, N_("Back to Main Menu ")},
+    {210, N_("Word Already in the list")},
+    {211, N_("No such word in the list")},
+    {212, N_("|1 points")},
+    {213, N_("Check the words you missed in the list box, or go back to main menu")},
+    {230, N_("Do you want to play the saved game ?")},
+    {231, N_("Yes")},
+    {232, N_("No thanks")},
     // Everyday words and the player's own.
-    {240, "Bonus word: |1 points"},
-    {241, "Accept this word"},
-    {242, "Never show this word"},
-    {243, "Bonus words:"},
-    {244, "|1 is a bonus word for you from now on"},
-    {245, "|1 will not be shown to you again"},
-    {246, "This saved game was played with words this version does not have (\"|1\"), so it cannot be "
-          "resumed. Delete it?"},
-    {247, "Delete"},
-    {248, "Keep it"},
-    {249, "Meanings are in English only: this game's words have none here"},
+    {240, N_("Bonus word: |1 points")},
+    {241, N_("Accept this word")},
+    {242, N_("Never show this word")},
+    {243, N_("Bonus words:")},
+    {244, N_("|1 is a bonus word for you from now on")},
+    {245, N_("|1 will not be shown to you again")},
+    {246, N_("This saved game was played with words this version does not have (\"|1\"), so it cannot be "
+             "resumed. Delete it?")},
+    {247, N_("Delete")},
+    {248, N_("Keep it")},
+    {249, N_("Meanings are in English only: this game's words have none here")},
 };
 
 }  // namespace vorpex::texts

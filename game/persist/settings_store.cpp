@@ -1,7 +1,10 @@
 #include "settings_store.h"
 
 #include <algorithm>
+#include <cstring>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "solving_data_image.h"
 #include "store_values.h"
@@ -13,13 +16,97 @@ namespace {
 std::string scoresValueName(int table) { return std::to_string(table) + "STATS"; }
 std::string nameValueName(int table, int row) { return scoresValueName(table) + std::to_string(row); }
 
+// Another language's table of `mode` is one value: "1STATS-DE".
+std::string languageScoresValueName(Language language, int mode) {
+  std::string code = factsOf(language).code;
+  for (char& c : code) c = static_cast<char>(c - 'a' + 'A');
+  return scoresValueName(mode) + "-" + code;
+}
+
+constexpr size_t kStoredNameLength = 24;  // characters, as the classic names' values hold
+// Eight 32-bit scores, then eight names each with its NUL.
+constexpr size_t kLanguageTableMinSize = 4 * kScoreRows + kScoreRows;
+constexpr size_t kLanguageTableMaxSize = 4 * kScoreRows + kScoreRows * (kStoredNameLength + 1);
+
+ScoreTable defaultScoreTable() {
+  ScoreTable table;
+  for (size_t r = 1; r <= kScoreRows; ++r) table.names(r) = kDefaultPlayerName;
+  return table;
+}
+
+// The table a language's value holds, or nothing when it is not exactly
+// eight scores and eight names of up to 24 characters each.
+std::optional<ScoreTable> readLanguageTable(const uint8_t* bytes, size_t size) {
+  if (size < kLanguageTableMinSize || size > kLanguageTableMaxSize) return std::nullopt;
+  ScoreTable table;
+  int32_t scores[kScoreRows] = {};
+  overlayLE32(scores, kScoreRows, bytes, 4 * kScoreRows);
+  size_t at = 4 * kScoreRows;
+  for (size_t r = 1; r <= kScoreRows; ++r) {
+    const auto* end = static_cast<const uint8_t*>(std::memchr(bytes + at, 0, size - at));
+    if (!end || static_cast<size_t>(end - (bytes + at)) > kStoredNameLength) return std::nullopt;
+    table.names(r) = std::string(reinterpret_cast<const char*>(bytes + at), end - (bytes + at));
+    table.scores(r) = scores[r - 1];
+    at = static_cast<size_t>(end - bytes) + 1;
+  }
+  if (at != size) return std::nullopt;
+  return table;
+}
+
+std::vector<uint8_t> languageTableBytes(const ScoreTable& table) {
+  std::vector<uint8_t> bytes = toLE32(&table.scores(1), kScoreRows);
+  for (size_t r = 1; r <= kScoreRows; ++r) {
+    const std::string& name = table.names(r);
+    bytes.insert(bytes.end(), name.begin(), name.begin() + static_cast<long>(std::min(name.size(), kStoredNameLength)));
+    bytes.push_back(0);
+  }
+  return bytes;
+}
+
 void applyDefaults(GameState& state) {
   state.soundOptions.fill(1);
   state.preferences = Preferences{};
-  for (int t = 1; t <= 2; ++t) {
-    for (size_t r = 1; r <= kScoreRows; ++r) {
-      state.bestScores[t].names(r) = kDefaultPlayerName;
-      state.bestScores[t].scores(r) = 0;
+  for (HallOfFame& hall : state.bestScores.byLanguage) {
+    for (int t = 1; t <= 2; ++t) hall[t] = defaultScoreTable();
+  }
+}
+
+void readLanguageTables(GameState& state, KeyedStore& store, KeyHandle key) {
+  for (const LanguageFacts& language : kLanguages) {
+    if (language.id == Language::english) continue;
+    for (int t = 1; t <= 2; ++t) {
+      uint8_t bytes[kLanguageTableMaxSize];
+      uint32_t size = sizeof bytes;
+      std::optional<ScoreTable> read;
+      if (store.queryValue(key, languageScoresValueName(language.id, t), bytes, size))
+        read = readLanguageTable(bytes, size);
+      state.bestScores[language.id][t] = read.value_or(defaultScoreTable());
+    }
+  }
+}
+
+// No score and no name but the default's (or none, in a state never loaded).
+bool untouched(const ScoreTable& table) {
+  for (size_t r = 1; r <= kScoreRows; ++r) {
+    if (table.scores(r) != 0 || !(table.names(r).empty() || table.names(r) == kDefaultPlayerName)) return false;
+  }
+  return true;
+}
+
+// A language's table is written when it holds a score or a name, or when the
+// store has one to replace (a cleared table); a language never played adds
+// nothing.
+void writeLanguageTables(const GameState& state, KeyedStore& store, KeyHandle key) {
+  for (const LanguageFacts& language : kLanguages) {
+    if (language.id == Language::english) continue;
+    for (int t = 1; t <= 2; ++t) {
+      const ScoreTable& table = state.bestScores[language.id][t];
+      const std::string name = languageScoresValueName(language.id, t);
+      uint8_t probe[4096];
+      uint32_t size = sizeof probe;
+      if (untouched(table) && !store.queryValue(key, name, probe, size)) continue;
+      const std::vector<uint8_t> bytes = languageTableBytes(table);
+      setBinary(store, key, name, bytes.data(), bytes.size());
     }
   }
 }
@@ -86,8 +173,9 @@ void readSettingsKey(GameState& state, KeyedStore& store, KeyHandle key) {
     state.soundOptions.fill(1);
   }
 
+  readLanguageTables(state, store, key);
   for (int t = 1; t <= 2; ++t) {
-    ScoreTable& table = state.bestScores[t];
+    ScoreTable& table = state.bestScores[Language::english][t];
     uint8_t scores[4 * kScoreRows];
     size = sizeof scores;
     if (store.queryValue(key, scoresValueName(t), scores, size)) {
@@ -147,8 +235,9 @@ void saveSettings(const GameState& state, KeyedStore& store, MessageSink& messag
     const auto switches = toLE16(state.soundOptions.data(), kSoundSwitches);
     setBinary(store, key, "SOUNDOPTIONS", switches.data(), switches.size());
     writePreferences(state.preferences, store, key);
+    writeLanguageTables(state, store, key);
     for (int t = 1; t <= 2; ++t) {
-      const ScoreTable& table = state.bestScores[t];
+      const ScoreTable& table = state.bestScores[Language::english][t];
       const std::vector<int32_t> scores(table.scores.begin(), table.scores.end());
       const auto bytes = toLE32(scores.data(), scores.size());
       setBinary(store, key, scoresValueName(t), bytes.data(), bytes.size());

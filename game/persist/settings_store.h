@@ -11,6 +11,11 @@
 // words, anything else everyday words), SPELLING (32-bit, 1 American, 2
 // British, anything else the desktop's) and LANGUAGE (32-bit, the language
 // of new games by its number in languages.h; anything else the desktop's).
+// Each other language's Hall of Fame is a value per mode, 1STATS-DE and
+// 2STATS-DE for German (binary: eight 32-bit scores, then the eight names of
+// up to 24 characters, each with its NUL); a missing or bad one is a table
+// of "Anononymous" and 0, and one is written only once it holds a score or
+// replaces a stored one. English's is 1STATS, 2STATS and their names.
 #pragma once
 
 #include "game_state.h"

@@ -27,15 +27,23 @@ std::string formatTime(int32_t tenths, int style) {
   return text + "." + std::to_string(tenth);
 }
 
+ScoreTable& gameBestScores(GameState& state, int mode) {
+  return state.bestScores[languageOf(state.wordList)][static_cast<size_t>(mode)];
+}
+
+const ScoreTable& gameBestScores(const GameState& state, int mode) {
+  return state.bestScores[languageOf(state.wordList)][static_cast<size_t>(mode)];
+}
+
 int findScoreRank(const GameState& state, int table, int32_t score) {
-  const ScoreTable& t = state.bestScores[static_cast<size_t>(table)];
+  const ScoreTable& t = gameBestScores(state, table);
   for (int r = 1; r <= kScoreRows; ++r)
     if (t.scores(static_cast<size_t>(r)) < score) return r;
   return kScoreRows + 1;
 }
 
 void insertBestScore(GameState& state, int table, int32_t score, const std::string& name) {
-  ScoreTable& t = state.bestScores[static_cast<size_t>(table)];
+  ScoreTable& t = gameBestScores(state, table);
   int row = findScoreRank(state, table, score);
   if (row > kScoreRows) row = kScoreRows;
   for (int k = kScoreRows; k > row; --k) {

@@ -21,6 +21,11 @@ int32_t countdownFor(int32_t totalPoints, int32_t timeOption);
 std::string formatTime(int32_t tenths, int style);
 
 // The first row 1..8 whose score is below `score`, or 9.
+// The best scores of `mode` (1 Classic Arcade, 2 Timed Arcade) in the Hall
+// of Fame of the game in play's language (its word list's).
+ScoreTable& gameBestScores(GameState& state, int mode);
+const ScoreTable& gameBestScores(const GameState& state, int mode);
+
 int findScoreRank(const GameState& state, int table, int32_t score);
 // Inserts at the first row below `score` (row 8 when none); equal scores
 // keep the older first; row 8 drops out.

@@ -49,7 +49,7 @@ void GameSession::startGame() {
   state_.ownWordOffer = {};
   state_.listTop = 1;
   puzzles_.buildPuzzle(-1);
-  state_.bestScoreText = std::to_string(state_.bestScores[static_cast<size_t>(d.gameMode)].scores(1));
+  state_.bestScoreText = std::to_string(gameBestScores(state_, d.gameMode).scores(1));
   if (d.gameMode == MODE_TIMED) {
     state_.timeRem = countdownFor(state_.totalPoints, d.timeOption);
     state_.timeText = formatTime(state_.timeRem, 3);
@@ -70,7 +70,7 @@ void GameSession::restartStoredGame() {
   state_.listMode = LIST_FOUND;
   state_.showingResults = false;
   const SolvingData& d = state_.solvingData;
-  state_.bestScoreText = std::to_string(state_.bestScores[static_cast<size_t>(d.gameMode)].scores(1));
+  state_.bestScoreText = std::to_string(gameBestScores(state_, d.gameMode).scores(1));
   if (d.gameMode == MODE_TIMED) state_.timeText = formatTime(state_.timeRem, 3);
   state_.gameActive = true;  // before drawing, so that the progress area reads right
   view_.drawBoard();
@@ -532,14 +532,14 @@ void GameSession::checkIfBest() {
 
 bool GameSession::holdsItsRow() const {
   if (held_.row < 1) return false;
-  const ScoreTable& table = state_.bestScores[static_cast<size_t>(state_.solvingData.gameMode)];
+  const ScoreTable& table = gameBestScores(state_, state_.solvingData.gameMode);
   const auto row = static_cast<size_t>(held_.row);
   return table.scores(row) == held_.score && table.names(row) == held_.name;
 }
 
 void GameSession::raiseHeldRow() {
   if (state_.score <= held_.score) return;
-  ScoreTable& table = state_.bestScores[static_cast<size_t>(state_.solvingData.gameMode)];
+  ScoreTable& table = gameBestScores(state_, state_.solvingData.gameMode);
   auto row = static_cast<size_t>(held_.row);
   table.scores(row) = state_.score;
   // Up past every row now below it; a row of equal score is older and stays above.

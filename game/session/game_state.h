@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "languages.h"
 #include "one_based.h"
 #include "preferences.h"
 #include "word_lists.h"
@@ -58,6 +59,18 @@ struct SizeList {
 struct ScoreTable {
   OneBased<int32_t> scores = OneBased<int32_t>(kScoreRows, 0);
   OneBased<std::string> names = OneBased<std::string>(kScoreRows);
+};
+
+// One language's Hall of Fame by game mode: [1] Classic Arcade, [2] Timed
+// Arcade ([0] unused).
+using HallOfFame = std::array<ScoreTable, 3>;
+
+// Every language's Hall of Fame. A game enters its own language's (a game
+// of Classic words is an English game); English's is the classic one.
+struct HallsOfFame {
+  std::array<HallOfFame, kLanguageCount> byLanguage{};
+  HallOfFame& operator[](Language language) { return byLanguage[static_cast<size_t>(language)]; }
+  const HallOfFame& operator[](Language language) const { return byLanguage[static_cast<size_t>(language)]; }
 };
 
 // What the offer beside the message line would do with its word: nothing
@@ -133,9 +146,9 @@ struct GameState {
   // Stored as values of their own: TYPELETTERS, MEANINGS, HIGHCONTRAST, ZOOM.
   Preferences preferences;
 
-  // Best scores by game mode: bestScores[1] Classic Arcade, [2] Timed Arcade
-  // ([0] unused).
-  std::array<ScoreTable, 3> bestScores{};
+  // Best scores by language, then by game mode: bestScores[language][1]
+  // Classic Arcade, [2] Timed Arcade.
+  HallsOfFame bestScores;
 };
 
 }  // namespace vorpex

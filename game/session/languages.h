@@ -3,7 +3,9 @@
 // Letters are bytes of the code page (code_page.h), as the engine gives them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -52,6 +54,8 @@ inline constexpr LanguageFacts kLanguages[] = {
     {Language::portuguese, "pt", "Portugu\xC3\xAAs", "\xE7", WordList::portuguese},
     {Language::swedish, "sv", "Svenska", "\xE4\xE5\xF6", WordList::swedish},
 };
+
+constexpr size_t kLanguageCount = std::size(kLanguages);
 
 const LanguageFacts& factsOf(Language language);
 

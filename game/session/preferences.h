@@ -38,12 +38,18 @@ struct Preferences {
   bool operator==(const Preferences&) const = default;
 };
 
+// The language the player chose, or where the player never chose, the
+// desktop's: the language of new games and of the windows' texts.
+inline Language chosenLanguage(const Preferences& preferences, Language desktopLanguage) {
+  return preferences.language.value_or(desktopLanguage);
+}
+
 // The list a new game plays with, by the player's choices and, where the
 // player never chose, the desktop's spelling and language.
 inline WordList newGameWordList(const Preferences& preferences, Spelling desktopSpelling,
                                 Language desktopLanguage) {
-  const Language language = preferences.language.value_or(desktopLanguage);
-  return gameWordList(preferences.words, preferences.spelling, desktopSpelling, factsOf(language).list);
+  return gameWordList(preferences.words, preferences.spelling, desktopSpelling,
+                      factsOf(chosenLanguage(preferences, desktopLanguage)).list);
 }
 
 // `percent` when it is a zoom the game keeps (kFitZoomPercent, or 100 to

@@ -6,12 +6,13 @@
 #include "found_words.h"
 #include "game_rules.h"
 #include "text_resources.h"
+#include "translations.h"
 
 namespace vorpex {
 
 std::string tileName(const GameState& state, int tile) {
-  if (tile < 1 || static_cast<size_t>(tile) > state.rack.size()) return "Tile";
-  return std::string("Tile ") + static_cast<char>(state.rack(static_cast<size_t>(tile)));
+  if (tile < 1 || static_cast<size_t>(tile) > state.rack.size()) return translated("Tile");
+  return translatedWith("Tile |1", {"|1", std::string(1, static_cast<char>(state.rack(static_cast<size_t>(tile))))});
 }
 
 std::string answerSlotsName(const GameState& state) {
@@ -20,61 +21,66 @@ std::string answerSlotsName(const GameState& state) {
     const auto tile = static_cast<size_t>(state.selOrder(static_cast<size_t>(k)));
     if (tile >= 1 && tile <= state.rack.size()) word += static_cast<char>(state.rack(tile));
   }
-  return "Word: " + (word.empty() ? std::string("empty") : word);
+  return translatedWith("Word: |1", {"|1", word.empty() ? std::string(translated("empty")) : word});
 }
 
 std::string progressName(const GameState& state) {
-  return "Level progress: " + std::to_string(state.curLevelScore) + " of " + std::to_string(state.targetScore);
+  return translatedWith("Level progress: |1 of |2", {"|1", state.curLevelScore, "|2", state.targetScore});
 }
 
 std::string resultsWordName(const GameState& state, const std::string& word) {
-  return word + (findFoundWord(state, word) > 0 ? ", found" : ", missed");
+  return findFoundWord(state, word) > 0 ? translatedWith("|1, found", {"|1", word})
+                                        : translatedWith("|1, missed", {"|1", word});
 }
 
 std::string wordAcceptedText(const std::string& word, int32_t points, int32_t score) {
-  return word + ", " + formatResString(kPointsText, {"|1", points}) + ". Score " + std::to_string(score);
+  return word + ", " + formatResString(kPointsText, {"|1", points}) + ". " + translatedWith("Score |1", {"|1", score});
 }
 
 std::string bonusWordText(const std::string& word, int32_t points, int32_t score) {
-  return word + ": bonus word, " + std::to_string(points) + " points. Score " + std::to_string(score);
+  return translatedWith("|1: bonus word, |2 points.", {"|1", word, "|2", points}) + " " +
+         translatedWith("Score |1", {"|1", score});
 }
 
 std::string bonusWordsName(const GameState& state) {
   std::string words;
   for (const std::string& word : state.bonusWords) words += (words.empty() ? " " : ", ") + word;
-  return loadText(kBonusWordsText) + (words.empty() ? " none" : words);
+  return loadText(kBonusWordsText) + (words.empty() ? std::string(" ") + translated("none") : words);
 }
 
 std::string wordRefusedText(const std::string& word, const std::string& reason) { return word + ": " + reason; }
 
 std::string tooShortText() {
-  return "Too short: a word has at least " + std::to_string(kShortestWord) + " letters";
+  return translatedWith("Too short: a word has at least |1 letters", {"|1", kShortestWord});
 }
 
 std::string letterNotTakenText(const GameState& state, char letter) {
-  if (state.selCount >= state.boardWidth) return "The word is as long as the rack";
-  return std::string("No free ") + letterUpper(letter) + " on the rack";
+  if (state.selCount >= state.boardWidth) return translated("The word is as long as the rack");
+  return translatedWith("No free |1 on the rack", {"|1", std::string(1, letterUpper(letter))});
 }
 
 std::string listShownText(const GameState& state, int32_t count) {
   const int32_t last = std::min<int32_t>(count, state.listTop + kVisibleListRows - 1);
-  return "Words " + std::to_string(state.listTop) + " to " + std::to_string(last) + " of " + std::to_string(count);
+  return translatedWith("Words |1 to |2 of |3", {"|1", state.listTop, "|2", last, "|3", count});
 }
 
 std::string advanceOfferedText() {
-  return std::string("Level target reached: ") + kAdvanceCaptionAfterWord + " is offered";
+  return translatedWith("Level target reached: |1 is offered", {"|1", translated(kAdvanceCaptionAfterWord)});
 }
 
 std::string minimizedText(bool paused) {
-  return std::string(paused ? "Paused and minimised" : "Minimised") +
-         ". Switch back to Arcade Vorpex with Alt+Tab" + (paused ? ", then press Space to go on playing" : "");
+  return paused ? translated(
+                      "Paused and minimised. Switch back to Arcade Vorpex with Alt+Tab, then press Space to go "
+                      "on playing")
+                : translated("Minimised. Switch back to Arcade Vorpex with Alt+Tab");
 }
 
-std::string secondsLeftText(int seconds) { return std::to_string(seconds) + " seconds left"; }
+std::string secondsLeftText(int seconds) { return translatedWith("|1 seconds left", {"|1", seconds}); }
 
 std::string gameStatusText(const GameState& state) {
-  std::string text = "Level " + std::to_string(state.solvingData.curLevel) + ". Score " + std::to_string(state.score) + ".";
-  if (state.solvingData.gameMode == MODE_TIMED) text += " Time left " + formatTime(state.timeRem, 2) + ".";
+  std::string text = translatedWith("Level |1. Score |2.", {"|1", state.solvingData.curLevel, "|2", state.score});
+  if (state.solvingData.gameMode == MODE_TIMED)
+    text += " " + translatedWith("Time left |1.", {"|1", formatTime(state.timeRem, 2)});
   int32_t left = 0;
   std::string perLength;
   for (int letters = 3; letters <= state.rackLength && letters < static_cast<int>(state.wordsBySize.size()); ++letters) {
@@ -82,10 +88,11 @@ std::string gameStatusText(const GameState& state) {
     if (total == 0) continue;
     const int32_t remaining = std::max<int32_t>(0, total - countWordsOfLength(state.foundWords, state.nWordsFound, letters));
     left += remaining;
-    perLength += " " + std::to_string(letters) + " letters: " + std::to_string(remaining) + " left of " +
-                 std::to_string(total) + ".";
+    perLength += " " + translatedWith("|1 letters: |2 left of |3.", {"|1", letters, "|2", remaining, "|3", total});
   }
-  return text + " " + std::to_string(left) + (left == 1 ? " word" : " words") + " left." + perLength;
+  return text + " " +
+         (left == 1 ? translatedWith("|1 word left.", {"|1", left}) : translatedWith("|1 words left.", {"|1", left})) +
+         perLength;
 }
 
 }  // namespace vorpex

@@ -7,6 +7,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "translations.h"
+
 namespace vorpex {
 
 // The numbers of the texts the game draws. A base plus a button's or a
@@ -40,10 +42,10 @@ enum TextId : int {
 // The advance button's caption, which reads differently after a scoring
 // word from how it reads when a board is drawn or pointed at: both are the
 // game's own captions and kept as they are.
-inline constexpr const char* kAdvanceCaption = "Advance to Next Level";
-inline constexpr const char* kAdvanceCaptionAfterWord = "Advance To next Level";
+inline constexpr const char* kAdvanceCaption = N_("Advance to Next Level");
+inline constexpr const char* kAdvanceCaptionAfterWord = N_("Advance To next Level");
 
-// The text of `number`; an empty text for a number the table lacks (a fault
+// The text of `number` in the text language (translations.h); an empty text for a number the table lacks (a fault
 // of the caller, kept harmless).
 const std::string& loadText(int number);
 
@@ -69,5 +71,8 @@ class ResArg {
 // Replacement goes on after each inserted value, so a value that holds its
 // own placeholder is inserted once, never again and again.
 std::string formatResString(int number, const std::vector<ResArg>& pairs);
+
+// translated(english) filled as formatResString fills a numbered text.
+std::string translatedWith(const char* english, const std::vector<ResArg>& pairs);
 
 }  // namespace vorpex

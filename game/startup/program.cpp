@@ -1,12 +1,11 @@
 #include "program.h"
 
-#include <array>
-#include <cstdlib>
-
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QWindow>
+#include <array>
+#include <cstdlib>
 #include <future>
 
 #include "after_first_frame.h"
@@ -19,6 +18,7 @@
 #include "question_dialog.h"
 #include "saved_game.h"
 #include "settings_store.h"
+#include "translations.h"
 #include "win_registry_store.h"
 #include "word_lists.h"
 
@@ -109,6 +109,7 @@ std::string Program::start() {
   window_->applyZoomSetting(state_.preferences.zoomPercent);
   window_->onZoomChosen = [this](int32_t percent) { state_.preferences.zoomPercent = percent; };
   usePreferredPalette();
+  usePreferredLanguage();
 
   window_->show();
   window_->resizeWindow();
@@ -220,7 +221,10 @@ void Program::divertClick(int b) {
       // click brings the open window forward rather than opening another.
       QPointer<BestScoresWindow>& scores = menuScores_[b - 4];
       if (!scores) {
-        scores = new BestScoresWindow(state_, static_cast<int16_t>(b - 3), *kit_, window_.get());
+        // The Hall of Fame the next game would enter, in its language.
+        const Language language =
+            languageOf(newGameWordList(state_.preferences, state_.desktopSpelling, state_.desktopLanguage));
+        scores = new BestScoresWindow(state_, language, static_cast<int16_t>(b - 3), *kit_, window_.get());
         scores->setAttribute(Qt::WA_DeleteOnClose);
       }
       scores->show();
@@ -251,6 +255,15 @@ void Program::openOptions() {
   OptionsDialog options(state_, window_.get());
   options.exec();
   usePreferredPalette();
+  usePreferredLanguage();
+}
+
+void Program::usePreferredLanguage() {
+  const Language language = chosenLanguage(state_.preferences, state_.desktopLanguage);
+  if (language == textLanguage()) return;
+  setTextLanguage(language);
+  window_->retranslate();
+  window_->redrawAll();
 }
 
 void Program::usePreferredPalette() {

@@ -134,6 +134,8 @@ class Program : private ProgramCommands {
   // The windows drawn again in the palette the preferences ask for, when
   // that is not the one they use.
   void usePreferredPalette();
+  // The windows' texts in the chosen language (or the desktop's), redrawn when it changed.
+  void usePreferredLanguage();
   void saveAndExit() override;
   // Keeps a game in play and writes the settings, telling only `messages`;
   // the windows are left as they are.

@@ -11,11 +11,21 @@ constexpr int kWidth = 466;
 constexpr int kHeight = 454;
 constexpr int u = kUnitSize;
 QString text(int number) { return fromAnsi(loadText(number)); }
+
+// The window's title; another language's Hall of Fame says whose it is, as
+// the same texts may show an English one (a game of Classic words).
+QString titleOf(Language language) {
+  const QString title = translatedText("Best Scores - Arcade Vorpex");
+  if (language == Language::english) return title;
+  return title + " (" + QString::fromUtf8(factsOf(language).nativeName) + ")";
+}
 }  // namespace
 
-BestScoresWindow::BestScoresWindow(GameState& state, int16_t tableIndex, const DrawingKit& kit, QWidget* parent)
-    : DrawnDialog(kWidth, kHeight, "Best Scores - Arcade Vorpex", parent),
+BestScoresWindow::BestScoresWindow(GameState& state, Language language, int16_t tableIndex, const DrawingKit& kit,
+                                   QWidget* parent)
+    : DrawnDialog(kWidth, kHeight, titleOf(language), parent),
       state_(state),
+      language_(language),
       tableIndex_(tableIndex == MODE_TIMED ? MODE_TIMED : MODE_CLASSIC),
       kit_(kit) {
   Surface& s = surface();
@@ -35,7 +45,7 @@ BestScoresWindow::BestScoresWindow(GameState& state, int16_t tableIndex, const D
       kit_,
       [this] {
         std::vector<DrawnItem> all{textItem(0, QAccessible::StaticText, text(kModeNameText + tableIndex_), title_.rect(), false)};
-        const ScoreTable& table = state_.bestScores[static_cast<size_t>(tableIndex_)];
+        const ScoreTable& table = state_.bestScores[language_][static_cast<size_t>(tableIndex_)];
         for (int r = 1; r <= kScoreRows; ++r) {
           const auto row = static_cast<size_t>(r);
           // Lines, not list items: a screen reader reads them all as the window opens.
@@ -55,7 +65,7 @@ BestScoresWindow::BestScoresWindow(GameState& state, int16_t tableIndex, const D
 void BestScoresWindow::drawTable() {
   kit_.fillBox(background_);
   kit_.drawButton(title_, FrameStyle::none, false, Shadow::tight, text(kModeNameText + tableIndex_));
-  const ScoreTable& table = state_.bestScores[static_cast<size_t>(tableIndex_)];
+  const ScoreTable& table = state_.bestScores[language_][static_cast<size_t>(tableIndex_)];
   for (int r = 1; r <= kScoreRows; ++r) {
     const auto row = static_cast<size_t>(r);
     kit_.drawShadowText(names_(row), 1, fromAnsi(table.names(row)), kTextMiddle);
@@ -67,7 +77,7 @@ void BestScoresWindow::drawTable() {
 }
 
 void BestScoresWindow::clearScores() {
-  ScoreTable& table = state_.bestScores[static_cast<size_t>(tableIndex_)];
+  ScoreTable& table = state_.bestScores[language_][static_cast<size_t>(tableIndex_)];
   for (int r = 1; r <= kScoreRows; ++r) {
     table.names(static_cast<size_t>(r)) = "Anonoymous";
     table.scores(static_cast<size_t>(r)) = 0;

@@ -12,8 +12,8 @@ namespace vorpex {
 
 class BestScoresWindow : public DrawnDialog {
  public:
-  // `tableIndex` 1 Classic Arcade, 2 Timed Arcade.
-  BestScoresWindow(GameState& state, int16_t tableIndex, const DrawingKit& kit, QWidget* parent);
+  // `language`'s Hall of Fame of `tableIndex` (1 Classic Arcade, 2 Timed Arcade).
+  BestScoresWindow(GameState& state, Language language, int16_t tableIndex, const DrawingKit& kit, QWidget* parent);
 
   // (1) "OK", (2) "Clear Scores".
   const ScreenBox& button(int i) const { return buttons_(static_cast<size_t>(i)); }
@@ -29,6 +29,7 @@ class BestScoresWindow : public DrawnDialog {
   void drawTable();
 
   GameState& state_;
+  const Language language_;
   const int16_t tableIndex_;
   const DrawingKit& kit_;
   ScreenBox background_, title_;

@@ -53,7 +53,7 @@ std::vector<DrawnItem> describeBoard(const BoardBoxes& boxes, const GameState& s
                          inPlay && enter.state > 0 && session.canEnter(), items));
   }
   if (session.advanceOffered()) {
-    all.push_back(button(kProgressItem, QString::fromLatin1(painter.advanceCaption()), boxes.progress, true, items));
+    all.push_back(button(kProgressItem, translatedText(painter.advanceCaption()), boxes.progress, true, items));
   } else if (!state.showingResults) {
     all.push_back(textItem(kProgressItem, QAccessible::ProgressBar, QString::fromStdString(progressName(state)),
                            boxes.progress.rect(), true));
@@ -91,8 +91,8 @@ std::vector<DrawnItem> describeBoard(const BoardBoxes& boxes, const GameState& s
   }
 
   const bool canScroll = session.listCount() > kVisibleListRows;
-  all.push_back(button(kUpArrowItem, QStringLiteral("Scroll the list up"), boxes.upArrow, canScroll, items));
-  all.push_back(button(kDownArrowItem, QStringLiteral("Scroll the list down"), boxes.downArrow, canScroll, items));
+  all.push_back(button(kUpArrowItem, translatedText("Scroll the list up"), boxes.upArrow, canScroll, items));
+  all.push_back(button(kDownArrowItem, translatedText("Scroll the list down"), boxes.downArrow, canScroll, items));
   if (state.showingResults) all.push_back(button(kBackItem, text(kBackToMenuText), boxes.backButton, true, items));
 
   // Every word of the list, shown or scrolled out of sight, to be read;

@@ -121,9 +121,9 @@ void BoardPainter::drawWordList(int32_t selected) {
 void BoardPainter::drawAdvanceButton(bool hot) {
   FontSize size(board_, kTilePoints);
   if (hot) {
-    kit_.drawButton(boxes_.progress, FrameStyle::single, false, Shadow::resting, kAdvanceCaption);
+    kit_.drawButton(boxes_.progress, FrameStyle::single, false, Shadow::resting, translatedText(kAdvanceCaption));
   } else {
-    kit_.drawButton(boxes_.progress, FrameStyle::doubled, false, Shadow::tight, kAdvanceCaption);
+    kit_.drawButton(boxes_.progress, FrameStyle::doubled, false, Shadow::tight, translatedText(kAdvanceCaption));
   }
   advanceCaption_ = kAdvanceCaption;
 }
@@ -135,9 +135,9 @@ void BoardPainter::drawProgressArea(const char* caption) {
   if (state_.curLevelScore >= state_.targetScore) {
     FontSize size(board_, kTilePoints);
     if (box.isHot) {
-      kit_.drawButton(box, FrameStyle::single, false, Shadow::resting, caption);
+      kit_.drawButton(box, FrameStyle::single, false, Shadow::resting, translatedText(caption));
     } else {
-      kit_.drawButton(box, FrameStyle::doubled, false, Shadow::tight, caption);
+      kit_.drawButton(box, FrameStyle::doubled, false, Shadow::tight, translatedText(caption));
     }
     return;
   }
@@ -157,10 +157,13 @@ void BoardPainter::drawFoundStats() {
     if (!expanded) continue;
     const int32_t found = countWordsOfLength(state_.foundWords, state_.nWordsFound, length);
     kit_.drawShadowText(row, 1,
-                        QString(" %1 Letter %2/%3").arg(length).arg(found).arg(state_.wordsBySize[static_cast<size_t>(length)].count),
+                        translatedText(" %1 Letter %2/%3")
+                            .arg(length)
+                            .arg(found)
+                            .arg(state_.wordsBySize[static_cast<size_t>(length)].count),
                         kTextMiddle | kTextOneLine);
   }
-  const QString caption = QString(expanded ? " - Found %1 / %2" : " + Found %1 / %2")
+  const QString caption = (expanded ? translatedText(" - Found %1 / %2") : translatedText(" + Found %1 / %2"))
                               .arg(state_.nWordsFound)
                               .arg(state_.totalWords);
   kit_.drawButton(header, FrameStyle::single, true, Shadow::tight, caption);

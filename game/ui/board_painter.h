@@ -81,6 +81,7 @@ class BoardPainter {
   const QString& messageShown() const { return message_; }
   // The meaning line's whole text (the line may show it cut).
   const QString& meaningShown() const { return meaning_; }
+  // The English caption (its key in translations.h) the advance button shows.
   const char* advanceCaption() const { return advanceCaption_; }
 
  private:

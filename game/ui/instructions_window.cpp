@@ -11,7 +11,7 @@ namespace vorpex {
 
 InstructionsWindow::InstructionsWindow(const std::string& path, QWidget* parent)
     : QDialog(parent), browser_(new QTextBrowser(this)) {
-  setWindowTitle(QStringLiteral("Arcade Vorpex - How to play"));
+  setWindowTitle(translatedText("Arcade Vorpex - How to play"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   browser_->setOpenLinks(false);
   QFile file(QString::fromStdString(path));

@@ -13,7 +13,7 @@ constexpr int u = kUnitSize;
 }  // namespace
 
 LevelSummaryDialog::LevelSummaryDialog(const DrawingKit& kit, const QString& text, QWidget* parent)
-    : OkButtonDialog(kit, kWidth, kHeight, "Game Statistics", parent) {
+    : OkButtonDialog(kit, kWidth, kHeight, translatedText("Game Statistics"), parent) {
   Surface& s = surface();
   s.setFont("Arial", 12, false);
   const int w = s.width(), h = s.height();

@@ -12,6 +12,7 @@
 #include "drawn_accessible.h"
 #include "drawn_dialog.h"
 #include "menu_items.h"
+#include "text_codec.h"
 
 namespace vorpex {
 
@@ -29,7 +30,6 @@ MainWindow::MainWindow(GameState& state, const DrawingKit& kit)
       pauseNotice_(*this, kit) {
   // Before any surface exists: a surface's interface is made once.
   installDrawnAccessibility();
-  setWindowTitle("Arcade Vorpex");
   // 100 % at least; a size the frame is dragged to snaps to 4:3.
   setMinimumSize(kWindowWidth, kWindowHeight);
   resize(kWindowWidth, kWindowHeight);
@@ -54,17 +54,16 @@ MainWindow::MainWindow(GameState& state, const DrawingKit& kit)
   setFocusPolicy(Qt::StrongFocus);
 
   // The parts of each surface, for the keyboard and screen readers.
-  boardWidget_->setAccessibleName("Board");
-  menuWidget_->setAccessibleName("Main menu");
+  retranslate();
   SurfaceWidget& notice = pauseNotice_.widget();
-  notice.setAccessibleName("Paused");
   for (SurfaceWidget* widget : {boardWidget_, menuWidget_, &notice}) widget->items().setKit(&kit_);
   menuWidget_->items().describe = [this] { return describeMenu(menuBoxes_, menuWidget_->items()); };
   notice.items().describe = [this] {
-    DrawnItem resume = buttonItem(1, "PAUSED", QRect(8, 8, kWindowWidth - 16, kWindowHeight - 16), [this] {
-      if (onWindowClicked) onWindowClicked();
-    });
-    resume.description = "Click anywhere, or press Space, to go on playing";
+    DrawnItem resume =
+        buttonItem(1, translatedText("PAUSED"), QRect(8, 8, kWindowWidth - 16, kWindowHeight - 16), [this] {
+          if (onWindowClicked) onWindowClicked();
+        });
+    resume.description = translatedText("Click anywhere, or press Space, to go on playing");
     return std::vector<DrawnItem>{resume};
   };
 }
@@ -169,6 +168,13 @@ void MainWindow::mainMenu(bool shown) {
   // A screen reader reads the button the keyboard would choose.
   DrawnItems& items = menuWidget_->items();
   items.focusQuietly(items.focusedId() > 0 ? items.focusedId() : 1);
+}
+
+void MainWindow::retranslate() {
+  setWindowTitle(translatedText("Arcade Vorpex"));
+  boardWidget_->setAccessibleName(translatedText("Board"));
+  menuWidget_->setAccessibleName(translatedText("Main menu"));
+  pauseNotice_.widget().setAccessibleName(translatedText("Paused"));
 }
 
 void MainWindow::redrawAll() {

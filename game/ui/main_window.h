@@ -72,6 +72,10 @@ class MainWindow : public QWidget {
   // Everything shown drawn again, in the kit's palette as it now is.
   void redrawAll();
 
+  // The window's title and its parts' names in the text language as it now
+  // is (translations.h); redrawAll draws their captions in it.
+  void retranslate();
+
   // Shows the menu (drawn afresh) or the board; exactly one is visible.
   void mainMenu(bool shown);
   bool menuShown() const;

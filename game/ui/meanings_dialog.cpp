@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "text_codec.h"
 
 namespace vorpex {
 
@@ -47,7 +48,7 @@ int dialogHeight(const QString& heading, const QStringList& senses, const QWidge
 
 MeaningsDialog::MeaningsDialog(const DrawingKit& kit, const QString& heading, const QStringList& senses,
                                QWidget* parent)
-    : OkButtonDialog(kit, kWidth, dialogHeight(heading, senses, parent), "Meanings", parent) {
+    : OkButtonDialog(kit, kWidth, dialogHeight(heading, senses, parent), translatedText("Meanings"), parent) {
   Surface& s = surface();
   const ScreenBox background{&s, 0, 0, s.width(), s.height(), false, Ink::light, Ink::none, Ink::black, 0};
   kit.fillBox(background);

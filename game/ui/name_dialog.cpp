@@ -22,7 +22,7 @@ QFont arial(double points, bool bold, double zoom) { return zoomedFont("Arial", 
 
 NameDialog::NameDialog(const DrawingKit& kit, int16_t gameMode, QWidget* parent)
     : QDialog(parent), backdrop_(kWidth, kHeight) {
-  setWindowTitle("Best Score");
+  setWindowTitle(translatedText("Best Score"));
   const double z = windowZoom(parent);  // as large as the window it opens over
   setFixedSize(zoomed(kWidth, z), zoomed(kHeight, z));
   if (parent) setWindowIcon(parent->windowIcon());
@@ -38,10 +38,11 @@ NameDialog::NameDialog(const DrawingKit& kit, int16_t gameMode, QWidget* parent)
   congratulation_->setPalette(light);
   congratulation_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   congratulation_->setGeometry(zoomed(QRect(20, 12, kWidth - 40, 52), z));
-  congratulation_->setText(" Congratulations ! \r\n You have the best Score In \r\n" +
-                       fromAnsi(loadText(kModeNameText + gameMode)));
+  congratulation_->setText(translatedText(" Congratulations ! ") + "\r\n" +
+                           translatedText(" You have the best Score In ") + "\r\n" +
+                           fromAnsi(loadText(kModeNameText + gameMode)));
 
-  prompt_ = new QLabel("Enter Your Name", this);
+  prompt_ = new QLabel(translatedText("Enter Your Name"), this);
   prompt_->setFont(arial(12, false, z));
   prompt_->setPalette(light);
   prompt_->setGeometry(zoomed(QRect(20, 72, kWidth - 40, 22), z));

@@ -1,12 +1,12 @@
 #include "options_dialog.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QApplication>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,6 +14,7 @@
 #include <iterator>
 
 #include "surface.h"
+#include "text_codec.h"
 
 namespace vorpex {
 
@@ -64,7 +65,7 @@ class ZoomedMarks : public QProxyStyle {
 
 // A framed group of radio buttons, numbered from 0 in the group returned; the
 // buttons are written into `buttons`.
-QButtonGroup* addChoices(QDialog* dialog, const Zoomed& z, QStyle* marks, const char* title, QRect at,
+QButtonGroup* addChoices(QDialog* dialog, const Zoomed& z, QStyle* marks, const QString& title, QRect at,
                          const QStringList& captions, const QRect* places, QRadioButton** buttons) {
   auto* frame = new QGroupBox(title, dialog);
   frame->setFont(z.arialBold(12));
@@ -88,8 +89,8 @@ constexpr int kLaterGroupHeight = 1230;
 constexpr int kButtonsLowered = kLaterGroupTop + kLaterGroupHeight + 120 - 4350;
 
 // One of the switches beyond the classic options, set as `on`, in `group`.
-QCheckBox* addSwitch(QWidget* group, const Zoomed& z, QStyle* marks, const char* caption, QRect at, const char* tip,
-                     bool on) {
+QCheckBox* addSwitch(QWidget* group, const Zoomed& z, QStyle* marks, const QString& caption, QRect at,
+                     const QString& tip, bool on) {
   auto* box = new QCheckBox(caption, group);
   box->setFont(z.arialBold(9.75));
   if (marks) box->setStyle(marks);
@@ -101,7 +102,7 @@ QCheckBox* addSwitch(QWidget* group, const Zoomed& z, QStyle* marks, const char*
 }  // namespace
 
 OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent), state_(state) {
-  setWindowTitle("Set Options");
+  setWindowTitle(translatedText("Set Options"));
   // A dialog of fixed size: a close button, nothing to minimise or maximise.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
@@ -114,62 +115,71 @@ OptionsDialog::OptionsDialog(GameState& state, QWidget* parent) : QDialog(parent
 
   const QRect levelPlaces[4] = {z.twips(450, 615, 1260, 285), z.twips(2190, 600, 1305, 270),
                                 z.twips(450, 1125, 1245, 285), z.twips(2205, 1110, 1245, 285)};
-  QButtonGroup* levels = addChoices(this, z, marks, "Start Level", z.twips(495, 330, 4680, 1920),
-                                    {"Level 1", "Level 2", "Level 3", "Level 4"}, levelPlaces, levelButtons_);
+  QButtonGroup* levels = addChoices(
+      this, z, marks, translatedText("Start Level"), z.twips(495, 330, 4680, 1920),
+      {translatedText("Level 1"), translatedText("Level 2"), translatedText("Level 3"), translatedText("Level 4")},
+      levelPlaces, levelButtons_);
   const QRect timePlaces[3] = {z.twips(285, 540, 960, 420), z.twips(1515, 555, 1200, 420), z.twips(2955, 600, 1380, 420)};
-  QButtonGroup* times = addChoices(this, z, marks, "Timer Difficulty", z.twips(465, 2715, 4875, 1275),
-                                   {"Easy", "Medium", "Difficult"}, timePlaces, timeButtons_);
+  QButtonGroup* times = addChoices(this, z, marks, translatedText("Timer Difficulty"), z.twips(465, 2715, 4875, 1275),
+                                   {translatedText("Easy"), translatedText("Medium"), translatedText("Difficult")},
+                                   timePlaces, timeButtons_);
 
   // Beyond the classic options: a group of their own under the classic
   // frames, above the buttons.
-  auto* later = new QGroupBox("More", this);
+  auto* later = new QGroupBox(translatedText("More"), this);
   later->setFont(z.arialBold(12));
   place(later, z.twips(465, kLaterGroupTop, 4875, kLaterGroupHeight));
-  typeLetters_ = addSwitch(later, z, marks, "Type letters", z.twips(285, 420, 2100, 285),
-                           "Letter keys pick tiles, Backspace takes the last back, Delete clears, Space shuffles",
-                           state.preferences.typeLetters);
-  showMeanings_ = addSwitch(later, z, marks, "Show meanings", z.twips(2490, 420, 2250, 285),
-                            "Pointing at a word in the list shows what it means; a click shows all its senses",
-                            state.preferences.showMeanings);
-  highContrast_ = addSwitch(later, z, marks, "High contrast", z.twips(285, 810, 3000, 285),
-                            "Stronger colours for every text, and found words set apart by more than colour",
-                            state.preferences.highContrast);
+  typeLetters_ =
+      addSwitch(later, z, marks, translatedText("Type letters"), z.twips(285, 420, 2100, 285),
+                translatedText("Letter keys pick tiles, Backspace takes the last back, Delete clears, Space shuffles"),
+                state.preferences.typeLetters);
+  showMeanings_ =
+      addSwitch(later, z, marks, translatedText("Show meanings"), z.twips(2490, 420, 2250, 285),
+                translatedText("Pointing at a word in the list shows what it means; a click shows all its senses"),
+                state.preferences.showMeanings);
+  highContrast_ =
+      addSwitch(later, z, marks, translatedText("High contrast"), z.twips(285, 810, 3000, 285),
+                translatedText("Stronger colours for every text, and found words set apart by more than colour"),
+                state.preferences.highContrast);
   // The words a new game is played with, in the row's free half.
   words_ = new QComboBox(later);
   words_->setFont(z.arialBold(9.75));
-  words_->addItems({"Classic words", "Everyday, American", "Everyday, British"});
-  words_->setAccessibleName("Words");
-  words_->setToolTip("Everyday words, with bonus words and words of your own, in the spelling you use; or the "
-                     "classic list. A new game starts with them.");
+  words_->addItems(
+      {translatedText("Classic words"), translatedText("Everyday, American"), translatedText("Everyday, British")});
+  words_->setAccessibleName(translatedText("Words"));
+  words_->setToolTip(
+      translatedText("Everyday words, with bonus words and words of your own, in the spelling you use; or the classic "
+                     "list. A new game starts with them."));
   place(words_, z.twips(2490, 780, 2250, 360));
   const WordList shown = gameWordList(state.preferences.words, state.preferences.spelling, state.desktopSpelling);
   words_->setCurrentIndex(static_cast<int>(shown));
 
   // The language of new games, in the gap between the level and timer
   // frames, which no control of theirs uses.
-  auto* languageLabel = new QLabel("Language:", this);
+  auto* languageLabel = new QLabel(translatedText("Language:"), this);
   languageLabel->setFont(z.arialBold(9.75));
   place(languageLabel, z.twips(510, 2280, 1200, 330));
   language_ = new QComboBox(this);
   language_->setFont(z.arialBold(9.75));
   for (const LanguageFacts& facts : kLanguages) language_->addItem(QString::fromUtf8(facts.nativeName));
-  language_->setAccessibleName("Language");
-  language_->setToolTip("The language of the words and the racks. A new game starts in it; Classic words "
-                        "are English in every language.");
+  language_->setAccessibleName(translatedText("Language"));
+  language_->setToolTip(
+      translatedText("The language of the words and the racks. A new game starts in it; Classic words are English "
+                     "in every language."));
   languageLabel->setBuddy(language_);
   place(language_, z.twips(1755, 2280, 2250, 330));
-  const Language spoken = state.preferences.language.value_or(state.desktopLanguage);
+  const Language spoken = chosenLanguage(state.preferences, state.desktopLanguage);
   const auto languageShown = static_cast<int>(&factsOf(spoken) - kLanguages);
   language_->setCurrentIndex(languageShown);
 
-  okButton_ = new QPushButton("OK", this);
+  okButton_ = new QPushButton(translatedText("OK"), this);
   if (z.zoom != 1) {
     QFont buttons = font();
     buttons.setPixelSize(zoomed(QFontInfo(buttons).pixelSize(), z.zoom));
     setFont(buttons);  // the buttons' own font, zoomed; the rest set theirs
   }
   place(okButton_, z.twips(1935, 4350 + kButtonsLowered, 1455, 420));
-  cancelButton_ = new QPushButton("Cancel", this);
+  cancelButton_ = new QPushButton(translatedText("Cancel"), this);
   place(cancelButton_, z.twips(3885, 4335 + kButtonsLowered, 1455, 420));
 
   // Tab goes down the dialog as it reads: the ticked level, the ticked

@@ -1,5 +1,6 @@
 #include "pause_notice.h"
 
+#include "text_codec.h"
 #include "window_zoom.h"
 
 namespace vorpex {
@@ -23,11 +24,11 @@ void PauseNotice::draw() {
   kit_.clearPicture(surface_, Ink::dark);
   const QColor& ink = kit_.colour(Ink::value);
   surface_.setFont(kNoticeFamily, kTitlePoints, true);
-  DrawingKit::drawText(surface_, QRect(0, 0, kWindowWidth, kWindowHeight / 2 + 4), "PAUSED",
-                       ink, kTextCentred | kTextBottom | kTextOneLine);
+  DrawingKit::drawText(surface_, QRect(0, 0, kWindowWidth, kWindowHeight / 2 + 4), translatedText("PAUSED"), ink,
+                       kTextCentred | kTextBottom | kTextOneLine);
   surface_.setFont(kNoticeFamily, kLinePoints, true);
   DrawingKit::drawText(surface_, QRect(0, kWindowHeight / 2 + 16, kWindowWidth, 30),
-                       "Click anywhere to go on playing", ink, kTextCentred | kTextTop | kTextOneLine);
+                       translatedText("Click anywhere to go on playing"), ink, kTextCentred | kTextTop | kTextOneLine);
   surface_.refresh();
 }
 

@@ -15,7 +15,7 @@ constexpr int u = kUnitSize;
 QString QuestionDialog::caption(int b) const { return fromAnsi(loadText(textId_ + b)); }
 
 QuestionDialog::QuestionDialog(const DrawingKit& kit, QWidget* parent, int textId, const std::string& detail)
-    : DrawnDialog(kWidth, kHeight, "Do you want to exit", parent),
+    : DrawnDialog(kWidth, kHeight, translatedText("Do you want to exit"), parent),
       kit_(kit),
       textId_(textId),
       question_(fromAnsi(formatResString(textId, {"|1", detail}))) {

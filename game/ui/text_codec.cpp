@@ -1,6 +1,7 @@
 #include "text_codec.h"
 
 #include "code_page.h"
+#include "translations.h"
 
 namespace vorpex {
 
@@ -21,5 +22,7 @@ std::string toAnsi(const QString& text) {
   for (QChar ch : text) bytes += byteOfUnicode(ch.unicode()).value_or('?');
   return bytes;
 }
+
+QString translatedText(const char* english) { return fromAnsi(translated(english)); }
 
 }  // namespace vorpex

@@ -12,4 +12,7 @@ QString fromAnsi(const std::string& bytes);
 // Characters that Windows-1252 cannot hold become '?'.
 std::string toAnsi(const QString& text);
 
+// The English text as the windows' language writes it (translations.h).
+QString translatedText(const char* english);
+
 }  // namespace vorpex

@@ -80,7 +80,9 @@ void WindowView::showMeanings(const std::string& word) {
     }
   }
   QString heading = fromAnsi(word);
-  if (!bases.isEmpty()) heading += (ownSense ? ", also a form of " : ", a form of ") + bases.join(", ");
+  if (!bases.isEmpty())
+    heading += (ownSense ? translatedText(", also a form of |1") : translatedText(", a form of |1"))
+                   .replace("|1", bases.join(", "));
   closeOpenDialogs();
   MeaningsDialog dialog(window_.kit(), heading, lines, &window_);
   dialog.exec();
@@ -125,7 +127,7 @@ std::string WindowView::askPlayerName() {
 void WindowView::showBestScores(int table) {
   if (dialogsSuppressed_) return;
   closeOpenDialogs();
-  BestScoresWindow scores(state_, static_cast<int16_t>(table), window_.kit(), &window_);
+  BestScoresWindow scores(state_, languageOf(state_.wordList), static_cast<int16_t>(table), window_.kit(), &window_);
   scores.exec();
 }
 

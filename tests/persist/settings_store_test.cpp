@@ -44,8 +44,8 @@ TEST_F(SettingsTest, NoKeyAtAllGivesTheDefaults) {
   for (int16_t s : state.soundOptions) EXPECT_EQ(s, 1);
   for (int t = 1; t <= 2; ++t) {
     for (size_t r = 1; r <= 8; ++r) {
-      EXPECT_EQ(state.bestScores[t].names(r), "Anononymous");
-      EXPECT_EQ(state.bestScores[t].scores(r), 0);
+      EXPECT_EQ(state.bestScores[Language::english][t].names(r), "Anononymous");
+      EXPECT_EQ(state.bestScores[Language::english][t].scores(r), 0);
     }
   }
   EXPECT_TRUE(messages.shown.empty());
@@ -76,7 +76,7 @@ TEST_F(SettingsTest, NameTooLongForItsBufferOrMissingLosesItsRowsScore) {
   storeName(1, 3, std::string(24, 'y'));  // exactly fills the 25-byte buffer
   storeValue("1STATS5", ValueType::binary, {});  // present but empty, so no NUL to drop
   GameState state = loaded();
-  const ScoreTable& table = state.bestScores[1];
+  const ScoreTable& table = state.bestScores[Language::english][1];
   EXPECT_EQ(table.names(1), "Player 1");
   EXPECT_EQ(table.scores(1), 900);
   EXPECT_EQ(table.names(2), "Anononymous");
@@ -84,7 +84,7 @@ TEST_F(SettingsTest, NameTooLongForItsBufferOrMissingLosesItsRowsScore) {
   EXPECT_EQ(table.names(3), std::string(24, 'y'));
   EXPECT_EQ(table.scores(3), 700);
   EXPECT_EQ(table.names(5), "");
-  EXPECT_EQ(state.bestScores[2].names(1), "Anononymous") << "the other table has no names at all";
+  EXPECT_EQ(state.bestScores[Language::english][2].names(1), "Anononymous") << "the other table has no names at all";
 }
 
 TEST_F(SettingsTest, ShortSoundOptionsReplacesOnlyItsBytes) {
@@ -111,16 +111,82 @@ TEST_F(SettingsTest, SavedSettingsLoadBackWhole) {
   loadSettings(back, store, messages);
   EXPECT_EQ(back.solvingData, state.solvingData);
   EXPECT_EQ(back.soundOptions, state.soundOptions);
-  EXPECT_EQ(back.bestScores[2].names(1), "Zo\xeb with 19 chars!");
-  EXPECT_EQ(back.bestScores[2].scores(1), 40000);
-  EXPECT_EQ(back.bestScores[1].names(8), "Anonoymous");
-  EXPECT_EQ(back.bestScores[1].names(1), "") << "an empty name written is an empty name read";
+  EXPECT_EQ(back.bestScores[Language::english][2].names(1), "Zo\xeb with 19 chars!");
+  EXPECT_EQ(back.bestScores[Language::english][2].scores(1), 40000);
+  EXPECT_EQ(back.bestScores[Language::english][1].names(8), "Anonoymous");
+  EXPECT_EQ(back.bestScores[Language::english][1].names(1), "") << "an empty name written is an empty name read";
   EXPECT_TRUE(messages.shown.empty());
 
   const std::string text = fileText();
   EXPECT_NE(text.find("\"SOLVINGDATA\"=hex:d2,04,00,00,01,00,00,00,02,00,02,00,03,00,00,00,02,00,00,"),
             std::string::npos);
   EXPECT_NE(text.find("\"2STATS1\"=\"Zo\xeb with 19 chars!\"\r\n"), std::string::npos);
+}
+
+// Each language beyond English keeps its Halls of Fame in a value of its own
+// per mode; English's stay in the classic values, and a language never
+// played adds nothing to the store.
+TEST_F(SettingsTest, EachLanguagesHallOfFameIsAValueOfItsOwnPerMode) {
+  GameState state = testing::settingsWorthKeeping();
+  for (size_t r = 1; r <= 8; ++r) state.bestScores[Language::german][2].names(r) = "Anononymous";
+  state.bestScores[Language::german][2].names(1) = "J\xFCrgen";
+  state.bestScores[Language::german][2].scores(1) = 777;
+  state.bestScores[Language::german][2].names(2) = std::string(30, 'x');  // kept to 24
+  saveSettings(state, store, messages);
+  const std::string text = fileText();
+  EXPECT_NE(text.find("\"2STATS-DE\"=hex:09,03,00,00"), std::string::npos) << text;
+  EXPECT_EQ(text.find("\"1STATS-DE\""), std::string::npos) << "an untouched table is not written";
+  EXPECT_EQ(text.find("STATS-FR"), std::string::npos);
+
+  GameState back = loaded();
+  EXPECT_EQ(back.bestScores[Language::german][2].names(1), "J\xFCrgen");
+  EXPECT_EQ(back.bestScores[Language::german][2].scores(1), 777);
+  EXPECT_EQ(back.bestScores[Language::german][2].names(2), std::string(24, 'x'));
+  EXPECT_EQ(back.bestScores[Language::german][1].names(1), "Anononymous");
+  EXPECT_EQ(back.bestScores[Language::english][2].names(1), "Zo\xeb with 19 chars!") << "English's as before";
+
+  // Cleared back to the default, the stored table is replaced, not kept.
+  back.bestScores[Language::german][2] = GameState{}.bestScores[Language::german][2];
+  for (size_t r = 1; r <= 8; ++r) back.bestScores[Language::german][2].names(r) = "Anononymous";
+  saveSettings(back, store, messages);
+  EXPECT_EQ(loaded().bestScores[Language::german][2].scores(1), 0);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(SettingsTest, ALanguagesTableThatIsNotEightScoresAndEightNamesIsTheDefault) {
+  const std::vector<uint8_t> scores = toLE32(std::vector<int32_t>{90, 80, 70, 60, 50, 40, 30, 20}.data(), 8);
+  auto withNames = [&](const std::vector<std::string>& names, bool trailing = false) {
+    std::vector<uint8_t> bytes = scores;
+    for (const std::string& name : names) {
+      bytes.insert(bytes.end(), name.begin(), name.end());
+      bytes.push_back(0);
+    }
+    if (trailing) bytes.push_back('!');
+    return bytes;
+  };
+  const std::vector<std::string> eight(8, "Ana");
+  struct Case {
+    const char* what;
+    std::vector<uint8_t> bytes;
+    int32_t firstScore;
+  };
+  const Case cases[] = {
+      {"eight scores and eight names", withNames(eight), 90},
+      {"names of 24 characters", withNames(std::vector<std::string>(8, std::string(24, 'n'))), 90},
+      {"seven names", withNames(std::vector<std::string>(7, "Ana")), 0},
+      {"a byte after the eighth name", withNames(eight, true), 0},
+      {"a name of 25 characters", withNames({std::string(25, 'n'), "a", "b", "c", "d", "e", "f", "g"}), 0},
+      {"scores only", scores, 0},
+      {"nothing", {}, 0},
+  };
+  for (const Case& c : cases) {
+    storeValue("1STATS-SV", ValueType::binary, c.bytes);
+    const GameState state = loaded();
+    EXPECT_EQ(state.bestScores[Language::swedish][1].scores(1), c.firstScore) << c.what;
+    EXPECT_EQ(state.bestScores[Language::swedish][1].names(8),
+              c.firstScore ? state.bestScores[Language::swedish][1].names(8) : "Anononymous")
+        << c.what;
+  }
 }
 
 // The switches beyond the settings record ("Type letters", "Show meanings")
@@ -184,7 +250,7 @@ TEST_F(SettingsTest, StoreThatCannotBeOpenedIsReportedAndDefaultsApply) {
   EXPECT_EQ(state.solvingData.levelOption, 1);
   EXPECT_EQ(state.solvingData.timeOption, 1);
   for (int16_t s : state.soundOptions) EXPECT_EQ(s, 1);
-  EXPECT_EQ(state.bestScores[1].names(4), "Anononymous");
+  EXPECT_EQ(state.bestScores[Language::english][1].names(4), "Anononymous");
 
   saveSettings(state, store, messages);
   EXPECT_EQ(messages.shown.size(), 2u);

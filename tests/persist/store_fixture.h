@@ -20,10 +20,10 @@ inline GameState settingsWorthKeeping() {
   GameState state;
   state.solvingData = {1234, 1, 2, MODE_TIMED, 3, 2, 3};
   state.soundOptions = {1, 0, 1, 1, 0, 1, 1};
-  state.bestScores[2].names(1) = "Zo\xeb with 19 chars!";  // one byte a character
-  state.bestScores[2].scores(1) = 40000;
-  state.bestScores[1].names(8) = "Anonoymous";
-  state.bestScores[1].scores(8) = 6;
+  state.bestScores[Language::english][2].names(1) = "Zo\xeb with 19 chars!";  // one byte a character
+  state.bestScores[Language::english][2].scores(1) = 40000;
+  state.bestScores[Language::english][1].names(8) = "Anonoymous";
+  state.bestScores[Language::english][1].scores(8) = 6;
   return state;
 }
 

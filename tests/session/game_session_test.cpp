@@ -243,8 +243,8 @@ TEST_F(GameSessionTest, ClassicLevelGetsNoTimeBonusWhateverTimeRemHolds) {
 
 TEST_F(GameSessionTest, StartingAtLevelFourPlaysOneLevelOfEight) {
   state.solvingData.levelOption = 4;
-  state.bestScores[1].scores(1) = 1000000;  // the score stays out of the table
-  for (size_t r = 2; r <= 8; ++r) state.bestScores[1].scores(r) = 1000000;
+  state.bestScores[Language::english][1].scores(1) = 1000000;  // the score stays out of the table
+  for (size_t r = 2; r <= 8; ++r) state.bestScores[Language::english][1].scores(r) = 1000000;
   session.newGame(MODE_CLASSIC);
   EXPECT_EQ(state.boardWidth, 8);
   EXPECT_EQ(puzzles.built, 1);
@@ -313,20 +313,21 @@ TEST_F(GameSessionTest, BestScoresRankAndInsertAsTheTableReads) {
   EXPECT_EQ(findScoreRank(state, 1, 1), 1);
   const int32_t rows[] = {500, 400, 400, 300, 200, 100, 50, 10};
   for (size_t r = 1; r <= 8; ++r) {
-    state.bestScores[1].scores(r) = rows[r - 1];
-    state.bestScores[1].names(r) = "row " + std::to_string(r);
+    state.bestScores[Language::english][1].scores(r) = rows[r - 1];
+    state.bestScores[Language::english][1].names(r) = "row " + std::to_string(r);
   }
   insertBestScore(state, 1, 400, "new");
-  EXPECT_EQ(state.bestScores[1].names(4), "new") << "below both 400s";
-  EXPECT_EQ(state.bestScores[1].names(5), "row 4");
-  EXPECT_EQ(state.bestScores[1].scores(8), 50) << "the old row 8 dropped out";
-  state.bestScores[2].scores(1) = 39999;
+  EXPECT_EQ(state.bestScores[Language::english][1].names(4), "new") << "below both 400s";
+  EXPECT_EQ(state.bestScores[Language::english][1].names(5), "row 4");
+  EXPECT_EQ(state.bestScores[Language::english][1].scores(8), 50) << "the old row 8 dropped out";
+  state.bestScores[Language::english][2].scores(1) = 39999;
   EXPECT_EQ(findScoreRank(state, 2, 40000), 1);
   insertBestScore(state, 1, 1, "low");
-  EXPECT_EQ(state.bestScores[1].names(8), "low") << "a score below every row still lands in the table";
-  EXPECT_EQ(state.bestScores[1].scores(7), 100);
+  EXPECT_EQ(state.bestScores[Language::english][1].names(8), "low")
+      << "a score below every row still lands in the table";
+  EXPECT_EQ(state.bestScores[Language::english][1].scores(7), 100);
   insertBestScore(state, 2, 40000, "x");
-  EXPECT_EQ(state.bestScores[2].scores(1), 40000);
+  EXPECT_EQ(state.bestScores[Language::english][2].scores(1), 40000);
   EXPECT_EQ(storedPlayerName(std::string(25, 'n')), std::string(19, 'n'));
   EXPECT_EQ(storedPlayerName(std::string(19, 'n')), std::string(19, 'n'));
   EXPECT_EQ(storedPlayerName(""), "-");
@@ -341,8 +342,8 @@ TEST_F(GameSessionTest, NewBestScoreClapsAsksTheNameAndShowsTheTable) {
   const std::vector<std::string> expected = {"sound 5", "ask name", "best scores 2", "stop sound"};
   auto at = std::search(view.events.begin(), view.events.end(), expected.begin(), expected.end());
   EXPECT_NE(at, view.events.end());
-  EXPECT_EQ(state.bestScores[2].scores(1), 6);
-  EXPECT_EQ(state.bestScores[2].names(1), "-");
+  EXPECT_EQ(state.bestScores[Language::english][2].scores(1), 6);
+  EXPECT_EQ(state.bestScores[Language::english][2].names(1), "-");
 }
 
 
@@ -357,47 +358,47 @@ TEST_F(GameSessionTest, AGameEndedTwiceAtTheLastLevelHoldsOneRow) {
   session.showSolution();
   ASSERT_TRUE(session.advanceOffered());
   session.advanceByClick();
-  EXPECT_EQ(rowsNamed(state.bestScores[1], "Ann"), 1);
-  EXPECT_EQ(rowsNamed(state.bestScores[1], "Bob"), 0) << "the name is asked once";
-  EXPECT_EQ(state.bestScores[1].scores(1), state.score);
-  EXPECT_EQ(state.bestScores[1].scores(2), 0);
+  EXPECT_EQ(rowsNamed(state.bestScores[Language::english][1], "Ann"), 1);
+  EXPECT_EQ(rowsNamed(state.bestScores[Language::english][1], "Bob"), 0) << "the name is asked once";
+  EXPECT_EQ(state.bestScores[Language::english][1].scores(1), state.score);
+  EXPECT_EQ(state.bestScores[Language::english][1].scores(2), 0);
 }
 
 // Played on from the results of an inner level, the game's row rises with
 // its score past rows it now beats, and an equal older row stays above it.
 TEST_F(GameSessionTest, AGamePlayedOnFromTheResultsRaisesItsRowInsteadOfAddingOne) {
-  state.bestScores[1].scores(1) = 59;
-  state.bestScores[1].names(1) = "Old";
-  state.bestScores[1].scores(2) = 55;
-  state.bestScores[1].names(2) = "Mid";
+  state.bestScores[Language::english][1].scores(1) = 59;
+  state.bestScores[Language::english][1].names(1) = "Old";
+  state.bestScores[Language::english][1].scores(2) = 55;
+  state.bestScores[Language::english][1].names(2) = "Mid";
   session.newGame(MODE_CLASSIC);
   for (const char* w : {"NEATS", "NEST", "ANTS", "ANT", "TAN", "TEN"}) enter(w);
   ASSERT_GE(state.curLevelScore, state.targetScore);
   view.names = {"Ann", "Bob"};
   session.showSolution();
-  ASSERT_EQ(state.bestScores[1].names(3), "Ann");
+  ASSERT_EQ(state.bestScores[Language::english][1].names(3), "Ann");
   session.advanceByClick();  // on to level 2
   ASSERT_TRUE(state.gameActive);
   enter("ANT");
   session.showSolution();
   EXPECT_EQ(state.score, 59);
-  EXPECT_EQ(state.bestScores[1].names(1), "Old");
-  EXPECT_EQ(state.bestScores[1].names(2), "Ann");
-  EXPECT_EQ(state.bestScores[1].scores(2), 59);
-  EXPECT_EQ(state.bestScores[1].names(3), "Mid");
-  EXPECT_EQ(rowsNamed(state.bestScores[1], "Ann"), 1);
-  EXPECT_EQ(rowsNamed(state.bestScores[1], "Bob"), 0);
+  EXPECT_EQ(state.bestScores[Language::english][1].names(1), "Old");
+  EXPECT_EQ(state.bestScores[Language::english][1].names(2), "Ann");
+  EXPECT_EQ(state.bestScores[Language::english][1].scores(2), 59);
+  EXPECT_EQ(state.bestScores[Language::english][1].names(3), "Mid");
+  EXPECT_EQ(rowsNamed(state.bestScores[Language::english][1], "Ann"), 1);
+  EXPECT_EQ(rowsNamed(state.bestScores[Language::english][1], "Bob"), 0);
   session.newGame(MODE_CLASSIC);  // a new game may enter again
   enter("NEATS");
   session.leaveToMenu();
-  EXPECT_EQ(rowsNamed(state.bestScores[1], "Bob"), 1);
+  EXPECT_EQ(rowsNamed(state.bestScores[Language::english][1], "Bob"), 1);
 }
 
 TEST_F(GameSessionTest, ResultsListEveryWordAndSpellThePointedRowOnce) {
   session.newGame(MODE_CLASSIC);
   enter("TEN");
-  state.bestScores[1].scores(1) = 100;
-  for (size_t r = 2; r <= 8; ++r) state.bestScores[1].scores(r) = 100;
+  state.bestScores[Language::english][1].scores(1) = 100;
+  for (size_t r = 2; r <= 8; ++r) state.bestScores[Language::english][1].scores(r) = 100;
   view.clear();
   session.showSolution();
   EXPECT_TRUE(state.showingResults);

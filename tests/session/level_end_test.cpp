@@ -103,8 +103,8 @@ TEST_P(LevelEndTest, SummaryScoreNextPlaceAndHallOfFame) {
   EXPECT_EQ(state.score, c.score);
   EXPECT_EQ(where(), c.next);
 
-  const ScoreTable& own = state.bestScores[static_cast<size_t>(c.mode)];
-  const ScoreTable& other = state.bestScores[static_cast<size_t>(3 - c.mode)];
+  const ScoreTable& own = state.bestScores[Language::english][static_cast<size_t>(c.mode)];
+  const ScoreTable& other = state.bestScores[Language::english][static_cast<size_t>(3 - c.mode)];
   EXPECT_EQ(other.scores(1), 0) << "the other mode's table is untouched";
   if (std::string(c.next) == "level 2") {
     EXPECT_FALSE(view.saw("ask name")) << "a game in play is not offered to the table";
@@ -147,7 +147,7 @@ TEST_F(Scenario, AnEndedGameAsksForTheHallOfFameBeforeTheResultsAndItsClockStays
   };
   for (const auto& ending : endings) {
     SCOPED_TRACE(ending.how);
-    state.bestScores[MODE_TIMED] = ScoreTable{};
+    state.bestScores[Language::english][MODE_TIMED] = ScoreTable{};
     session.newGame(MODE_TIMED);
     enter("ANT");
     view.clear();
@@ -245,8 +245,8 @@ TEST_F(Scenario, CountdownRoundsAnExactHalfToTheEvenTenth) {
 TEST_F(Scenario, ASeveralLevelGameEntersItsModesTableWithItsWholeScore) {
   const int32_t classic[] = {200, 150, 120, 100, 90, 80, 70, 60};
   for (size_t r = 1; r <= 8; ++r) {
-    state.bestScores[1].scores(r) = classic[r - 1];
-    state.bestScores[2].scores(r) = classic[r - 1] / 10;
+    state.bestScores[Language::english][1].scores(r) = classic[r - 1];
+    state.bestScores[Language::english][2].scores(r) = classic[r - 1] / 10;
   }
   session.newGame(MODE_CLASSIC);
   EXPECT_EQ(state.bestScoreText, "200");
@@ -258,11 +258,11 @@ TEST_F(Scenario, ASeveralLevelGameEntersItsModesTableWithItsWholeScore) {
   ASSERT_EQ(state.curLevelScore, 6);
   view.names = {"Cleo"};
   session.showSolution();
-  EXPECT_EQ(state.bestScores[1].names(3), "Cleo") << "124 ranks third, below 150 and above 120";
-  EXPECT_EQ(state.bestScores[1].scores(3), 124);
-  EXPECT_EQ(state.bestScores[1].scores(4), 120);
-  EXPECT_EQ(state.bestScores[1].scores(8), 70) << "the last row dropped out";
-  EXPECT_EQ(state.bestScores[2].scores(1), 20);
+  EXPECT_EQ(state.bestScores[Language::english][1].names(3), "Cleo") << "124 ranks third, below 150 and above 120";
+  EXPECT_EQ(state.bestScores[Language::english][1].scores(3), 124);
+  EXPECT_EQ(state.bestScores[Language::english][1].scores(4), 120);
+  EXPECT_EQ(state.bestScores[Language::english][1].scores(8), 70) << "the last row dropped out";
+  EXPECT_EQ(state.bestScores[Language::english][2].scores(1), 20);
 
   session.newGame(MODE_TIMED);
   EXPECT_EQ(state.bestScoreText, "20") << "the timed table's top row";
@@ -273,10 +273,10 @@ TEST_F(Scenario, ASeveralLevelGameEntersItsModesTableWithItsWholeScore) {
   view.names = {"Tim"};
   session.countdownTick();  // nothing found at level 2: game over
   EXPECT_EQ(where(), "results");
-  EXPECT_EQ(state.bestScores[2].names(1), "Tim");
-  EXPECT_EQ(state.bestScores[2].scores(1), 130);
-  EXPECT_EQ(state.bestScores[2].scores(2), 20);
-  EXPECT_EQ(state.bestScores[1].names(3), "Cleo") << "the classic table is untouched";
+  EXPECT_EQ(state.bestScores[Language::english][2].names(1), "Tim");
+  EXPECT_EQ(state.bestScores[Language::english][2].scores(1), 130);
+  EXPECT_EQ(state.bestScores[Language::english][2].scores(2), 20);
+  EXPECT_EQ(state.bestScores[Language::english][1].names(3), "Cleo") << "the classic table is untouched";
   session.newGame(MODE_TIMED);
   EXPECT_EQ(state.bestScoreText, "130");
 }
@@ -292,19 +292,41 @@ TEST_F(Scenario, AScoreEqualToARowGoesBelowItAndOneBelowEveryRowStaysOut) {
   ASSERT_EQ(state.score, 53);
   session.showSolution();
   EXPECT_FALSE(view.saw("ask name")) << "53 beats no row of 59";
-  EXPECT_EQ(rowsNamed(state.bestScores[1], "Player"), 0);
+  EXPECT_EQ(rowsNamed(state.bestScores[Language::english][1], "Player"), 0);
 }
 
 TEST_F(Scenario, AScoreBeatingOnlyTheLastRowTakesItsPlace) {
   fillTables(100);
-  state.bestScores[1].scores(8) = 5;
+  state.bestScores[Language::english][1].scores(8) = 5;
   session.newGame(MODE_CLASSIC);
   enter("ANT");
   view.names = {"Last"};
   session.showSolution();
-  EXPECT_EQ(state.bestScores[1].names(8), "Last");
-  EXPECT_EQ(state.bestScores[1].scores(8), 6);
-  EXPECT_EQ(state.bestScores[1].scores(7), 100);
+  EXPECT_EQ(state.bestScores[Language::english][1].names(8), "Last");
+  EXPECT_EQ(state.bestScores[Language::english][1].scores(8), 6);
+  EXPECT_EQ(state.bestScores[Language::english][1].scores(7), 100);
+}
+
+TEST_F(Scenario, AGameEntersItsOwnLanguagesHallOfFameAndClassicWordsAreEnglish) {
+  struct Case {
+    WordChoice words;
+    Language entered;
+  };
+  for (const Case c : {Case{WordChoice::everyday, Language::german}, Case{WordChoice::classic, Language::english}}) {
+    state.bestScores = {};
+    state.preferences.words = c.words;
+    state.preferences.language = Language::german;
+    session.newGame(MODE_CLASSIC);
+    enter("ANT");
+    view.names = {"Lena"};
+    session.showSolution();
+    for (const LanguageFacts& language : kLanguages) {
+      const bool entered = language.id == c.entered;
+      EXPECT_EQ(state.bestScores[language.id][1].names(1), entered ? "Lena" : "") << language.code;
+      EXPECT_EQ(state.bestScores[language.id][1].scores(1), entered ? 6 : 0) << language.code;
+    }
+    EXPECT_EQ(state.bestScoreText, "0") << "the read-out showed that language's best before the game";
+  }
 }
 
 TEST_F(Scenario, ANameOfTwentyLettersIsKeptToNineteenAndAnEmptyOneIsADash) {
@@ -315,10 +337,10 @@ TEST_F(Scenario, ANameOfTwentyLettersIsKeptToNineteenAndAnEmptyOneIsADash) {
     for (int i = 0; i <= game; ++i) enter(std::vector<std::string>{"NEATS", "NEST", "ANT"}[static_cast<size_t>(i)]);
     session.showSolution();
   }
-  EXPECT_EQ(state.bestScores[1].names(3), twenty.substr(0, 19));
-  EXPECT_EQ(state.bestScores[1].names(2), std::string(19, 'x'));
-  EXPECT_EQ(state.bestScores[1].names(1), "-");
-  EXPECT_EQ(state.bestScores[1].scores(1), 31);
+  EXPECT_EQ(state.bestScores[Language::english][1].names(3), twenty.substr(0, 19));
+  EXPECT_EQ(state.bestScores[Language::english][1].names(2), std::string(19, 'x'));
+  EXPECT_EQ(state.bestScores[Language::english][1].names(1), "-");
+  EXPECT_EQ(state.bestScores[Language::english][1].scores(1), 31);
 }
 
 // Fourteen found words: a new word at position 13 still shows the first
@@ -431,25 +453,25 @@ TEST_F(Scenario, TilesOutsideTheRackAndKeysWithTooFewTilesChangeNothing) {
 // climbs again.
 TEST_F(Scenario, AHeldRowClimbsToTheTopAndStaysTheGamesOneRow) {
   fillTables(0);
-  state.bestScores[1].scores(1) = 50;
-  state.bestScores[1].names(1) = "Top";
+  state.bestScores[Language::english][1].scores(1) = 50;
+  state.bestScores[Language::english][1].names(1) = "Top";
   session.newGame(MODE_CLASSIC);
   for (const char* w : {"NEATS", "NEST", "ANTS", "ANT", "TAN"}) enter(w);
   view.names = {"Ann", "Bob", "Cid"};
   session.showSolution();
-  ASSERT_EQ(state.bestScores[1].names(2), "Ann");
+  ASSERT_EQ(state.bestScores[Language::english][1].names(2), "Ann");
   session.advanceByClick();
   for (const char* w : {"AENRST", "NEATS", "NEST", "ANTS", "ANT", "TAN"}) enter(w);  // 68 of 80
   session.showSolution();
-  EXPECT_EQ(state.bestScores[1].names(1), "Ann");
-  EXPECT_EQ(state.bestScores[1].scores(1), 115);
-  EXPECT_EQ(state.bestScores[1].names(2), "Top");
+  EXPECT_EQ(state.bestScores[Language::english][1].names(1), "Ann");
+  EXPECT_EQ(state.bestScores[Language::english][1].scores(1), 115);
+  EXPECT_EQ(state.bestScores[Language::english][1].names(2), "Top");
   session.advanceByClick();
   enter("ANT");
   session.showSolution();
-  EXPECT_EQ(state.bestScores[1].scores(1), 121);
-  EXPECT_EQ(rowsNamed(state.bestScores[1], "Ann"), 1);
-  EXPECT_EQ(rowsNamed(state.bestScores[1], "Bob"), 0) << "the name is asked once a game";
+  EXPECT_EQ(state.bestScores[Language::english][1].scores(1), 121);
+  EXPECT_EQ(rowsNamed(state.bestScores[Language::english][1], "Ann"), 1);
+  EXPECT_EQ(rowsNamed(state.bestScores[Language::english][1], "Bob"), 0) << "the name is asked once a game";
 }
 
 TEST_F(Scenario, OnlyTheResultsSpellAPointedWordAndTheLastOneToo) {
@@ -552,9 +574,9 @@ TEST_F(Scenario, AResumedTimedGameShowsItsTimeInTenthsAndRunsTheClock) {
   state.timeRem = 615;
   state.timeText = "stale";
   state.listTop = 5;
-  state.bestScores[1].scores(1) = 300;
-  state.bestScores[2].scores(1) = 200;
-  state.bestScores[2].scores(2) = 100;
+  state.bestScores[Language::english][1].scores(1) = 300;
+  state.bestScores[Language::english][2].scores(1) = 200;
+  state.bestScores[Language::english][2].scores(2) = 100;
   session.restartStoredGame();
   EXPECT_EQ(where(), "level 2");
   EXPECT_EQ(state.timeText, "1:01.5");
@@ -610,7 +632,7 @@ TEST_F(Scenario, AResumedGameStartsCleanAfterAnotherGame) {
   enter("ANT");
   view.names = {"First", "Second"};
   session.showSolution();
-  ASSERT_EQ(state.bestScores[1].names(1), "First");
+  ASSERT_EQ(state.bestScores[Language::english][1].names(1), "First");
   session.enablePause(true);
   state.solvingData.curLevel = 1;
   testing::fillPuzzle(state, 5);
@@ -628,8 +650,8 @@ TEST_F(Scenario, AResumedGameStartsCleanAfterAnotherGame) {
   EXPECT_EQ(view.onScreen.panel, "Score 6 | Best 6 | Time  | Level 1");
   enter("TEN");
   session.showSolution();
-  EXPECT_EQ(state.bestScores[1].names(1), "Second") << "a row of its own";
-  EXPECT_EQ(state.bestScores[1].names(2), "First");
+  EXPECT_EQ(state.bestScores[Language::english][1].names(1), "Second") << "a row of its own";
+  EXPECT_EQ(state.bestScores[Language::english][1].names(2), "First");
 }
 
 }  // namespace

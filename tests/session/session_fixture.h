@@ -26,7 +26,8 @@ class SessionTest : public ::testing::Test {
     // The rules of the classic game; everyday words have tests of their own.
     state.preferences.words = WordChoice::classic;
     for (int t = 1; t <= 2; ++t)
-      for (size_t r = 1; r <= 8; ++r) state.bestScores[static_cast<size_t>(t)].names(r) = "Anononymous";
+      for (size_t r = 1; r <= 8; ++r)
+        state.bestScores[Language::english][static_cast<size_t>(t)].names(r) = "Anononymous";
     view.game = &state;
   }
   void spell(const std::string& word) {
@@ -45,7 +46,7 @@ class SessionTest : public ::testing::Test {
   // Fills both tables with rows of `score`, which a game must beat to enter.
   void fillTables(int32_t score) {
     for (size_t t = 1; t <= 2; ++t)
-      for (size_t r = 1; r <= 8; ++r) state.bestScores[t].scores(r) = score;
+      for (size_t r = 1; r <= 8; ++r) state.bestScores[Language::english][t].scores(r) = score;
   }
   // Where the player is: "level N" in play, "results", or "menu" when the
   // menu was the last thing shown.

@@ -371,7 +371,7 @@ TEST_F(ProgramTest, TimeRunningOutBehindTheSidePanelsHallOfFameClosesItBeforeThe
   ASSERT_NE(sidePanelTable, nullptr);
   EXPECT_TRUE(QTest::qWaitFor([&] { return !program.state().gameActive; }, 10000));
   EXPECT_TRUE(stackedOver.empty()) << stackedOver.front();
-  EXPECT_EQ(program.state().bestScores[MODE_TIMED].scores(1), program.state().score);
+  EXPECT_EQ(program.state().bestScores[Language::english][MODE_TIMED].scores(1), program.state().score);
 }
 
 // Under a window manager the start-up question once opened half off the

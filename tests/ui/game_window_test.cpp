@@ -151,8 +151,8 @@ TEST_F(GameWindowTest, ResultsViewListsEveryWordSpellsPointedRowsOnceAndLeadsBac
   key(Qt::Key_Return);
   clickPanel(13);  // "Show Solution"
   ASSERT_TRUE(state.showingResults);
-  EXPECT_EQ(state.bestScores[1].names(1), "Ada");
-  EXPECT_EQ(state.bestScores[1].scores(1), 6);
+  EXPECT_EQ(state.bestScores[Language::english][1].names(1), "Ada");
+  EXPECT_EQ(state.bestScores[Language::english][1].scores(1), 6);
   for (const int b : {13, 14, 16, 17, 18}) EXPECT_EQ(window.boxes().panel(static_cast<size_t>(b)).state, 0) << b;
   EXPECT_EQ(state.totalWords, 7);
 
@@ -349,7 +349,7 @@ TEST_F(GameWindowTest, MainMenuDuringAGameShowsTheSummaryAndOffersTheScore) {
   key(Qt::Key_Return);
   clickPanel(15);
   EXPECT_EQ(opened, (std::vector<std::string>{"Game Statistics", "Best Score", "Best Scores - Arcade Vorpex"}));
-  EXPECT_EQ(state.bestScores[2].names(1), "-");  // an empty name
+  EXPECT_EQ(state.bestScores[Language::english][2].names(1), "-");  // an empty name
   EXPECT_TRUE(window.menuShown());
   EXPECT_FALSE(view.countdown().isActive());
 }
@@ -455,19 +455,19 @@ TEST(LevelSummaryDialogTest, ClosesOnEnterEscOrItsButtonAndIgnoresOtherKeys) {
 TEST(BestScoresWindowTest, ClearScoresWritesAnonoymousRowsAndEnterCloses) {
   const DrawingKit kit(std::string(VORPEX_APP_DIR) + "/ALLPICDATA.BMP");
   GameState state;
-  state.bestScores[2].scores(1) = 500;
-  state.bestScores[2].names(1) = "Ada";
-  state.bestScores[1].names(1) = "Kept";
-  BestScoresWindow scores(state, 2, kit, nullptr);
+  state.bestScores[Language::english][2].scores(1) = 500;
+  state.bestScores[Language::english][2].names(1) = "Ada";
+  state.bestScores[Language::english][1].names(1) = "Kept";
+  BestScoresWindow scores(state, Language::english, 2, kit, nullptr);
   EXPECT_EQ(scores.size(), QSize(466, 454));
   EXPECT_EQ(scores.windowTitle(), "Best Scores - Arcade Vorpex");
   scores.show();
   QTest::mouseClick(&scores.surfaceWidget(), Qt::LeftButton, {}, centre(scores.button(2)));
   for (size_t r = 1; r <= 8; ++r) {
-    EXPECT_EQ(state.bestScores[2].names(r), "Anonoymous");
-    EXPECT_EQ(state.bestScores[2].scores(r), 0);
+    EXPECT_EQ(state.bestScores[Language::english][2].names(r), "Anonoymous");
+    EXPECT_EQ(state.bestScores[Language::english][2].scores(r), 0);
   }
-  EXPECT_EQ(state.bestScores[1].names(1), "Kept");
+  EXPECT_EQ(state.bestScores[Language::english][1].names(1), "Kept");
   EXPECT_TRUE(scores.isVisible());
   QTest::keyClick(&scores, Qt::Key_Return);
   EXPECT_FALSE(scores.isVisible());

@@ -292,16 +292,16 @@ TEST_F(KeyboardAndReaderTest, TheDrawnDialogsReadAndAnswerTheKeyboard) {
   // Enter on the marked Clear Scores clears; once a click put the mark
   // away, Enter is the window's own OK and the scores stay.
   for (const bool clickedAway : {false, true}) {
-    state.bestScores[1].names(1) = "Ada";
-    state.bestScores[1].scores(1) = 6;
-    BestScoresWindow fame(state, MODE_CLASSIC, kit, &window);
+    state.bestScores[Language::english][1].names(1) = "Ada";
+    state.bestScores[Language::english][1].scores(1) = 6;
+    BestScoresWindow fame(state, Language::english, MODE_CLASSIC, kit, &window);
     fame.show();
     ASSERT_NE(part(fame.surfaceWidget(), "1. Ada, 6"), nullptr);
     for (int i = 0; i < 30 && focusedOn(fame.surfaceWidget()) != "Clear Scores"; ++i)
       QTest::keyClick(&fame, Qt::Key_Tab);
     if (clickedAway) QTest::mouseClick(&fame.surfaceWidget(), Qt::LeftButton, {}, QPoint(3, 3));
     QTest::keyClick(&fame, Qt::Key_Return);
-    EXPECT_EQ(state.bestScores[1].scores(1), clickedAway ? 6 : 0) << "clicked away: " << clickedAway;
+    EXPECT_EQ(state.bestScores[Language::english][1].scores(1), clickedAway ? 6 : 0) << "clicked away: " << clickedAway;
     EXPECT_EQ(fame.isVisible(), !clickedAway) << "clicked away: " << clickedAway;
   }
 }
