@@ -136,6 +136,12 @@ void DrawingKit::copyFromSheet(Surface& surface, const QImage& sheet, int dx, in
   p.drawImage(QPointF(dx, dy), found->second);
 }
 
+namespace {
+std::vector<DrawingKit::DrawnText>* textLog = nullptr;
+}  // namespace
+
+void DrawingKit::logTexts(std::vector<DrawnText>* log) { textLog = log; }
+
 void DrawingKit::drawText(Surface& surface, const QRect& rect, const QString& text, const QColor& colour,
                           unsigned format) {
   int flags = 0;
@@ -157,6 +163,7 @@ void DrawingKit::drawText(Surface& surface, const QRect& rect, const QString& te
     }
   } else {
     flags |= Qt::AlignTop;  // vertical alignment applies to single lines only
+    if (format & kTextWrap) flags |= Qt::TextWordWrap;
   }
   QPainter p(&surface.drawOn(rect));
   p.setRenderHint(QPainter::TextAntialiasing);
@@ -164,6 +171,7 @@ void DrawingKit::drawText(Surface& surface, const QRect& rect, const QString& te
   p.setPen(colour);
   p.setClipRect(rect);
   p.drawText(rect, flags, text);
+  if (textLog) textLog->push_back({text, rect, p.boundingRect(rect, flags, text)});
 }
 
 void DrawingKit::fillBox(const ScreenBox& box) const {

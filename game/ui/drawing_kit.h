@@ -16,6 +16,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "game_state.h"
 #include "palette.h"
@@ -27,7 +28,8 @@ constexpr int16_t kUnitSize = 44;  // the layout unit, pixels
 
 // How drawText places a text in its rectangle: one horizontal placement,
 // one vertical (which applies to a single line only), and whether the text
-// is one line or breaks at its own line breaks.
+// is one line, breaks at its own line breaks, or also between words to fit
+// the rectangle's width.
 enum TextFormat : unsigned {
   kTextLeft = 0,
   kTextCentred = 1,
@@ -36,6 +38,7 @@ enum TextFormat : unsigned {
   kTextMiddle = 4,
   kTextBottom = 8,
   kTextOneLine = 32,
+  kTextWrap = 64,
 };
 constexpr unsigned kTextCentredLine = kTextCentred | kTextMiddle | kTextOneLine;
 
@@ -129,6 +132,17 @@ class DrawingKit {
   // transparent background, broken only at its own line breaks.
   static void drawText(Surface& surface, const QRect& rect, const QString& text, const QColor& colour,
                        unsigned format);
+
+  // A text drawn: the box it was given and the room it took there at its
+  // surface's scale, in logical pixels (needed wider than box: it was cut).
+  struct DrawnText {
+    QString text;
+    QRect box;
+    QRect needed;
+  };
+  // Every text drawText draws from now on, on any surface, is added to `log`
+  // (nullptr stops): lets tests measure each caption against its box.
+  static void logTexts(std::vector<DrawnText>* log);
 
  private:
   // Copies the sheet's logical rectangle (sx, sy, w, h) to (dx, dy) in

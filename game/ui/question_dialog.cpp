@@ -1,5 +1,7 @@
 #include "question_dialog.h"
 
+#include <QFontMetrics>
+
 #include "key_codes.h"
 #include "text_codec.h"
 #include "text_resources.h"
@@ -31,9 +33,17 @@ QuestionDialog::QuestionDialog(const DrawingKit& kit, QWidget* parent, int textI
   buttons_(1) = {&s, 20, h - 2 * u, 4 * u, 30, false, Ink::dark, Ink::frame, Ink::caption, 0};
   buttons_(2) = {&s, 4 * (u + 10), h - 2 * u, 4 * u, 30, false, Ink::dark, Ink::frame, Ink::caption, 0};
 
+  // A question longer than its line (a translation, a named word list) takes
+  // the room down to the buttons and breaks between words.
+  unsigned format = kTextMiddle;
+  if (QFontMetrics(s.font()).horizontalAdvance(question_) > text_.w) {
+    text_.h = buttons_(1).y - u / 4 - text_.y;
+    format |= kTextWrap;
+  }
+
   kit_.clearPicture(s, Ink::dark);
   kit_.fillBox(background_);
-  kit_.drawShadowText(text_, 1, question_, kTextMiddle);
+  kit_.drawShadowText(text_, 1, question_, format);
   s.setFontSize(14);
   kit_.drawButton(buttons_(1), FrameStyle::single, false, Shadow::resting, caption(1));
   kit_.drawButton(buttons_(2), FrameStyle::single, false, Shadow::resting, caption(2));
