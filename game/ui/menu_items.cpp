@@ -1,30 +1,50 @@
 #include "menu_items.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <array>
+#include <optional>
 
 #include "text_codec.h"
 #include "text_resources.h"
+#include "translations.h"
 
 namespace vorpex {
 
 namespace {
 QString caption(int b) { return fromAnsi(loadText(kMenuCaptionText + b)).trimmed(); }
 
-const std::array<QChar, kMenuButtons + 1>& mnemonics() {
-  static const std::array<QChar, kMenuButtons + 1> letters = [] {
-    std::array<QChar, kMenuButtons + 1> taken{};
-    for (int b = 1; b <= kMenuButtons; ++b) {
-      for (const QString& word : caption(b).split(' ', Qt::SkipEmptyParts)) {
-        const QChar letter = word.at(0).toUpper();
-        if (!letter.isLetter() || std::find(taken.begin(), taken.end(), letter) != taken.end()) continue;
-        taken[static_cast<size_t>(b)] = letter;
+using Mnemonics = std::array<QChar, kMenuButtons + 1>;
+
+// Each button's Alt letter in the text language: the first letter of one of
+// its caption's words that no button above has taken, else any letter of
+// its caption not taken, so every button keeps one in every language.
+Mnemonics mnemonicsOfCaptions() {
+  Mnemonics taken{};
+  const auto isFree = [&taken](QChar letter) {
+    return letter.isLetter() && std::find(taken.begin(), taken.end(), letter) == taken.end();
+  };
+  for (int b = 1; b <= kMenuButtons; ++b) {
+    QChar& mine = taken[static_cast<size_t>(b)];
+    for (const QString& word : caption(b).split(' ', Qt::SkipEmptyParts)) {
+      if (isFree(word.at(0).toUpper())) {
+        mine = word.at(0).toUpper();
         break;
       }
     }
-    return taken;
-  }();
-  return letters;
+    for (const QChar c : caption(b)) {
+      if (!mine.isNull()) break;
+      if (isFree(c.toUpper())) mine = c.toUpper();
+    }
+  }
+  return taken;
+}
+
+const Mnemonics& mnemonics() {
+  static std::array<std::optional<Mnemonics>, kLanguageCount> byLanguage;
+  std::optional<Mnemonics>& letters = byLanguage[static_cast<size_t>(textLanguage())];
+  if (!letters) letters = mnemonicsOfCaptions();
+  return *letters;
 }
 }  // namespace
 

@@ -5,12 +5,16 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include "best_scores_window.h"
 #include "game_window_fixture.h"
 #include "level_summary_dialog.h"
+#include "menu_items.h"
 #include "name_dialog.h"
 #include "options_dialog.h"
 #include "question_dialog.h"
@@ -45,7 +49,7 @@ std::vector<std::string> overflowsIn(const std::vector<DrawingKit::DrawnText>& l
 std::vector<std::string> overflowsIn(const QWidget& dialog) {
   std::vector<std::string> cut;
   for (const QWidget* w : dialog.findChildren<QWidget*>()) {
-    int needed = 0;
+    int needed = 0, room = w->width();
     QString text;
     if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
       needed = button->sizeHint().width(), text = button->text();
@@ -53,11 +57,22 @@ std::vector<std::string> overflowsIn(const QWidget& dialog) {
       for (const QString& line : label->text().split(QRegularExpression("\r?\n")))
         needed = std::max(needed, label->fontMetrics().horizontalAdvance(line) + 2 * label->margin());
       text = label->text();
+    } else if (const auto* list = qobject_cast<const QComboBox*>(w)) {
+      // Each item against the field the closed list shows it in.
+      QStyleOptionComboBox option;
+      option.initFrom(list);
+      // The style draws the text a pixel or two inside that field.
+      room =
+          list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width() - 2;
+      for (int i = 0; i < list->count(); ++i) {
+        const int advance = list->fontMetrics().horizontalAdvance(list->itemText(i));
+        if (advance > needed) needed = advance, text = list->itemText(i);
+      }
     } else if (const auto* frame = qobject_cast<const QGroupBox*>(w)) {
       needed = frame->fontMetrics().horizontalAdvance(frame->title()) + 16, text = frame->title();
     }
-    if (needed > w->width() + 1)
-      cut.push_back(QString("\"%1\" needs %2 in %3").arg(text).arg(needed).arg(w->width()).toStdString());
+    if (needed > room + 1)
+      cut.push_back(QString("\"%1\" needs %2 in %3").arg(text).arg(needed).arg(room).toStdString());
   }
   return cut;
 }
@@ -137,6 +152,24 @@ TEST_F(CaptionFitTest, EveryTextFitsItsBoxInEveryLanguageAtEveryZoom) {
       for (const std::string& cut : overflowsIn(names)) ADD_FAILURE() << cut;
     }
   }
+}
+
+// Every menu button keeps an Alt letter of its own caption in every
+// language, none taken twice, and the letter opens that button.
+TEST(MenuMnemonics, EachButtonHasALetterOfItsCaptionInEveryLanguage) {
+  for (const LanguageFacts& language : kLanguages) {
+    setTextLanguage(language.id);
+    std::vector<QChar> seen;
+    for (int b = 1; b <= kMenuButtons; ++b) {
+      const QChar letter = menuMnemonic(b);
+      const QString caption = fromAnsi(loadText(kMenuCaptionText + b));
+      EXPECT_TRUE(letter.isLetter() && caption.toUpper().contains(letter)) << language.code << " " << b;
+      EXPECT_EQ(std::count(seen.begin(), seen.end(), letter), 0) << language.code << " " << b;
+      EXPECT_EQ(menuButtonForMnemonic(letter.toLower()), b) << language.code << " " << b;
+      seen.push_back(letter);
+    }
+  }
+  setTextLanguage(Language::english);
 }
 
 }  // namespace
