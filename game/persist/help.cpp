@@ -1,6 +1,7 @@
 #include "help.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -33,8 +34,18 @@ bool DesktopOpener::open(const std::string& path) {
 #endif
 }
 
-std::string helpPath(const std::string& appDir) { return appDir + files::kHelp; }
+std::string helpPath(const std::string& appDir, Language language) {
+  if (language != Language::english) {
+    std::string own = files::kHelp;
+    own.insert(own.find('.'), "-" + upperCodeOf(language));
+    const std::string path = appDir + own;
+    if (QFileInfo::exists(QString::fromStdString(path))) return path;
+  }
+  return appDir + files::kHelp;
+}
 
-bool openHelp(DocumentOpener& opener, const std::string& appDir) { return opener.open(helpPath(appDir)); }
+bool openHelp(DocumentOpener& opener, const std::string& appDir, Language language) {
+  return opener.open(helpPath(appDir, language));
+}
 
 }  // namespace vorpex

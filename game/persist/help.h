@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "languages.h"
+
 namespace vorpex {
 
 class DocumentOpener {
@@ -38,10 +40,12 @@ class DesktopOpener : public DocumentOpener {
   std::vector<EnvironmentVariable> viewerEnvironment_;
 };
 
-// openHelp: `appDir` followed by TOLMIN.HTM; the opener's answer.
-bool openHelp(DocumentOpener& opener, const std::string& appDir);
+// openHelp: the instructions in `language` (helpPath); the opener's answer.
+bool openHelp(DocumentOpener& opener, const std::string& appDir, Language language = Language::english);
 
-// The instructions document's path in the program folder `appDir`.
-std::string helpPath(const std::string& appDir);
+// The instructions document's path in the program folder `appDir`: TOLMIN.HTM
+// in English, TOLMIN-DE.HTM and the like in another language where the folder
+// holds that language's, else the English.
+std::string helpPath(const std::string& appDir, Language language = Language::english);
 
 }  // namespace vorpex

@@ -18,9 +18,7 @@ std::string nameValueName(int table, int row) { return scoresValueName(table) + 
 
 // Another language's table of `mode` is one value: "1STATS-DE".
 std::string languageScoresValueName(Language language, int mode) {
-  std::string code = factsOf(language).code;
-  for (char& c : code) c = static_cast<char>(c - 'a' + 'A');
-  return scoresValueName(mode) + "-" + code;
+  return scoresValueName(mode) + "-" + upperCodeOf(language);
 }
 
 constexpr size_t kStoredNameLength = 24;  // characters, as the classic names' values hold

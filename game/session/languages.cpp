@@ -23,6 +23,12 @@ char baseLetter(char lower) {
 }
 }  // namespace
 
+std::string upperCodeOf(Language language) {
+  std::string code = factsOf(language).code;
+  for (char& c : code) c = asciiUpper(c);
+  return code;
+}
+
 const LanguageFacts& factsOf(Language language) {
   for (const LanguageFacts& facts : kLanguages)
     if (facts.id == language) return facts;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <iterator>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "word_lists.h"
@@ -58,6 +59,10 @@ inline constexpr LanguageFacts kLanguages[] = {
 constexpr size_t kLanguageCount = std::size(kLanguages);
 
 const LanguageFacts& factsOf(Language language);
+
+// The language's code in capitals, as the names of its files in the program
+// folder and of its values in the store carry it: "DE".
+std::string upperCodeOf(Language language);
 
 // The language of a stored number, or nothing when no language has it.
 std::optional<Language> languageNumbered(int32_t number);

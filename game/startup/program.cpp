@@ -239,10 +239,10 @@ void Program::divertClick(int b) {
 }
 
 void Program::openHelp() {
-  if (vorpex::openHelp(*env_.opener, env_.appDir)) return;
+  if (vorpex::openHelp(*env_.opener, env_.appDir, textLanguage())) return;
   // No viewer on this desktop: the game shows the document itself.
   if (!instructions_) {
-    instructions_ = new InstructionsWindow(helpPath(env_.appDir), window_.get());
+    instructions_ = new InstructionsWindow(helpPath(env_.appDir, textLanguage()), window_.get());
     instructions_->setAttribute(Qt::WA_DeleteOnClose);
     if (!instructions_->loaded()) quietMessages().showMessage(instructions_->problem());
   }
@@ -262,6 +262,7 @@ void Program::usePreferredLanguage() {
   const Language language = chosenLanguage(state_.preferences, state_.desktopLanguage);
   if (language == textLanguage()) return;
   setTextLanguage(language);
+  if (instructions_) instructions_->close();  // in the language it was opened in
   window_->retranslate();
   window_->redrawAll();
 }

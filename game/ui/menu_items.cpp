@@ -18,11 +18,12 @@ using Mnemonics = std::array<QChar, kMenuButtons + 1>;
 
 // Each button's Alt letter in the text language: the first letter of one of
 // its caption's words that no button above has taken, else any letter of
-// its caption not taken, so every button keeps one in every language.
+// its caption not taken, so every button keeps one in every language. Only
+// A to Z: a key every keyboard has.
 Mnemonics mnemonicsOfCaptions() {
   Mnemonics taken{};
   const auto isFree = [&taken](QChar letter) {
-    return letter.isLetter() && std::find(taken.begin(), taken.end(), letter) == taken.end();
+    return letter >= QChar('A') && letter <= QChar('Z') && std::find(taken.begin(), taken.end(), letter) == taken.end();
   };
   for (int b = 1; b <= kMenuButtons; ++b) {
     QChar& mine = taken[static_cast<size_t>(b)];

@@ -78,6 +78,29 @@ with tempfile.TemporaryDirectory() as scratch:
     refused(lambda t: t.replace('msgstr " %1 Buchst. %2/%3"', 'msgstr "%1 Buchst. %2/%3"', 1), "spaces")
     refused(lambda t: t.replace('msgstr "Stein"', 'msgstr "Stein \u20ac\u0151"', 1), "Windows-1252 lacks")
 
+# Each language's instructions: the English document's sections, tables and
+# function keys, in Windows-1252 as the program reads them, marked with the
+# language they are written in.
+HELP = os.path.join(TOP, "resources", "help")
+with open(os.path.join(HELP, "TOLMIN.HTM"), encoding="cp1252") as f:
+    english = f.read()
+KEYS = re.compile(r"<kbd>(F\d+|Tab|=|Alt|Ctrl|Strg)</kbd>")
+for name in sorted(n for n in os.listdir(HELP) if re.fullmatch(r"TOLMIN-[A-Z]{2}\.HTM", n)):
+    code = name[7:9].lower()
+    with open(os.path.join(HELP, name), "rb") as f:
+        raw = f.read()
+    try:
+        text = raw.decode("cp1252")
+    except UnicodeDecodeError:
+        failures.append(f"{name} is not Windows-1252")
+        continue
+    check(f'<html lang="{code}">' in text, f"{name} does not say it is in {code}")
+    for tag in ("<h2>", "<table>", "<dl>"):
+        check(text.count(tag) == english.count(tag), f"{name} has {text.count(tag)} {tag}, the English {english.count(tag)}")
+    keys = set(KEYS.findall(english)) - {"Ctrl", "Strg"}
+    check(keys <= set(KEYS.findall(text)), f"{name} lacks the keys {sorted(keys - set(KEYS.findall(text)))}")
+    check(os.path.exists(os.path.join(FOLDER, code + ".po")), f"{name} is in a language the game has no texts for")
+
 for failure in failures:
     print("FAIL:", failure)
 sys.exit(1 if failures else 0)

@@ -157,6 +157,18 @@ TEST(Help, OpensTheInstructionsOfTheProgramFolder) {
   } recorder;
   openHelp(recorder, "/opt/arcade-vorpex/");
   EXPECT_EQ(recorder.opened, "/opt/arcade-vorpex/TOLMIN.HTM");
+  // A language's own where the folder holds them, else the English.
+  const std::string app = std::string(VORPEX_APP_DIR) + "/";
+  struct Case {
+    Language language;
+    const char* file;
+  };
+  for (const Case& c : {Case{Language::german, "TOLMIN-DE.HTM"}, Case{Language::french, "TOLMIN-FR.HTM"},
+                        Case{Language::english, "TOLMIN.HTM"}}) {
+    openHelp(recorder, app, c.language);
+    EXPECT_EQ(recorder.opened, app + c.file);
+  }
+  EXPECT_EQ(helpPath("/nowhere/", Language::german), "/nowhere/TOLMIN.HTM");
 }
 
 TEST(TextCodec, Windows1252RoundTripsOneByteACharacter) {
