@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -23,6 +24,7 @@ InstructionsWindow::InstructionsWindow(const std::string& path, QWidget* parent)
     browser_->setPlainText(QString::fromStdString(problem_));
   }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  buttons->button(QDialogButtonBox::Close)->setText(translatedText("Close"));  // Qt's own texts are English
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(browser_);

@@ -101,6 +101,10 @@ for name in sorted(n for n in os.listdir(HELP) if re.fullmatch(r"TOLMIN-[A-Z]{2}
     check(keys <= set(KEYS.findall(text)), f"{name} lacks the keys {sorted(keys - set(KEYS.findall(text)))}")
     check(os.path.exists(os.path.join(FOLDER, code + ".po")), f"{name} is in a language the game has no texts for")
 
+for po in os.listdir(FOLDER):
+    if po.endswith(".po"):
+        check(os.path.exists(os.path.join(HELP, f"TOLMIN-{po[:-3].upper()}.HTM")), f"{po[:-3]} has no instructions")
+
 for failure in failures:
     print("FAIL:", failure)
 sys.exit(1 if failures else 0)
