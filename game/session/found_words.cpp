@@ -1,17 +1,30 @@
 #include "found_words.h"
 
+#include <cstring>
 #include <utility>
 
 #include "code_page.h"
 
 namespace vorpex {
 
-int32_t compareWords(const std::string& a, const std::string& b) {
+namespace {
+
+// A letter's place in the language's alphabet; any other byte after them
+// all, in code-page order, so that the order stays total.
+int letterRank(const char* alphabet, char letter) {
+  const char lower = letterLower(letter);
+  if (const char* at = std::strchr(alphabet, lower); at && lower != '\0') return static_cast<int>(at - alphabet);
+  return 256 + static_cast<unsigned char>(letterUpper(letter));
+}
+
+}  // namespace
+
+int32_t compareWords(const std::string& a, const std::string& b, Language language) {
   if (a.size() != b.size()) return static_cast<int32_t>(a.size()) - static_cast<int32_t>(b.size());
+  const char* alphabet = factsOf(language).alphabet;
   for (size_t i = 0; i < a.size(); ++i) {
-    const auto ca = static_cast<unsigned char>(letterUpper(a[i]));
-    const auto cb = static_cast<unsigned char>(letterUpper(b[i]));
-    if (ca != cb) return ca < cb ? -1 : 1;
+    const int ra = letterRank(alphabet, a[i]), rb = letterRank(alphabet, b[i]);
+    if (ra != rb) return ra < rb ? -1 : 1;
   }
   return 0;
 }
@@ -31,7 +44,7 @@ int32_t addFoundWord(GameState& state, const std::string& word) {
   auto& words = state.foundWords;
   for (size_t i = 1; i < static_cast<size_t>(state.nWordsFound); ++i)
     for (size_t j = i + 1; j <= static_cast<size_t>(state.nWordsFound); ++j)
-      if (compareWords(words(i), words(j)) > 0) std::swap(words(i), words(j));
+      if (compareWords(words(i), words(j), languageOf(state.wordList)) > 0) std::swap(words(i), words(j));
   return findFoundWord(state, word);
 }
 

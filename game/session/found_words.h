@@ -10,14 +10,16 @@
 namespace vorpex {
 
 // Negative, zero or positive as `a` sorts before, with or after `b`: by
-// length first, then by case-insensitive text (-1, 0 or 1).
-int32_t compareWords(const std::string& a, const std::string& b);
+// length first, then letter by letter without regard to case in `language`'s
+// alphabetical order (Ñ after N in Spanish, Å Ä Ö after Z in Swedish; for
+// English, A to Z: the code-page order) (-1, 0 or 1).
+int32_t compareWords(const std::string& a, const std::string& b, Language language = Language::english);
 
 // The position 1..nWordsFound of `word` (compared exactly) in foundWords, or -1.
 int32_t findFoundWord(const GameState& state, const std::string& word);
 
-// Inserts `word` unless it is there already, keeps the list sorted, and
-// returns its position.
+// Inserts `word` unless it is there already, keeps the list sorted in the
+// game's language, and returns its position.
 int32_t addFoundWord(GameState& state, const std::string& word);
 
 // How many of words(1..n) have `length` letters.

@@ -4,6 +4,7 @@
 #include <limits>
 #include <set>
 
+#include "found_words.h"
 #include "rounding.h"
 #include "text_resources.h"
 
@@ -115,6 +116,14 @@ void collectAllWords(GameState& state) {
       state.allWords.resize(state.allWords.size() + 1);
       state.allWords(state.allWords.size()) = list.words(static_cast<size_t>(i));
     }
+  }
+  // The engine lists words by code-page byte, which is English's order; another
+  // language's results read in its own, as its found words do.
+  const Language language = languageOf(state.wordList);
+  if (language != Language::english) {
+    std::stable_sort(
+        state.allWords.begin(), state.allWords.end(),
+        [language](const std::string& a, const std::string& b) { return compareWords(a, b, language) < 0; });
   }
 }
 

@@ -38,23 +38,39 @@ struct LanguageFacts {
   // base letter, in the word lists and when typed.
   const char* ownLetters;
   WordList list;  // its everyday words
+  // Its lower-case letters in the order its dictionaries list words by.
+  const char* alphabet;
 };
 
 // In the order the Options list shows them: English first, then by code.
+// clang-format off
 inline constexpr LanguageFacts kLanguages[] = {
-    {Language::english, "en", "English", "", WordList::everydayAmerican},
-    {Language::catalan, "ca", "Catal\xC3\xA0", "\xE7", WordList::catalan},
-    {Language::danish, "da", "Dansk", "\xE5\xE6\xF8", WordList::danish},
-    {Language::german, "de", "Deutsch", "\xE4\xF6\xFC", WordList::german},
-    {Language::spanish, "es", "Espa\xC3\xB1ol", "\xF1", WordList::spanish},
-    {Language::french, "fr", "Fran\xC3\xA7" "ais", "", WordList::french},
-    {Language::galician, "gl", "Galego", "\xF1", WordList::galician},
-    {Language::italian, "it", "Italiano", "", WordList::italian},
-    {Language::norwegian, "nb", "Norsk bokm\xC3\xA5l", "\xE5\xE6\xF8", WordList::norwegian},
-    {Language::dutch, "nl", "Nederlands", "", WordList::dutch},
-    {Language::portuguese, "pt", "Portugu\xC3\xAAs", "\xE7", WordList::portuguese},
-    {Language::swedish, "sv", "Svenska", "\xE4\xE5\xF6", WordList::swedish},
+    {Language::english, "en", "English", "", WordList::everydayAmerican,
+     "abcdefghijklmnopqrstuvwxyz"},
+    {Language::catalan, "ca", "Catal\xC3\xA0", "\xE7", WordList::catalan,
+     "abc\xE7" "defghijklmnopqrstuvwxyz"},
+    {Language::danish, "da", "Dansk", "\xE5\xE6\xF8", WordList::danish,
+     "abcdefghijklmnopqrstuvwxyz\xE6\xF8\xE5"},
+    {Language::german, "de", "Deutsch", "\xE4\xF6\xFC", WordList::german,
+     "a\xE4" "bcdefghijklmno\xF6" "pqrstu\xFC" "vwxyz"},
+    {Language::spanish, "es", "Espa\xC3\xB1ol", "\xF1", WordList::spanish,
+     "abcdefghijklmn\xF1" "opqrstuvwxyz"},
+    {Language::french, "fr", "Fran\xC3\xA7" "ais", "", WordList::french,
+     "abcdefghijklmnopqrstuvwxyz"},
+    {Language::galician, "gl", "Galego", "\xF1", WordList::galician,
+     "abcdefghijklmn\xF1" "opqrstuvwxyz"},
+    {Language::italian, "it", "Italiano", "", WordList::italian,
+     "abcdefghijklmnopqrstuvwxyz"},
+    {Language::norwegian, "nb", "Norsk bokm\xC3\xA5l", "\xE5\xE6\xF8", WordList::norwegian,
+     "abcdefghijklmnopqrstuvwxyz\xE6\xF8\xE5"},
+    {Language::dutch, "nl", "Nederlands", "", WordList::dutch,
+     "abcdefghijklmnopqrstuvwxyz"},
+    {Language::portuguese, "pt", "Portugu\xC3\xAAs", "\xE7", WordList::portuguese,
+     "abc\xE7" "defghijklmnopqrstuvwxyz"},
+    {Language::swedish, "sv", "Svenska", "\xE4\xE5\xF6", WordList::swedish,
+     "abcdefghijklmnopqrstuvwxyz\xE5\xE4\xF6"},
 };
+// clang-format on
 
 constexpr size_t kLanguageCount = std::size(kLanguages);
 

@@ -1,11 +1,14 @@
 // The languages: which one a desktop names, which tile a typed key picks in
 // each, and that every list keeps a name and files of its own.
+#include "languages.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
-#include "languages.h"
+#include "found_words.h"
+#include "game_rules.h"
 #include "session_fixture.h"
 
 namespace vorpex {
@@ -107,6 +110,52 @@ TEST_F(LanguageTyping, TheGamesLanguageDecidesWhichTileAKeyTakes) {
   state.wordList = WordList::everydayAmerican;
   session.keyTyped(0xCB, random);  // Ë: no letter of English
   EXPECT_EQ(state.selCount, 2);
+}
+
+// Words of one length read in each language's alphabetical order, its own
+// letters where its dictionaries put them; English's is the code page's.
+TEST(Languages, WordsSortInTheirLanguagesAlphabeticalOrder) {
+  struct Case {
+    Language language;
+    const char* first;
+    const char* second;
+  };
+  const Case cases[] = {
+      {Language::english, "ANT", "TAN"},
+      {Language::english, "TAN", "ANTS"},    // shorter first
+      {Language::spanish, "A\xD1O", "AOB"},  // Ñ after N, before O
+      {Language::galician, "A\xD1O", "AOB"},
+      {Language::german, "\xC4RA", "BAR"},  // Ä with A
+      {Language::german,
+       "\xFC"
+       "ber",
+       "VIER"},  // either case
+      {Language::swedish, "\xC5R", "\xC4R"},
+      {Language::swedish, "\xC4R", "\xD6R"},
+      {Language::swedish, "ZOO", "\xC5RA"},
+      {Language::danish, "\xC6G", "\xD8G"},
+      {Language::danish, "\xD8G", "\xC5G"},
+      {Language::norwegian, "ZZ\xC6", "\xC5ZZ"},
+      {Language::portuguese, "A\xC7O", "ADO"},
+      {Language::catalan, "A\xC7O", "ADO"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_LT(compareWords(c.first, c.second, c.language), 0) << factsOf(c.language).code << " " << c.first;
+    EXPECT_GT(compareWords(c.second, c.first, c.language), 0) << factsOf(c.language).code << " " << c.first;
+  }
+  EXPECT_EQ(compareWords("\xC5R", "\xE5r", Language::swedish), 0);
+  EXPECT_EQ(compareWords("ANT", "ant"), 0);
+
+  // The found words, and the results, of a game keep its language's order.
+  GameState state;
+  state.wordList = WordList::spanish;
+  for (const char* word : {"AOB", "A\xD1O", "ANA"}) addFoundWord(state, word);
+  EXPECT_EQ(state.foundWords, (OneBased<std::string>{"ANA", "A\xD1O", "AOB"}));
+  state.boardWidth = 3;
+  state.wordsBySize[3].count = 3;
+  state.wordsBySize[3].words = OneBased<std::string>{"ANA", "AOB", "A\xD1O"};  // the engine's byte order
+  collectAllWords(state);
+  EXPECT_EQ(state.allWords, state.foundWords);
 }
 
 }  // namespace

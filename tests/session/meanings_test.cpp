@@ -52,9 +52,15 @@ TEST_F(Meanings, AGameInALanguageWithoutMeaningsSaysSoOnce) {
   enter("TEN");
   session.showSolution();
   view.clear();
-  session.resultsRowPointed(2);
-  session.resultsRowClicked(2);
-  session.resultsRowPointed(1);
+  // Rows by their words: the results read in the game's language's order.
+  const auto rowOf = [this](const std::string& word) {
+    for (size_t row = 1; row <= state.allWords.size(); ++row)
+      if (state.allWords(row) == word) return static_cast<int32_t>(row) - state.listTop;
+    return -1;
+  };
+  session.resultsRowPointed(rowOf("TEN"));
+  session.resultsRowClicked(rowOf("TEN"));
+  session.resultsRowPointed(rowOf("TAN"));
   const std::string notice = "Meanings are in English only: this game's words have none here";
   EXPECT_EQ(view.events,
             (std::vector<std::string>{"spell TEN", "meaning notice " + notice, "refresh", "spell TAN", "refresh"}));
