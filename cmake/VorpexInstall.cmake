@@ -8,6 +8,7 @@
 #   <prefix>/share/doc/arcade-vorpex/   the licence and the third-party notices
 #   <prefix>/bin/vorpex-dict      the dictionary tool
 #   <prefix>/share/man/man6/arcade-vorpex.6, man1/vorpex-dict.1   the manual pages
+#   <prefix>/share/man/<language>/man6/arcade-vorpex.6       the game's in each other language
 include(GNUInstallDirs)
 
 set(VORPEX_INSTALL_APP_DIR ${CMAKE_INSTALL_LIBDIR}/arcade-vorpex)
@@ -64,3 +65,7 @@ set_target_properties(vorpex-dict PROPERTIES INSTALL_RPATH "$ORIGIN/${VORPEX_APP
 install(TARGETS vorpex-dict RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/docs/man/arcade-vorpex.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${CMAKE_SOURCE_DIR}/docs/man/vorpex-dict.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The game's page in each of its other languages (UTF-8), where man finds it by LANG.
+foreach(language ${VORPEX_LANGUAGES})
+  install(FILES ${CMAKE_SOURCE_DIR}/docs/man/${language}/arcade-vorpex.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man6)
+endforeach()
