@@ -104,7 +104,6 @@ class CaptionFitTest : public GameWindowTest {
     }
     state.curLevelScore = state.targetScore;
     view.drawProgressArea();
-    window.board().image();  // nothing pending
     session.showSolution();
   }
 
