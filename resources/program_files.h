@@ -6,6 +6,11 @@
 
 namespace vorpex::files {
 
+// The file name and the folder of `path`, for messages that name a file
+// and where it lies ("\"|1\" in the folder \"|2\"" in every language).
+inline std::string fileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+inline std::string folderOf(const std::string& path) { return std::filesystem::path(path).parent_path().string(); }
+
 // `"NAME" in the folder "FOLDER"`: how a failure message names the file at
 // `path`, so that the player knows which file and where to look.
 inline std::string describeLocation(const std::string& path) {

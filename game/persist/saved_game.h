@@ -14,12 +14,13 @@
 #include "game_state.h"
 #include "keyed_store.h"
 #include "message_sink.h"
+#include "translations.h"
 
 namespace vorpex {
 
-constexpr const char* kSaveFailedMessage = " Sorry - Save Failerd ";
-constexpr const char* kLoadSavedGameFailedMessage = " Error - Load Saved Game Failerd";
-constexpr const char* kSavedGameStoreFailedMessage = " Error - Loading the Saved Game Failerd";
+constexpr const char* kSaveFailedMessage = N_(" Sorry - Save Failerd ");
+constexpr const char* kLoadSavedGameFailedMessage = N_(" Error - Load Saved Game Failerd");
+constexpr const char* kSavedGameStoreFailedMessage = N_(" Error - Loading the Saved Game Failerd");
 
 // Stores the level in play (ISSTORED 1). The player is told when the store
 // cannot be opened or written.

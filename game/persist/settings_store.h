@@ -21,11 +21,12 @@
 #include "game_state.h"
 #include "keyed_store.h"
 #include "message_sink.h"
+#include "translations.h"
 
 namespace vorpex {
 
 constexpr const char* kDefaultPlayerName = "Anononymous";
-constexpr const char* kStoreFailedMessage = " Error Failerd";
+constexpr const char* kStoreFailedMessage = N_(" Error Failerd");
 constexpr const char* kTypeLettersValue = "TYPELETTERS";
 constexpr const char* kMeaningsValue = "MEANINGS";
 constexpr const char* kZoomValue = "ZOOM";

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <type_traits>
 
+#include "translations.h"
+
 namespace vorpex {
 
 namespace {
@@ -64,7 +66,7 @@ bool queryInt32(KeyedStore& store, KeyHandle key, const std::string& name, int32
 void reportStoreFailure(MessageSink& messages, const KeyedStore& store, const char* text) {
   const std::string problem = store.lastProblem();
   if (!problem.empty()) messages.explain(problem);
-  messages.showMessage(text);
+  messages.showMessage(translatedMessage(text));
 }
 
 }  // namespace vorpex

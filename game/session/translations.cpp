@@ -5,6 +5,9 @@
 #include <cstring>
 #include <iterator>
 #include <span>
+#include <vector>
+
+#include "code_page.h"
 
 namespace vorpex {
 namespace {
@@ -35,6 +38,24 @@ const char* translated(Language language, const char* english) {
 }
 
 const char* translated(const char* english) { return translated(currentLanguage, english); }
+
+std::string translatedMessage(const char* english, std::initializer_list<std::string_view> values) {
+  const std::string text = utf8FromCodePage(translated(english));
+  const std::vector<std::string_view> given(values);
+  std::string message;
+  for (size_t at = 0; at < text.size(); ++at) {
+    if (text[at] == '|' && at + 1 < text.size() && text[at + 1] >= '1' && text[at + 1] <= '9') {
+      const auto index = static_cast<size_t>(text[at + 1] - '1');
+      if (index < given.size()) {
+        message += given[index];
+        ++at;
+        continue;
+      }
+    }
+    message += text[at];
+  }
+  return message;
+}
 
 size_t translationCount(Language language) {
   const auto index = static_cast<size_t>(language);

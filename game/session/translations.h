@@ -5,7 +5,9 @@
 // code-page bytes (code_page.h), as every text of the game is.
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "languages.h"
 
@@ -28,6 +30,13 @@ Language textLanguage();
 // for a text the table lacks (a fault the translations' test catches first).
 const char* translated(const char* english);
 const char* translated(Language language, const char* english);
+
+// A message for a box or standard error: `english` in the text language as
+// UTF-8, with "|1" to "|9" replaced by values[0] to values[8] (UTF-8: paths,
+// the system's reasons) in one pass, so a value is inserted as it stands
+// and never read for placeholders itself (a path holding "|2" stays whole).
+// A placeholder without a value is left as it is.
+std::string translatedMessage(const char* english, std::initializer_list<std::string_view> values = {});
 
 // How many texts the table gives `language` (0 for English); for tests.
 size_t translationCount(Language language);

@@ -5,6 +5,7 @@
 
 #include "engine_path.h"
 #include "program_files.h"
+#include "translations.h"
 #include "utf8_path.h"
 #include "wordcore.h"
 
@@ -59,20 +60,21 @@ EngineBinding::~EngineBinding() = default;
 
 void* EngineBinding::function(const char* name, void*& slot) {
   if (slot) return slot;
+  const std::string file = files::fileNameOf(libraryPath_), folder = files::folderOf(libraryPath_);
   if (!std::filesystem::path(libraryPath_).is_absolute())
-    throw EngineBindingError("The word engine " + files::describeLocation(libraryPath_) +
-                             " is not named by an absolute path.");
+    throw EngineBindingError(translatedMessage(
+        "The word engine \"|1\" in the folder \"|2\" is not named by an absolute path.", {file, folder}));
   if (!library_) {
     std::string error;
     library_ = openLibrary(libraryPath_, error);
     if (!library_)
-      throw EngineBindingError("The word engine " + files::describeLocation(libraryPath_) +
-                               " could not be loaded: " + error);
+      throw EngineBindingError(translatedMessage("The word engine \"|1\" in the folder \"|2\" could not be loaded: |3",
+                                                 {file, folder, error}));
   }
   slot = findFunction(library_, name);
   if (!slot)
-    throw EngineBindingError("The word engine " + files::describeLocation(libraryPath_) +
-                             " has no function \"" + std::string(name) + "\".");
+    throw EngineBindingError(
+        translatedMessage("The word engine \"|1\" in the folder \"|2\" has no function \"|3\".", {file, folder, name}));
   return slot;
 }
 

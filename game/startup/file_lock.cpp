@@ -1,5 +1,7 @@
 #include "file_lock.h"
 
+#include "translations.h"
+
 #if defined(_WIN32)
 #include <windows.h>
 #else
@@ -30,7 +32,7 @@ FileLock::Result FileLock::tryLock(const std::string& path) {
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
-    problem_ = path + ": cannot be opened (error " + std::to_string(GetLastError()) + ")";
+    problem_ = translatedMessage("|1: cannot be opened (error |2)", {path, std::to_string(GetLastError())});
     return Result::unavailable;
   }
   OVERLAPPED whole{};
@@ -38,7 +40,7 @@ FileLock::Result FileLock::tryLock(const std::string& path) {
     const DWORD error = GetLastError();
     CloseHandle(file);
     if (error == ERROR_LOCK_VIOLATION) return Result::heldByAnother;
-    problem_ = path + ": cannot be locked (error " + std::to_string(error) + ")";
+    problem_ = translatedMessage("|1: cannot be locked (error |2)", {path, std::to_string(error)});
     return Result::unavailable;
   }
   handle_ = file;
@@ -56,13 +58,14 @@ FileLock::Result FileLock::tryLock(const std::string& path) {
   int descriptor = open(path.c_str(), O_RDWR | O_CREAT | kSafely, 0644);
   if (descriptor < 0 && (errno == EACCES || errno == EROFS)) descriptor = open(path.c_str(), O_RDONLY | kSafely);
   if (descriptor < 0) {
-    problem_ = path + ": " + (errno == ELOOP ? std::string("is a symbolic link") : std::strerror(errno));
+    problem_ =
+        errno == ELOOP ? translatedMessage("|1: is a symbolic link", {path}) : path + ": " + std::strerror(errno);
     return Result::unavailable;
   }
   struct stat file {};
   if (fstat(descriptor, &file) != 0 || !S_ISREG(file.st_mode)) {
     close(descriptor);
-    problem_ = path + ": is not a plain file";
+    problem_ = translatedMessage("|1: is not a plain file", {path});
     return Result::unavailable;
   }
   // flock, not fcntl: a second lock on another descriptor in the same
@@ -71,7 +74,7 @@ FileLock::Result FileLock::tryLock(const std::string& path) {
     const int error = errno;
     close(descriptor);
     if (error == EWOULDBLOCK) return Result::heldByAnother;
-    problem_ = path + ": cannot be locked: " + std::strerror(error);
+    problem_ = translatedMessage("|1: cannot be locked: |2", {path, std::strerror(error)});
     return Result::unavailable;
   }
   descriptor_ = descriptor;

@@ -26,9 +26,6 @@ namespace vorpex {
 
 namespace {
 constexpr int kPlacementWaitMilliseconds = 2000;
-constexpr const char* kUnguardedStoreMessage =
-    "Arcade Vorpex cannot make sure that it is the only copy using your settings, so this copy will not save "
-    "settings, best scores or games.\n\n";
 
 std::unique_ptr<KeyedStore> storeAt(const std::string& path, FileSystem& files) {
 #if defined(_WIN32)
@@ -117,7 +114,11 @@ std::string Program::start() {
   if (!env_.storeWritesRefused.empty()) {
     waitUntilOnScreen();
     quietMessages().explain(env_.storeWritesRefused);
-    if (!terminating_) env_.messages->showMessage(kUnguardedStoreMessage + env_.storeWritesRefused);
+    if (!terminating_)
+      env_.messages->showMessage(translatedMessage(
+          "Arcade Vorpex cannot make sure that it is the only copy using your settings, so this copy will not save "
+          "settings, best scores or games.\n\n|1",
+          {env_.storeWritesRefused}));
   }
   resumeAtStartUp();
   return {};
@@ -172,7 +173,8 @@ bool Program::wordListFit(WordList list) {
   state_.wordListShipped[i] = problem.empty();
   if (!problem.empty()) {
     quietMessages().explain(problem);
-    if (!terminating_) env_.messages->showMessage(problem + "\n\nThe game plays with the classic words.");
+    if (!terminating_)
+      env_.messages->showMessage(translatedMessage("|1\n\nThe game plays with the classic words.", {problem}));
   }
   return problem.empty();
 }
@@ -326,8 +328,10 @@ std::string Program::failInPlay(const std::string& what) {
     view_->suppressDialogs();
     keepGameAndSettings(quietMessages());
   }
-  return "Arcade Vorpex has to stop: " + what +
-         "\n\nYour settings and best scores have been saved, and a game in play is kept for the next start.";
+  return translatedMessage(
+      "Arcade Vorpex has to stop: |1\n\nYour settings and best scores have been saved, and a game in play is kept "
+      "for the next start.",
+      {what});
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include "code_page.h"
 #include "program_files.h"
 #include "rounding.h"
+#include "translations.h"
 
 namespace vorpex {
 
@@ -28,7 +29,8 @@ void EnginePuzzleMaker::buildPuzzle(int32_t puzzleNum) {
     if (engine_.loadLangDict(path.c_str()) != 1) {
       // Whatever is loaded now, the next puzzle loads its list again.
       loaded_.reset();
-      throw std::runtime_error("The word list " + files::describeLocation(path) + " could not be read.");
+      throw std::runtime_error(translatedMessage("The word list \"|1\" in the folder \"|2\" could not be read.",
+                                                 {files::fileNameOf(path), files::folderOf(path)}));
     }
     loaded_ = state_.wordList;
   }
@@ -50,8 +52,8 @@ void buildPuzzle(GameState& state, WordEngine& engine, RandomSource& random, int
   const auto width = static_cast<size_t>(state.boardWidth);
   const SizeList& full = state.wordsBySize.at(static_cast<size_t>(state.rackLength));
   if (full.count < 1)
-    throw std::runtime_error("The dictionary gave no word of " + std::to_string(state.rackLength) +
-                             " letters for puzzle " + std::to_string(puzzleNum) + ".");
+    throw std::runtime_error(translatedMessage("The dictionary gave no word of |1 letters for puzzle |2.",
+                                               {std::to_string(state.rackLength), std::to_string(puzzleNum)}));
   for (size_t i = 1; i <= width; ++i) state.rack(i) = static_cast<uint8_t>(full.words(1)[i - 1]);
   for (size_t i = 1; i < width; ++i)
     for (size_t j = i + 1; j <= width; ++j)

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <thread>
 
+#include "translations.h"
+
 #if defined(_WIN32)
 #include <windows.h>
 #else
@@ -27,13 +29,13 @@ constexpr char kKnockLine[] = "raise\n";
 int openPlainFile(const std::string& path, int flags, std::string& problem) {
   const int descriptor = open(path.c_str(), flags | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0644);
   if (descriptor < 0) {
-    problem = path + ": " + (errno == ELOOP ? std::string("is a symbolic link") : std::strerror(errno));
+    problem = errno == ELOOP ? translatedMessage("|1: is a symbolic link", {path}) : path + ": " + std::strerror(errno);
     return -1;
   }
   struct stat file {};
   if (fstat(descriptor, &file) != 0 || !S_ISREG(file.st_mode)) {
     close(descriptor);
-    problem = path + ": is not a plain file";
+    problem = translatedMessage("|1: is not a plain file", {path});
     return -1;
   }
   return descriptor;
@@ -75,14 +77,14 @@ HANDLE openPlainFile(const std::string& path, DWORD access, std::string& problem
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
-    problem = path + ": cannot be opened (Windows error " + std::to_string(GetLastError()) + ")";
+    problem = translatedMessage("|1: cannot be opened (Windows error |2)", {path, std::to_string(GetLastError())});
     return file;
   }
   BY_HANDLE_FILE_INFORMATION about{};
   if (GetFileType(file) != FILE_TYPE_DISK || !GetFileInformationByHandle(file, &about) ||
       (about.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY))) {
     CloseHandle(file);
-    problem = path + ": is not a plain file";
+    problem = translatedMessage("|1: is not a plain file", {path});
     return INVALID_HANDLE_VALUE;
   }
   return file;
@@ -102,7 +104,7 @@ bool appendKnock(const std::string& path, std::string& problem) {
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD wrote = 0;
   const bool written = WriteFile(file, kKnockLine, sizeof kKnockLine - 1, &wrote, nullptr) && wrote > 0;
-  if (!written) problem = path + ": cannot be written";
+  if (!written) problem = translatedMessage("|1: cannot be written", {path});
   CloseHandle(file);
   return written;
 }
@@ -141,8 +143,8 @@ SingleInstance::Outcome SingleInstance::knock(std::chrono::milliseconds answerWa
                                               const std::function<bool()>& giveUp) {
   std::string problem;
   if (!appendKnock(knockPath_, problem)) {
-    problem_ = "Another program holds " + lockPath_ + ", and the knock to bring it forward could not be left: " +
-               problem;
+    problem_ = translatedMessage("Another program holds |1, and the knock to bring it forward could not be left: |2",
+                                 {lockPath_, problem});
     return Outcome::unanswered;
   }
   const auto deadline = std::chrono::steady_clock::now() + answerWait;
@@ -151,8 +153,10 @@ SingleInstance::Outcome SingleInstance::knock(std::chrono::milliseconds answerWa
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
   if (knockFileSize(knockPath_) == 0) return Outcome::broughtForward;
-  problem_ = "Another program holds " + lockPath_ + " but did not answer the knock on " + knockPath_ + " within " +
-             std::to_string(answerWait.count()) + " ms. If no copy of Arcade Vorpex is running, end the program that holds that file.";
+  problem_ = translatedMessage(
+      "Another program holds |1 but did not answer the knock on |2 within |3 ms. If no copy of Arcade Vorpex is "
+      "running, end the program that holds that file.",
+      {lockPath_, knockPath_, std::to_string(answerWait.count())});
   return Outcome::unanswered;
 }
 

@@ -5,8 +5,9 @@
 #include <QSessionManager>
 #include <windows.h>
 #endif
-#include <QStandardPaths>
+#include <QLocale>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -25,10 +26,12 @@
 #include "own_words_file.h"
 #include "program.h"
 #include "program_files.h"
+#include "qt_own_texts.h"
 #include "session_bus_autolaunch.h"
 #include "shipped_fonts.h"
 #include "single_instance.h"
 #include "termination_signals.h"
+#include "translations.h"
 #include "version.h"
 
 namespace {
@@ -137,6 +140,12 @@ int runGame(int argc, char** argv) {
   // 4. While Qt connects to the display: the larger part of the first text's cost.
   FontConfigurationLoad fontConfiguration;
   GuardedApplication app(argc, argv);
+  // What is said before the settings are read (another copy running, a
+  // missing engine or dictionary, a damaged store) comes in the desktop's
+  // language; the player's choice takes over once they are read.
+  setTextLanguage(languageForLocale(QLocale::system().name().toStdString()));
+  QtOwnTexts qtOwnTexts;
+  QCoreApplication::installTranslator(&qtOwnTexts);
   Program* running = nullptr;
   // Before anything worth saving exists. A signal is acted on at the first
   // turn of an event loop; before the program exists only a message box
@@ -199,9 +208,10 @@ int runGame(int argc, char** argv) {
       case SingleInstance::Outcome::unanswered:
         toStandardError(instance.problem());
         if (TerminationSignals::pending()) return 1;
-        QMessageBox::warning(nullptr, "Arcade Vorpex",
-                             QString::fromStdString("Arcade Vorpex seems to be running already, but it did not "
-                                                    "answer.\n\n" + instance.problem()));
+        QMessageBox::warning(
+            nullptr, "Arcade Vorpex",
+            QString::fromStdString(translatedMessage(
+                "Arcade Vorpex seems to be running already, but it did not answer.\n\n|1", {instance.problem()})));
         return 1;
       case SingleInstance::Outcome::unguarded:
         // Played, but never written: another copy may be using the store unseen.

@@ -79,5 +79,37 @@ TEST(Translations, SpokenSentencesComeWholeInTheLanguage) {
   EXPECT_EQ(answerSlotsName(state), "Wort: leer");
 }
 
+// Messages carry paths and the system's reasons, which are UTF-8 and may
+// hold anything, a placeholder's spelling included.
+TEST(Translations, MessagesAreUtf8WithEachValueInsertedAsItStands) {
+  const struct {
+    Language language;
+    const char* english;
+    std::initializer_list<std::string_view> values;
+    std::string said;
+  } cases[] = {
+      {Language::english, "|1: cannot be locked: |2", {"/tmp/a|2b", "Busy"}, "/tmp/a|2b: cannot be locked: Busy"},
+      {Language::german,
+       "|1: cannot be locked: |2",
+       {"/tmp/a|2b", "Busy"},
+       "/tmp/a|2b: kann nicht gesperrt werden: Busy"},
+      {Language::german,
+       "|1: is a symbolic link",
+       {"/t/\xC3\xA9"},
+       "/t/\xC3\xA9: ist eine symbolische Verkn\xC3\xBCpfung"},
+      {Language::swedish, " Sorry - Save Failerd ", {}, " Tyv\xC3\xA4rr - Det gick inte att spara "},
+      {Language::french,
+       "|1\n\nThe game plays with the classic words.",
+       {"X"},
+       "X\n\nLe jeu se joue avec les mots classiques."},
+      // A placeholder without its value, and a text no table has, stay as written.
+      {Language::german, "|1 and |3", {"x"}, "x and |3"},
+  };
+  for (const auto& c : cases) {
+    TextLanguage shown(c.language);
+    EXPECT_EQ(translatedMessage(c.english, c.values), c.said) << c.english;
+  }
+}
+
 }  // namespace
 }  // namespace vorpex

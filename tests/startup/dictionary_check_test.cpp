@@ -1,9 +1,11 @@
 // The start-up check that a dictionary can make every level.
+#include "dictionary_check.h"
+
 #include <gtest/gtest.h>
 
-#include "dictionary_check.h"
 #include "engine_binding.h"
 #include "test_dictionaries.h"
+#include "translations.h"
 
 namespace vorpex {
 namespace {
@@ -14,14 +16,26 @@ TEST(DictionaryCheck, ShippedDictionaryIsFitToPlay) {
   EXPECT_EQ(engine.llpGetNumWordsInSize(5), 0);
 }
 
-TEST(DictionaryCheck, MissingFileIsNamedWithItsFolder) {
+// Said in the text language, in UTF-8 as every message box takes it, with
+// the file and folder as they are.
+TEST(DictionaryCheck, MissingFileIsNamedWithItsFolderInTheTextLanguage) {
   vorpex::testing::TempDir dir;
   EngineBinding engine(VORPEX_ENGINE_LIBRARY);
-  const std::string message = loadAndCheckDictionary(engine, (dir.path() / "VORPEX.DICT").string());
-  EXPECT_NE(message.find("\"VORPEX.DICT\" in the folder \"" + dir.path().string() + "\""),
-            std::string::npos)
-      << message;
-  EXPECT_NE(message.find("could not be loaded"), std::string::npos) << message;
+  const std::string folder = dir.path().string();
+  const struct {
+    Language language;
+    std::string said;
+  } cases[] = {
+      {Language::english, "The dictionary \"VORPEX.DICT\" in the folder \"" + folder + "\" could not be loaded"},
+      {Language::german, "Das W\xC3\xB6rterbuch \xE2\x80\x9EVORPEX.DICT\xE2\x80\x9C im Ordner \xE2\x80\x9E" + folder +
+                             "\xE2\x80\x9C konnte nicht geladen werden"},
+  };
+  for (const auto& c : cases) {
+    setTextLanguage(c.language);
+    const std::string message = loadAndCheckDictionary(engine, (dir.path() / "VORPEX.DICT").string());
+    EXPECT_EQ(message.rfind(c.said, 0), 0u) << message;
+  }
+  setTextLanguage(Language::english);
 }
 
 TEST(DictionaryCheck, DictionaryWithoutSevenLetterWordsCannotMakeLevelThree) {

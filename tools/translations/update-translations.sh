@@ -21,7 +21,7 @@ mapfile -t sources < <(git ls-files 'game/*.cpp' 'game/*.h' resources/text_table
 xgettext --language=C++ --from-code=UTF-8 --omit-header --no-location --sort-output --no-wrap \
   --add-comments=TRANSLATORS: \
   --keyword=translated:1,1t --keyword=translated:2,2t --keyword=translatedWith:1 \
-  --keyword=translatedText:1 --keyword=N_:1 \
+  --keyword=translatedText:1 --keyword=translatedMessage:1 --keyword=N_:1 \
   -o "$template" "${sources[@]}"
 [ "${1:-}" = --check-template ] && exit 0
 
