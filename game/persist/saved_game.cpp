@@ -1,5 +1,7 @@
 #include "saved_game.h"
 
+#include "code_page.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,10 +49,12 @@ std::string readText(KeyedStore& store, KeyHandle key, const char* name, uint32_
 // The words of a comma-ended list ("CAT,ACT,"), each checked.
 std::optional<std::vector<std::string>> splitWords(const std::string& text, int16_t rackLength);
 
+// An upper-case word of the code page's letters (a German game's ÄRGER,
+// a Spanish game's AÑO), as the engine's words are.
 bool isWord(const std::string& word, int16_t rackLength) {
   if (word.size() < static_cast<size_t>(kShortestWord) || word.size() > static_cast<size_t>(rackLength)) return false;
   for (char c : word)
-    if (c < 'A' || c > 'Z') return false;
+    if (letterUpper(c) != c || !isLowerLetter(letterLower(c))) return false;
   return true;
 }
 

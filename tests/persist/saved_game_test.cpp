@@ -1,6 +1,7 @@
 // The saved game: what is stored, offered once, and refused when inconsistent.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <tuple>
 
 #include "saved_game.h"
@@ -48,6 +49,31 @@ TEST_F(SavedGameTest, FoundWordsAreStoredAsCommaTerminatedTextAndComeBackInOrder
   EXPECT_EQ(back.solvingData.curLevel, 2);
   EXPECT_EQ(back.solvingData.puzzleNumber, 4242);
   EXPECT_TRUE(messages.shown.empty());
+}
+
+// Another language's words hold letters beyond A to Z; a saved German or
+// Spanish game once counted as damaged and was dropped at the next start.
+TEST_F(SavedGameTest, WordsWithTheLanguagesOwnLettersComeBack) {
+  GameState state = levelInPlay();
+  state.wordList = WordList::german;
+  state.rack = OneBased<uint8_t>{'A', 'E', 'G', 'R', 'R', 0xC4};
+  state.foundWords = {"\xC4RGER", "REGR"};
+  state.nWordsFound = 2;
+  state.bonusWords = {"A\xD1O"};
+  saveGame(state, store, messages);
+  ASSERT_TRUE(isGameStored(store, messages));
+  GameState back;
+  ASSERT_TRUE(loadSavedGame(back, store, messages));
+  EXPECT_EQ(back.foundWords, (OneBased<std::string>{"\xC4RGER", "REGR"}));
+  EXPECT_EQ(back.bonusWords, (std::vector<std::string>{"A\xD1O"}));
+  // A lower-case letter or a sign is still no word.
+  for (const char* bad : {"\xE4RGER,", "AR-GE,"}) {
+    saveGame(state, store, messages);
+    overwrite("FOUNDWORDS", std::vector<uint8_t>(bad, bad + std::strlen(bad)), ValueType::string);
+    overwriteInt("NWORDSFOUND", 1);
+    overwriteInt("SWORDSFOUND", static_cast<int32_t>(std::strlen(bad)));
+    EXPECT_FALSE(isGameStored(store, messages)) << bad;
+  }
 }
 
 TEST_F(SavedGameTest, SaveWithNoWordFoundLeavesFoundWordsUntouched) {
