@@ -44,6 +44,8 @@ inline constexpr TextEntry kTextTable[] = {
     {85, N_("HALL OF FAME - TIMED")},
     {86, N_("INSTRUCTTIONS")},
     {87, N_("EXIT")},
+    {88, N_("PUZZLE OF THE DAY")},
+    {89, N_("STATISTICS")},
     {91, N_("OK")},
     {92, N_("Clear Scores")},
     {112, N_("You completed level |1 \n Number of words found |2 of |3 \n Score in this Level |4 \n "
@@ -70,6 +72,9 @@ inline constexpr TextEntry kTextTable[] = {
     {247, N_("Delete")},
     {248, N_("Keep it")},
     {249, N_("Meanings are in English only: this game's words have none here")},
+    {250, N_("Clear your statistics: every game of the history, and your days in a row?")},
+    {251, N_("Clear them")},
+    {252, N_("Keep them")},
 };
 
 }  // namespace vorpex::texts

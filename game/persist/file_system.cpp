@@ -207,6 +207,65 @@ std::vector<std::string> LocalFileSystem::filesStartingWith(const std::string& p
   return found;
 }
 
+#if defined(_WIN32)
+bool LocalFileSystem::appendLine(const std::string& path, const std::string& line, std::string& problem) {
+  const HANDLE file = CreateFileW(utf8Path(path).wstring().c_str(), GENERIC_READ | FILE_APPEND_DATA, FILE_SHARE_READ,
+                                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    problem = path + ": cannot be opened (Windows error " + std::to_string(GetLastError()) + ")";
+    return false;
+  }
+  std::string bytes = line + "\n";
+  LARGE_INTEGER size{};
+  bool ok = GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size);
+  if (ok && size.QuadPart > 0) {
+    LARGE_INTEGER last{};
+    last.QuadPart = size.QuadPart - 1;
+    char byte = '\n';
+    DWORD read = 0;
+    ok = SetFilePointerEx(file, last, nullptr, FILE_BEGIN) && ReadFile(file, &byte, 1, &read, nullptr);
+    if (ok && read == 1 && byte != '\n') bytes.insert(bytes.begin(), '\n');
+  }
+  DWORD wrote = 0;
+  ok = ok && WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &wrote, nullptr) && wrote == bytes.size();
+  ok = FlushFileBuffers(file) && ok;
+  ok = CloseHandle(file) && ok;
+  if (!ok) problem = path + ": cannot be written";
+  return ok;
+}
+#else
+bool LocalFileSystem::appendLine(const std::string& path, const std::string& line, std::string& problem) {
+  // Through a link, as the store is written; never blocking on a FIFO.
+  const int descriptor = open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0644);
+  if (descriptor < 0) {
+    problem = path + ": " + std::strerror(errno);
+    return false;
+  }
+  struct stat file {};
+  if (fstat(descriptor, &file) != 0 || !S_ISREG(file.st_mode)) {
+    close(descriptor);
+    problem = path + ": is not a plain file";
+    return false;
+  }
+  std::string bytes = line + "\n";
+  char last = '\n';
+  if (file.st_size > 0 && pread(descriptor, &last, 1, file.st_size - 1) == 1 && last != '\n')
+    bytes.insert(bytes.begin(), '\n');
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t wrote = write(descriptor, bytes.data() + done, bytes.size() - done);
+    if (wrote < 0 && errno == EINTR) continue;
+    if (wrote <= 0) break;
+    done += static_cast<size_t>(wrote);
+  }
+  const bool ok = done == bytes.size() && fsync(descriptor) == 0;
+  const int error = errno;
+  close(descriptor);
+  if (!ok) problem = path + ": cannot be written: " + std::strerror(error);
+  return ok;
+}
+#endif
+
 bool LocalFileSystem::removeFile(const std::string& path) {
   std::error_code error;
   return fs::remove(utf8Path(path), error) && !error;

@@ -37,6 +37,15 @@ class FileSystem {
   virtual bool replaceFile(const std::string& path, const std::string& bytes, const std::string& modeOf,
                            std::string& problem) = 0;
 
+  // Adds `line` and a line break at the end of the plain file `path` (made
+  // when missing), in one write flushed to the disk before it returns, so
+  // that a crash can leave at most a part of this line at the file's end.
+  // When the file's last byte is not a line break (a line cut short by such
+  // a crash) a line break comes first, so that the cut line costs only
+  // itself. Anything but a plain file there is refused. On failure
+  // `problem` names the file and the reason.
+  virtual bool appendLine(const std::string& path, const std::string& line, std::string& problem) = 0;
+
   // The files whose full path starts with `pathPrefix` (a folder and the
   // start of a name), in no particular order.
   virtual std::vector<std::string> filesStartingWith(const std::string& pathPrefix) = 0;
@@ -60,6 +69,7 @@ class LocalFileSystem : public FileSystem {
   bool exists(const std::string& path) override;
   bool replaceFile(const std::string& path, const std::string& bytes, const std::string& modeOf,
                    std::string& problem) override;
+  bool appendLine(const std::string& path, const std::string& line, std::string& problem) override;
   std::vector<std::string> filesStartingWith(const std::string& pathPrefix) override;
   bool removeFile(const std::string& path) override;
 

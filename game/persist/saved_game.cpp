@@ -1,11 +1,11 @@
 #include "saved_game.h"
 
-#include "code_page.h"
-
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "code_page.h"
 #include "settings_store.h"
 #include "solving_data_image.h"
 #include "store_values.h"
@@ -18,6 +18,13 @@ namespace {
 constexpr int32_t kMaxFoundWordsText = 1 << 16;
 constexpr const char* kWordListValue = "WORDLIST";
 constexpr const char* kBonusWordsValue = "BONUSWORDS";
+// Values of their own beside the game: the day of a puzzle of the day, the
+// game's figures over its levels, and the level's hints.
+constexpr const char* kDailyDayValue = "DAILYDAY";
+constexpr const char* kTallyValue = "TALLY";
+constexpr const char* kLongestValue = "LONGEST";
+constexpr const char* kHintedValue = "HINTED";
+constexpr size_t kTallyFigures = 3 + kMaxRackLength - kShortestWord + 1;
 
 struct StoredGame {
   int16_t rackLength = 0;
@@ -30,6 +37,9 @@ struct StoredGame {
   std::vector<std::string> foundWords;
   std::string wordList = storedName(WordList::classic);
   std::vector<std::string> bonusWords;
+  int32_t dailyDay = 0;
+  GameTally tally;
+  std::vector<HintedWord> hinted;
 };
 
 // A later string value of the saved game, at most `limit` bytes, without
@@ -48,6 +58,7 @@ std::string readText(KeyedStore& store, KeyHandle key, const char* name, uint32_
 
 // The words of a comma-ended list ("CAT,ACT,"), each checked.
 std::optional<std::vector<std::string>> splitWords(const std::string& text, int16_t rackLength);
+void readGameExtras(KeyedStore& store, KeyHandle key, StoredGame& game);
 
 // An upper-case word of the code page's letters (a German game's ÄRGER,
 // a Spanish game's AÑO), as the engine's words are.
@@ -110,7 +121,45 @@ std::optional<StoredGame> readStoredGame(KeyedStore& store, KeyHandle key) {
   const auto bonusWords = splitWords(readText(store, key, kBonusWordsValue, kMaxFoundWordsText, ""), game.rackLength);
   if (!bonusWords) return std::nullopt;
   game.bonusWords = *bonusWords;
+  readGameExtras(store, key, game);
   return game;
+}
+
+// "WORD:steps:stage," for each hinted word; nothing for any damage.
+std::vector<HintedWord> hintedWordsOf(const std::string& text, int16_t rackLength) {
+  std::vector<HintedWord> hinted;
+  size_t from = 0;
+  for (size_t comma = text.find(','); comma != std::string::npos; comma = text.find(',', from)) {
+    const std::string item = text.substr(from, comma - from);
+    from = comma + 1;
+    const size_t colon = item.find(':');
+    if (colon == std::string::npos || item.size() != colon + 4 || item[colon + 2] != ':') return {};
+    HintedWord word{item.substr(0, colon), item[colon + 1] - '0', item[colon + 3] - '0'};
+    if (!isWord(word.word, rackLength) || word.steps < 1 || word.steps > 3 || word.stage < word.steps || word.stage > 3)
+      return {};
+    hinted.push_back(word);
+  }
+  return from == text.size() ? hinted : std::vector<HintedWord>{};
+}
+
+// The values a game of this version adds; each missing or bad one is its default.
+void readGameExtras(KeyedStore& store, KeyHandle key, StoredGame& game) {
+  if (!queryInt32(store, key, kDailyDayValue, game.dailyDay) || game.dailyDay < 0) game.dailyDay = 0;
+  uint8_t bytes[4 * kTallyFigures + 1];
+  uint32_t size = sizeof bytes;
+  if (store.queryValue(key, kTallyValue, bytes, size) && size == 4 * kTallyFigures) {
+    int32_t f[kTallyFigures] = {};
+    overlayLE32(f, kTallyFigures, bytes, size);
+    if (std::all_of(f, f + kTallyFigures, [](int32_t v) { return v >= 0; }) && f[1] <= f[0]) {
+      game.tally.wordsTotal = f[0];
+      game.tally.wordsFound = f[1];
+      game.tally.hints = f[2];
+      std::copy(f + 3, f + kTallyFigures, game.tally.foundByLength.begin() + kShortestWord);
+      const std::string longest = readText(store, key, kLongestValue, kMaxRackLength, "");
+      if (isWord(longest, kMaxRackLength)) game.tally.longest = longest;
+    }
+  }
+  game.hinted = hintedWordsOf(readText(store, key, kHintedValue, kMaxFoundWordsText, ""), game.rackLength);
 }
 
 std::optional<std::vector<std::string>> splitWords(const std::string& text, int16_t rackLength) {
@@ -185,6 +234,17 @@ void saveGame(const GameState& state, KeyedStore& store, MessageSink& messages) 
   for (const std::string& word : state.bonusWords) bonus += word + ",";
   store.setValue(key, kBonusWordsValue, ValueType::string, reinterpret_cast<const uint8_t*>(bonus.data()),
                  static_cast<uint32_t>(bonus.size()));
+  setInt32(store, key, kDailyDayValue, state.dailyDay);
+  const GameTally& t = state.tally;
+  std::vector<int32_t> tally{t.wordsTotal, t.wordsFound, t.hints};
+  tally.insert(tally.end(), t.foundByLength.begin() + kShortestWord, t.foundByLength.end());
+  const auto tallyBytes = toLE32(tally.data(), tally.size());
+  setBinary(store, key, kTallyValue, tallyBytes.data(), tallyBytes.size());
+  setStringWithNul(store, key, kLongestValue, t.longest);
+  std::string hinted;
+  for (const HintedWord& h : state.hintedWords)
+    hinted += h.word + ':' + std::to_string(h.steps) + ':' + std::to_string(h.stage) + ',';
+  setStringWithNul(store, key, kHintedValue, hinted);
   store.closeKey(key);
   if (!store.closeKey(software)) reportStoreFailure(messages, store, kSaveFailedMessage);
 }
@@ -236,6 +296,9 @@ bool loadSavedGame(GameState& state, KeyedStore& store, MessageSink& messages) {
   // (storedWordListName) before loading.
   state.wordList = wordListNamed(game->wordList).value_or(WordList::classic);
   state.bonusWords = game->bonusWords;
+  state.dailyDay = game->dailyDay;
+  state.tally = game->tally;
+  state.hintedWords = game->hinted;
   return true;
 }
 

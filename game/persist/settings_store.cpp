@@ -155,6 +155,17 @@ void writePreferences(const Preferences& preferences, KeyedStore& store, KeyHand
   if (preferences.language) setInt32(store, key, kLanguageValue, static_cast<int32_t>(*preferences.language));
 }
 
+constexpr size_t kDailyFigures = 8;
+
+void writeDailyRecord(const DailyRecord& r, KeyedStore& store, KeyHandle key) {
+  if (r.lastDay == 0) return;
+  const DailyResult& d = r.lastResult;
+  const int32_t figures[kDailyFigures] = {r.lastDay, r.streak,     r.bestStreak, d.levels,
+                                          d.score,   d.wordsFound, d.wordsTotal, d.hints};
+  const auto bytes = toLE32(figures, kDailyFigures);
+  setBinary(store, key, kDailyValue, bytes.data(), bytes.size());
+}
+
 void readSettingsKey(GameState& state, KeyedStore& store, KeyHandle key) {
   uint8_t image[kSolvingDataImageSize];
   uint32_t size = sizeof image;
@@ -170,6 +181,10 @@ void readSettingsKey(GameState& state, KeyedStore& store, KeyHandle key) {
   } else {
     state.soundOptions.fill(1);
   }
+
+  uint8_t daily[4 * kDailyFigures + 1];
+  size = sizeof daily;
+  state.daily = store.queryValue(key, kDailyValue, daily, size) ? dailyRecordOf(daily, size) : DailyRecord{};
 
   readLanguageTables(state, store, key);
   for (int t = 1; t <= 2; ++t) {
@@ -196,6 +211,30 @@ void readSettingsKey(GameState& state, KeyedStore& store, KeyHandle key) {
 }
 
 }  // namespace
+
+DailyRecord dailyRecordOf(const uint8_t* bytes, uint32_t size) {
+  if (size != 4 * kDailyFigures) return {};
+  int32_t f[kDailyFigures] = {};
+  overlayLE32(f, kDailyFigures, bytes, size);
+  for (const int32_t figure : f)
+    if (figure < 0) return {};
+  if (f[0] == 0 || f[1] > f[2] || f[3] > MAX_LEVEL || f[5] > f[6]) return {};
+  return {f[0], f[1], f[2], {f[3], f[4], f[5], f[6], f[7]}};
+}
+
+void saveDailyRecord(const GameState& state, KeyedStore& store, MessageSink& messages) {
+  KeyHandle software = 0;
+  if (!store.openSoftware(software)) {
+    reportStoreFailure(messages, store, kStoreFailedMessage);
+    return;
+  }
+  KeyHandle key = 0;
+  if (store.createKey(software, kSettingsKeyPath, kSettingsKeyClass, key)) {
+    writeDailyRecord(state.daily, store, key);
+    store.closeKey(key);
+  }
+  if (!store.closeKey(software)) reportStoreFailure(messages, store, kStoreFailedMessage);
+}
 
 void clampOptions(SolvingData& data) {
   data.levelOption = std::clamp<int32_t>(data.levelOption, 1, 4);
@@ -234,6 +273,7 @@ void saveSettings(const GameState& state, KeyedStore& store, MessageSink& messag
     setBinary(store, key, "SOUNDOPTIONS", switches.data(), switches.size());
     writePreferences(state.preferences, store, key);
     writeLanguageTables(state, store, key);
+    writeDailyRecord(state.daily, store, key);
     for (int t = 1; t <= 2; ++t) {
       const ScoreTable& table = state.bestScores[Language::english][t];
       const std::vector<int32_t> scores(table.scores.begin(), table.scores.end());

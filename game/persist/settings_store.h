@@ -34,6 +34,10 @@ constexpr const char* kHighContrastValue = "HIGHCONTRAST";
 constexpr const char* kWordsValue = "WORDS";
 constexpr const char* kSpellingValue = "SPELLING";
 constexpr const char* kLanguageValue = "LANGUAGE";
+// The puzzle of the day's record: eight 32-bit values, the last day begun,
+// the streak, the best streak, then that day's levels, score, words found,
+// words and hints. Written once a day was begun.
+constexpr const char* kDailyValue = "DAILY";
 
 // Brings the starting level into 1..4 and the timer difficulty into 1..3,
 // wherever they were read from (the settings or a saved game's image).
@@ -50,5 +54,13 @@ void loadSettings(GameState& state, KeyedStore& store, MessageSink& messages);
 // Writes every settings value from `state`. When the store cannot be opened
 // or written, the player is told (" Error Failerd").
 void saveSettings(const GameState& state, KeyedStore& store, MessageSink& messages);
+
+// Writes the puzzle of the day's record alone, at once: a day begun stays
+// begun whatever happens to the program afterwards.
+void saveDailyRecord(const GameState& state, KeyedStore& store, MessageSink& messages);
+
+// The record of a DAILY value; the default (no day) for a value that is
+// not eight figures from 0 up, or whose streak is beyond its best.
+DailyRecord dailyRecordOf(const uint8_t* bytes, uint32_t size);
 
 }  // namespace vorpex

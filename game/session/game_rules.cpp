@@ -5,6 +5,7 @@
 #include <set>
 
 #include "found_words.h"
+#include "hints.h"
 #include "rounding.h"
 #include "text_resources.h"
 
@@ -89,7 +90,7 @@ bool foundWordsFitPuzzle(const GameState& state) {
     for (int32_t k = 1; k <= list.count && static_cast<size_t>(k) <= list.words.size() && !solution; ++k)
       solution = list.words(static_cast<size_t>(k)) == word;
     if (!solution || !seen.insert(word).second) return false;
-    points += wordPoints(length);
+    points += hintedPoints(length, hintStepsFor(state, word));
   }
   // Bonus words: spelled from the rack, none a solution or found twice.
   std::string rack(state.rack.begin(), state.rack.end());

@@ -1,14 +1,15 @@
 #include "game_session.h"
 
-#include <utility>
-
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "code_page.h"
-#include "languages.h"
+#include "daily_puzzle.h"
 #include "found_words.h"
 #include "game_rules.h"
+#include "hints.h"
+#include "languages.h"
 #include "sound_ids.h"
 #include "spoken_texts.h"
 #include "text_resources.h"
@@ -20,11 +21,24 @@ constexpr int kRepeatedWordMilliseconds = 300;
 }  // namespace
 
 void GameSession::newGame(int16_t mode) {
+  state_.dailyDay = 0;
+  startNewGame(mode);
+}
+
+void GameSession::newDailyGame(int32_t day) {
+  state_.dailyDay = day;
+  startNewGame(MODE_CLASSIC);
+}
+
+void GameSession::startNewGame(int16_t mode) {
   held_ = {};
+  recorded_ = false;
+  state_.tally = {};
   state_.solvingData.gameMode = mode;
   state_.wordList = newGameWordList(state_.preferences, state_.desktopSpelling, state_.desktopLanguage);
   if (!state_.wordListShipped[static_cast<size_t>(state_.wordList)]) state_.wordList = WordList::classic;
-  state_.solvingData.curLevel = static_cast<int16_t>(state_.solvingData.levelOption - 1);
+  // The day's puzzle is every level, whatever the starting level chosen.
+  state_.solvingData.curLevel = static_cast<int16_t>(state_.dailyDay != 0 ? 0 : state_.solvingData.levelOption - 1);
   state_.score = 0;
   if (mode == MODE_TIMED) state_.curLevelScore = 0;
   startGame();
@@ -47,8 +61,10 @@ void GameSession::startGame() {
   state_.foundWords.clear();
   state_.bonusWords.clear();
   state_.ownWordOffer = {};
+  state_.hintedWords.clear();
   state_.listTop = 1;
-  puzzles_.buildPuzzle(-1);
+  puzzles_.buildPuzzle(state_.dailyDay != 0 ? dailyPuzzleNumber(state_.dailyDay, d.curLevel, state_.wordList) : -1);
+  state_.tally.wordsTotal += state_.totalWords;
   state_.bestScoreText = std::to_string(gameBestScores(state_, d.gameMode).scores(1));
   if (d.gameMode == MODE_TIMED) {
     state_.timeRem = countdownFor(state_.totalPoints, d.timeOption);
@@ -63,6 +79,7 @@ void GameSession::startGame() {
 
 void GameSession::restartStoredGame() {
   held_ = {};
+  recorded_ = false;
   state_.ownWordOffer = {};
   enablePause(false);
   meaningWord_.clear();
@@ -113,7 +130,80 @@ void GameSession::countdownTick() {
 
 void GameSession::lastLevelDone() {
   checkIfBest();
+  gameEnded();
   view_.showMainMenu();
+}
+
+void GameSession::gameEnded() {
+  if (recorded_ || state_.solvingData.curLevel < 1) return;
+  recorded_ = true;
+  if (recorder_) recorder_->gameFinished(state_);
+}
+
+void GameSession::backToMenu() {
+  gameEnded();
+  view_.showMainMenu();
+}
+
+bool GameSession::hintOffered() const {
+  return acceptsTyping() && hintsOffered(state_) && !nextHintWord(state_).empty();
+}
+
+void GameSession::hintRequested() {
+  if (!hintOffered()) return;
+  const std::string word = nextHintWord(state_);
+  auto hinted = std::find_if(state_.hintedWords.begin(), state_.hintedWords.end(),
+                             [&word](const HintedWord& h) { return h.word == word; });
+  if (hinted == state_.hintedWords.end()) {
+    state_.hintedWords.push_back({word, 0, 0});
+    hinted = std::prev(state_.hintedWords.end());
+  } else if (hinted != std::prev(state_.hintedWords.end())) {
+    std::rotate(hinted, hinted + 1, state_.hintedWords.end());  // the word goes on as the last hinted
+    hinted = std::prev(state_.hintedWords.end());
+  }
+  int32_t stage = std::min(hinted->stage + 1, kHintSteps);
+  std::string gloss;
+  if (stage == 2) {
+    gloss = view_.meaningGloss(word);
+    if (gloss.empty()) stage = 3;  // no meaning to tell: the letters come next
+  }
+  // Asking again once the letters are shown places them again, at no cost.
+  if (stage > hinted->stage) {
+    hinted->stage = stage;
+    hinted->steps += 1;
+    state_.tally.hints += 1;
+  }
+  std::string text;
+  if (stage == 1) {
+    text = lengthAndFirstHintText(word);
+  } else if (stage == 2) {
+    text = meaningHintText(gloss);
+  } else {
+    placeInSlots(word);
+    text = lettersHintText();
+  }
+  view_.showMeaningNotice(text);
+  view_.refresh();
+  view_.announce(text);
+}
+
+void GameSession::placeInSlots(const std::string& word) {
+  for (int k = 1; k <= state_.selCount; ++k)
+    state_.tileUsed(static_cast<size_t>(state_.selOrder(static_cast<size_t>(k)))) = 0;
+  state_.selCount = 0;
+  for (const char letter : word) {
+    for (int tile = 1; tile <= state_.rackLength; ++tile) {
+      const auto t = static_cast<size_t>(tile);
+      if (state_.rack(t) == static_cast<uint8_t>(letter) && state_.tileUsed(t) == 0) {
+        state_.tileUsed(t) = 1;
+        state_.selCount += 1;
+        state_.selOrder(static_cast<size_t>(state_.selCount)) = static_cast<int16_t>(tile);
+        break;
+      }
+    }
+  }
+  view_.drawRack();
+  view_.drawAnswerSlots();
 }
 
 void GameSession::openLevelSummary() {
@@ -197,7 +287,7 @@ void GameSession::keyPressed(int key) {
       // In the results Enter goes back to the menu. In play a word one
       // letter short is entered too, so the player hears why it is refused.
       if (state_.showingResults) {
-        view_.showMainMenu();
+        backToMenu();
       } else if (state_.gameActive && state_.selCount >= kShortestWord - 1) {
         enterClicked();
       }
@@ -211,6 +301,9 @@ void GameSession::keyPressed(int key) {
         clrClicked();
         view_.announce(answerSlotsName(state_));
       }
+      break;
+    case KEY_HINT:
+      hintRequested();
       break;
     case KEY_SKIP_LEVEL:
       if (!state_.gameActive) break;
@@ -271,7 +364,11 @@ void GameSession::enterClicked() {
     return;
   }
   view_.playSound(SOUND_RIGHT);
-  const int32_t points = wordPoints(state_.selCount);
+  const int32_t points = hintedPoints(state_.selCount, hintStepsFor(state_, word));
+  GameTally& tally = state_.tally;
+  tally.wordsFound += 1;
+  tally.foundByLength[static_cast<size_t>(state_.selCount)] += 1;
+  if (word.size() > tally.longest.size()) tally.longest = word;
   const bool offeredBefore = advanceOffered();
   state_.score = addPoints(state_.score, points);
   state_.curLevelScore = addPoints(state_.curLevelScore, points);
@@ -501,6 +598,7 @@ void GameSession::leaveToMenu() {
     openLevelSummary();
     checkIfBest();
   }
+  gameEnded();
   view_.showMainMenu();
 }
 
@@ -510,6 +608,8 @@ void GameSession::gameOver() {
   checkIfBest();
   state_.showingResults = true;
   initiateResultsShow();
+  // A game whose level target was reached may still go on from the results.
+  if (!advanceOffered()) gameEnded();
 }
 
 void GameSession::checkIfBest() {
@@ -628,7 +728,9 @@ void GameSession::meaningAsked(const std::string& word, bool allSenses) {
 }
 
 void GameSession::unload() {
+  const bool ends = state_.gameActive || state_.showingResults;
   if (state_.gameActive) checkIfBest();
+  if (ends) gameEnded();
 }
 
 }  // namespace vorpex

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "game_recorder.h"
 #include "game_state.h"
 #include "game_view.h"
 #include "key_codes.h"
@@ -28,9 +29,15 @@ class GameSession {
     own_ = &own;
   }
 
+  // Where finished games are told; until this is called they go nowhere.
+  void useRecorder(GameRecorder& recorder) { recorder_ = &recorder; }
+
   // A new game from the main menu in `mode` (MODE_CLASSIC or MODE_TIMED),
   // starting at levelOption.
   void newGame(int16_t mode);
+  // The puzzle of `day` (dayNumber): four levels from the first, played as
+  // Classic Arcade is, whose racks follow from the day and the word list.
+  void newDailyGame(int32_t day);
   // The next level: a new puzzle of levelLength(curLevel + 1) letters.
   void startGame();
   // Play resumes on a stored game whose state and puzzle were restored.
@@ -55,6 +62,11 @@ class GameSession {
   void keyPressed(int key);
   void enterClicked();
   void clrClicked();
+  // A hint about a word not yet found (hints.h): the next step for the
+  // word of the last hint while it is not found, else the first step for
+  // the first word not found. Only while hintOffered().
+  void hintRequested();
+  bool hintOffered() const;
   // Whether "Enter" would check a word now (in play, three letters or
   // more) and whether "Clear" has a word to clear.
   bool canEnter() const;
@@ -102,6 +114,9 @@ class GameSession {
   // Side-panel commands that are rules of play.
   void showSolution();   // "Show Solution"
   void leaveToMenu();    // "Main Menu"
+  // The results view's way back to the menu (its button, Enter): the game
+  // is over for good.
+  void backToMenu();
   void enteredSaveAndExit() { state_.gameActive = false; }
 
   // In the results view: the pointer is over list row `row` (0 the first
@@ -143,6 +158,12 @@ class GameSession {
   // when the game's language has meanings; in one without, the first ask
   // of the run says so instead, and the others do nothing.
   void meaningAsked(const std::string& word, bool allSenses);
+  // The game is over for good: told to the recorder, once per game.
+  void gameEnded();
+  void startNewGame(int16_t mode);
+  // The selection becomes `word`'s letters, each the first free tile
+  // showing it.
+  void placeInSlots(const std::string& word);
   bool isSolutionWord(const std::string& word) const;
   // A word of the rack beyond the level's list that counts: a real word of
   // the wider list, or one the player accepted. Everyday words only.
@@ -186,6 +207,9 @@ class GameSession {
   NoBonusWords noBonusWords_;
   BonusWordList* bonus_ = &noBonusWords_;
   OwnWords* own_ = nullptr;
+  GameRecorder* recorder_ = nullptr;
+  // The game in play was told to the recorder.
+  bool recorded_ = false;
 };
 
 }  // namespace vorpex

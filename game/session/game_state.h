@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "daily_puzzle.h"
 #include "languages.h"
 #include "one_based.h"
 #include "preferences.h"
@@ -83,6 +84,25 @@ struct OwnWordOffer {
   bool operator==(const OwnWordOffer&) const = default;
 };
 
+// A word of the level that hints were given about, and how many steps.
+struct HintedWord {
+  std::string word;   // upper case
+  int32_t steps = 0;  // hints given about it, each costing a quarter of its points: 1 to 3
+  int32_t stage = 0;  // the last told: 1 length and first letter, 2 meaning, 3 letters in the slots
+  bool operator==(const HintedWord&) const = default;
+};
+
+// The game's own figures over all its levels, for the history and the
+// day's result.
+struct GameTally {
+  int32_t wordsTotal = 0;  // level words of the levels begun
+  int32_t wordsFound = 0;
+  std::array<int32_t, kMaxRackLength + 1> foundByLength{};  // by length, 3 to 8
+  std::string longest;  // the longest level word found, upper case; the first of its length
+  int32_t hints = 0;    // hint steps taken
+  bool operator==(const GameTally&) const = default;
+};
+
 struct GameState {
   SolvingData solvingData;
 
@@ -145,6 +165,17 @@ struct GameState {
 
   // Stored as values of their own: TYPELETTERS, MEANINGS, HIGHCONTRAST, ZOOM.
   Preferences preferences;
+
+  // Hints of the level, in the order asked; the last is the one the next
+  // hint goes on about while it is not found.
+  std::vector<HintedWord> hintedWords;
+  // The game's figures so far; a new game starts them again.
+  GameTally tally;
+  // The day (dayNumber) whose puzzle the game in play is; 0 for a game of
+  // the player's own.
+  int32_t dailyDay = 0;
+  // The days of the puzzle of the day played, and the streak.
+  DailyRecord daily;
 
   // Best scores by language, then by game mode: bestScores[language][1]
   // Classic Arcade, [2] Timed Arcade.

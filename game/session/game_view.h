@@ -83,6 +83,12 @@ class GameView {
   // Every sense of `word`, in a small window (nothing for a word without a
   // definition).
   virtual void showMeanings(const std::string& word) = 0;
+  // The first sense of `word` as a gloss that does not name the word
+  // (UTF-8), for a hint; "" when the definitions have none.
+  virtual std::string meaningGloss(const std::string& word) {
+    (void)word;
+    return {};
+  }
 };
 
 // Builds a level's puzzle into the game state (puzzleNum -1 for a fresh one).

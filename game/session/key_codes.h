@@ -9,6 +9,7 @@ constexpr int KEY_ESCAPE = 27;
 constexpr int KEY_ENTER = 13;
 constexpr int KEY_BACKSPACE = 8;
 constexpr int KEY_SKIP_LEVEL = 61;  // "="
+constexpr int KEY_HINT = 63;        // "?"
 // Typing keys, read only with "Type letters" on.
 constexpr int KEY_DELETE = 127;
 constexpr int KEY_SPACE = 32;

@@ -29,8 +29,10 @@ std::string progressName(const GameState& state) {
 }
 
 std::string resultsWordName(const GameState& state, const std::string& word) {
-  return findFoundWord(state, word) > 0 ? translatedWith("|1, found", {"|1", word})
-                                        : translatedWith("|1, missed", {"|1", word});
+  if (findFoundWord(state, word) <= 0) return translatedWith("|1, missed", {"|1", word});
+  for (const HintedWord& hinted : state.hintedWords)
+    if (hinted.word == word) return translatedWith("|1, found with hints", {"|1", word});
+  return translatedWith("|1, found", {"|1", word});
 }
 
 std::string wordAcceptedText(const std::string& word, int32_t points, int32_t score) {
@@ -45,7 +47,15 @@ std::string bonusWordText(const std::string& word, int32_t points, int32_t score
 std::string bonusWordsName(const GameState& state) {
   std::string words;
   for (const std::string& word : state.bonusWords) words += (words.empty() ? " " : ", ") + word;
-  return loadText(kBonusWordsText) + (words.empty() ? std::string(" ") + translated("none") : words);
+  std::string line;
+  if (!state.bonusWords.empty() || state.hintedWords.empty())
+    line = loadText(kBonusWordsText) + (words.empty() ? std::string(" ") + translated("none") : words);
+  if (!state.hintedWords.empty()) {
+    std::string hinted;
+    for (const HintedWord& word : state.hintedWords) hinted += (hinted.empty() ? "" : ", ") + word.word;
+    line += (line.empty() ? "" : "   ") + translatedWith("Hinted: |1", {"|1", hinted});
+  }
+  return line;
 }
 
 std::string wordRefusedText(const std::string& word, const std::string& reason) { return word + ": " + reason; }

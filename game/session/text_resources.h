@@ -14,21 +14,21 @@ namespace vorpex {
 // The numbers of the texts the game draws. A base plus a button's or a
 // mode's number gives that one's text.
 enum TextId : int {
-  kModeNameText = 30,        // + game mode: "Classic Arcade", "Timed Arcade"
-  kPanelCaptionText = 60,    // + side-panel button 2..18
-  kNoTimeText = 67,          // the time read-out in a classic game
-  kMenuCaptionText = 80,     // + menu button 1..7
-  kDialogButtonText = 90,    // + 1 "OK", + 2 "Clear Scores"
+  kModeNameText = 30,      // + game mode: "Classic Arcade", "Timed Arcade"
+  kPanelCaptionText = 60,  // + side-panel button 2..18
+  kNoTimeText = 67,        // the time read-out in a classic game
+  kMenuCaptionText = 80,   // + menu button 1..9
+  kDialogButtonText = 90,  // + 1 "OK", + 2 "Clear Scores"
   kOkText = kDialogButtonText + 1,
   kLevelPassedText = 112,
   kAllLevelsText = 113,
   kGameOverText = 115,
   kBackToMenuText = 200,
-  kAlreadyFoundText = 210,   // the message line's texts
+  kAlreadyFoundText = 210,  // the message line's texts
   kNotAWordText = 211,
   kPointsText = 212,
   kMissedWordsText = 213,
-  kResumeQuestionText = 230, // + 1 "Yes", + 2 "No thanks"
+  kResumeQuestionText = 230,  // + 1 "Yes", + 2 "No thanks"
   kBonusWordText = 240,
   kAcceptWordText = 241,
   kNeverShowWordText = 242,
@@ -37,6 +37,7 @@ enum TextId : int {
   kWordNeverShownText = 245,
   kUnknownWordListQuestionText = 246,  // + 1 "Delete", + 2 "Keep it"
   kNoMeaningsText = 249,
+  kClearStatisticsQuestionText = 250,  // + 1 "Clear them", + 2 "Keep them"
 };
 
 // The advance button's caption, which reads differently after a scoring

@@ -39,9 +39,8 @@ const char* translated(Language language, const char* english) {
 
 const char* translated(const char* english) { return translated(currentLanguage, english); }
 
-std::string translatedMessage(const char* english, std::initializer_list<std::string_view> values) {
+std::string translatedMessage(const char* english, const std::vector<std::string_view>& given) {
   const std::string text = utf8FromCodePage(translated(english));
-  const std::vector<std::string_view> given(values);
   std::string message;
   for (size_t at = 0; at < text.size(); ++at) {
     if (text[at] == '|' && at + 1 < text.size() && text[at + 1] >= '1' && text[at + 1] <= '9') {

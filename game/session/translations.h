@@ -5,9 +5,9 @@
 // code-page bytes (code_page.h), as every text of the game is.
 #pragma once
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "languages.h"
 
@@ -36,7 +36,7 @@ const char* translated(Language language, const char* english);
 // the system's reasons) in one pass, so a value is inserted as it stands
 // and never read for placeholders itself (a path holding "|2" stays whole).
 // A placeholder without a value is left as it is.
-std::string translatedMessage(const char* english, std::initializer_list<std::string_view> values = {});
+std::string translatedMessage(const char* english, const std::vector<std::string_view>& values = {});
 
 // How many texts the table gives `language` (0 for English); for tests.
 size_t translationCount(Language language);

@@ -3,9 +3,16 @@
 
 #include <random>
 
+#include "calendar.h"
 #include "random_source.h"
 
 namespace vorpex {
+
+// The desktop's local date (its clock and time zone), read at each call.
+class LocalCalendar : public Calendar {
+ public:
+  int32_t today() const override;
+};
 
 class ClockSeededRandom : public RandomSource {
  public:

@@ -1,8 +1,12 @@
 #include "program.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QWindow>
 #include <array>
 #include <cstdlib>
@@ -10,7 +14,9 @@
 
 #include "after_first_frame.h"
 #include "best_scores_window.h"
+#include "code_page.h"
 #include "dictionary_check.h"
+#include "game_record.h"
 #include "game_rules.h"
 #include "instructions_window.h"
 #include "options_dialog.h"
@@ -18,6 +24,8 @@
 #include "question_dialog.h"
 #include "saved_game.h"
 #include "settings_store.h"
+#include "statistics_window.h"
+#include "text_codec.h"
 #include "translations.h"
 #include "win_registry_store.h"
 #include "word_lists.h"
@@ -41,6 +49,7 @@ Program::Program(const ProgramEnvironment& environment)
       meanings_(files_, env_.appDir + files::kDefinitions),
       bonusWords_(files_, env_.appDir, state_.wordList),
       ownWords_(files_, env_.ownWordsPath),
+      history_(files_, env_.historyPath),
       ownStore_(storeAt(env_.storePath, files_)),
       store_(*ownStore_),
       sounds_(state_, *env_.soundOutput) {
@@ -72,6 +81,7 @@ std::string Program::start() {
   puzzles_ = std::make_unique<EnginePuzzleMaker>(state_, engine_, *env_.random, env_.appDir, &ownWords_);
   session_ = std::make_unique<GameSession>(state_, *view_, *puzzles_);
   session_->useWordSources(bonusWords_, ownWords_);
+  session_->useRecorder(*this);
   view_->onCountdownTick = [this] { session_->countdownTick(); };
   controller_ = std::make_unique<BoardController>(*window_, state_, *session_, *view_,
                                                   static_cast<ProgramCommands&>(*this), *env_.random);
@@ -236,8 +246,88 @@ void Program::divertClick(int b) {
     }
     case 6: openHelp(); break;
     case 7: window_->close(); break;
+    case kDailyMenuButton:
+      openDailyPuzzle();
+      break;
+    case kStatisticsMenuButton:
+      openStatistics();
+      break;
     default: break;
   }
+}
+
+void Program::openDailyPuzzle() {
+  const int32_t day = today();
+  switch (dailyChoice(state_.daily, day)) {
+    case DailyChoice::play:
+      wordListFit(newGameWordList(state_.preferences, state_.desktopSpelling, state_.desktopLanguage));
+      // Begun is taken: kept at once, so that no ending of the program frees the day again.
+      beginDailyDay(state_.daily, day);
+      saveDailyRecord(state_, store_, *env_.messages);
+      window_->mainMenu(false);
+      session_->newDailyGame(day);
+      break;
+    case DailyChoice::showResult: {
+      const std::string shared = utf8FromCodePage(dailyShareText(day, state_.daily.lastResult));
+      QMessageBox box(QMessageBox::Information, QStringLiteral("Arcade Vorpex"),
+                      QString::fromStdString(translatedMessage(
+                          "You have played today's puzzle; the next one comes tomorrow.\n\n|1\n\nDays in a row: |2",
+                          {shared, std::to_string(currentStreak(state_.daily, day))})),
+                      QMessageBox::Ok, window_.get());
+      QPushButton* copy = box.addButton(translatedText("Copy"), QMessageBox::ActionRole);
+      box.exec();
+      if (box.clickedButton() == copy) QGuiApplication::clipboard()->setText(QString::fromStdString(shared));
+      break;
+    }
+    case DailyChoice::clockBehind:
+      env_.messages->showMessage(translatedMessage(
+          "Your clock shows |1, a day before |2, the last day whose puzzle you played. The next puzzle of the day "
+          "comes on the day after that one.",
+          {utf8FromCodePage(dateText(day)), utf8FromCodePage(dateText(state_.daily.lastDay))}));
+      break;
+  }
+}
+
+void Program::shareDailyResult() {
+  if (state_.dailyDay == 0) return;
+  const QString shared = fromAnsi(dailyShareText(state_.dailyDay, dailyResultOf(state_)));
+  QGuiApplication::clipboard()->setText(shared);
+  const QString said = translatedText("Copied: |1").replace(QStringLiteral("|1"), shared);
+  window_->painter().drawMeaningLine(said);
+  window_->painter().refresh();
+  view_->announce(toAnsi(said));
+}
+
+void Program::openStatistics() {
+  const HistoryRead read = history_.read();
+  if (read.damagedLines > 0)
+    quietMessages().explain(history_.path() + ": " + std::to_string(read.damagedLines) + " damaged lines skipped");
+  StatisticsWindow window(read, state_.daily, today(), *kit_, window_.get());
+  window.onClear = [this] {
+    std::string problem;
+    if (!history_.path().empty() && !history_.clear(problem)) {
+      env_.messages->showMessage(translatedMessage("The statistics could not be cleared: |1", {problem}));
+      return false;
+    }
+    // The day last played stays, so that clearing never opens it again.
+    state_.daily.streak = state_.daily.bestStreak = 0;
+    saveDailyRecord(state_, store_, *env_.messages);
+    return true;
+  };
+  window.exec();
+}
+
+void Program::gameFinished(const GameState& state) {
+  if (state.dailyDay != 0 && state.dailyDay == state_.daily.lastDay) {
+    state_.daily.lastResult = dailyResultOf(state);
+    saveDailyRecord(state_, store_, quietMessages());
+  }
+  if (history_.path().empty()) return;
+  std::string problem;
+  if (history_.append(recordOfGame(state, civilDate(today())), problem)) return;
+  quietMessages().explain(problem);
+  if (!terminating_ && !unloaded_)
+    env_.messages->showMessage(translatedMessage("This game could not be added to your statistics: |1", {problem}));
 }
 
 void Program::openHelp() {

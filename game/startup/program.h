@@ -14,17 +14,20 @@
 
 #include "best_scores_window.h"
 #include "board_controller.h"
+#include "bonus_word_file.h"
+#include "calendar.h"
+#include "clock_random.h"
 #include "drawing_kit.h"
 #include "engine_binding.h"
 #include "file_system.h"
 #include "game_session.h"
 #include "game_state.h"
-#include "bonus_word_file.h"
 #include "help.h"
-#include "own_words_file.h"
+#include "history_file.h"
 #include "instructions_window.h"
 #include "main_window.h"
 #include "message_sink.h"
+#include "own_words_file.h"
 #include "puzzle_bridge.h"
 #include "random_source.h"
 #include "reg_file_store.h"
@@ -61,9 +64,15 @@ struct ProgramEnvironment {
   // The player's own words (own-words.txt beside the store); empty keeps
   // them for this session only.
   std::string ownWordsPath;
+  // The history of finished games (history.txt beside the store); empty
+  // keeps none.
+  std::string historyPath;
+  // The local date, for the puzzle of the day and the history; null means
+  // the desktop's clock.
+  Calendar* calendar = nullptr;
 };
 
-class Program : private ProgramCommands {
+class Program : private ProgramCommands, private GameRecorder {
  public:
   explicit Program(const ProgramEnvironment& environment);
   ~Program() override;
@@ -74,7 +83,7 @@ class Program : private ProgramCommands {
   // start (naming the file and its folder); nothing is shown then.
   std::string start();
 
-  // The main-menu button b (1..7).
+  // The main-menu button b (1..9).
   void divertClick(int b);
   // The program's unload, run once however the program ends: a game still in play is
   // offered to the Hall of Fame, then the settings and scores are written.
@@ -137,6 +146,14 @@ class Program : private ProgramCommands {
   // The windows' texts in the chosen language (or the desktop's), redrawn when it changed.
   void usePreferredLanguage();
   void saveAndExit() override;
+  void shareDailyResult() override;
+  // The menu's "PUZZLE OF THE DAY": today's game, or the day's result when
+  // it was begun, or why not when the clock is behind the last day played.
+  void openDailyPuzzle();
+  void openStatistics();
+  // A finished game into the history, and a day's result into its record.
+  void gameFinished(const GameState& state) override;
+  int32_t today() const { return env_.calendar ? env_.calendar->today() : localCalendar_.today(); }
   // Keeps a game in play and writes the settings, telling only `messages`;
   // the windows are left as they are.
   void keepGameAndSettings(MessageSink& messages);
@@ -148,6 +165,8 @@ class Program : private ProgramCommands {
   WordMeanings meanings_;
   BonusWordsByList bonusWords_;
   OwnWordsFile ownWords_;
+  HistoryFile history_;
+  LocalCalendar localCalendar_;
   std::unique_ptr<KeyedStore> ownStore_;
   KeyedStore& store_;
   Sounds sounds_;

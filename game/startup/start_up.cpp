@@ -22,6 +22,7 @@
 #include "file_system.h"
 #include "font_configuration.h"
 #include "guarded_application.h"
+#include "history_file.h"
 #include "loaded_sound_output.h"
 #include "own_words_file.h"
 #include "program.h"
@@ -191,8 +192,10 @@ int runGame(int argc, char** argv) {
 #endif
   // The player's own words live beside the store (on Windows beside the
   // instance files, the registry being no folder).
-  if (const size_t slash = instanceBase.find_last_of("/\\"); slash != std::string::npos)
+  if (const size_t slash = instanceBase.find_last_of("/\\"); slash != std::string::npos) {
     environment.ownWordsPath = instanceBase.substr(0, slash + 1) + kOwnWordsFile;
+    environment.historyPath = instanceBase.substr(0, slash + 1) + kHistoryFile;
+  }
   // 6. One game per store; a second start brings the running one forward.
   SingleInstance instance(instanceBase);
   if (!instanceBase.empty()) {

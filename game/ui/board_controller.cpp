@@ -37,6 +37,9 @@ BoardController::BoardController(MainWindow& window, GameState& state, GameSessi
   window_.onBoardKey = [this](const QKeyEvent& event) { return boardKey(event); };
   window_.onStatusKey = [this] { session_.statusRequested(); };
   window_.onOwnWordKey = [this] { session_.ownWordChosen(); };
+  window_.onShareKey = [this] {
+    if (state_.showingResults && state_.dailyDay != 0) commands_.shareDailyResult();
+  };
   DrawnItems& items = window_.boardWidget().items();
   items.describe = [this] {
     return describeBoard(window_.boxes(), state_, session_, window_.painter(), window_.boardWidget().items());
@@ -76,6 +79,15 @@ void BoardController::boardPressed(int button, double x, double y) {
     return;
   }
 
+  if (inside(boxes.extraButton, x, y) && !window_.painter().extraButtonCaption().isEmpty()) {
+    if (state_.showingResults) {
+      commands_.shareDailyResult();
+    } else {
+      session_.hintRequested();
+    }
+    return;
+  }
+
   for (int b = kFirstPanelCommand; b <= kLastPanelButton; ++b) {
     const ScreenBox& box = boxes.panel(static_cast<size_t>(b));
     if (box.state > 0 && inside(box, x, y)) {
@@ -97,7 +109,7 @@ void BoardController::boardPressed(int button, double x, double y) {
     }
     if (state_.showingResults) {
       if (inside(boxes.backButton, x, y)) {
-        view_.showMainMenu();
+        session_.backToMenu();
       } else if (const int row = listRowAt(window_.boxes(), x, y); row >= 0) {
         session_.resultsRowClicked(row);
       }

@@ -19,6 +19,8 @@ class ProgramCommands {
   virtual void openHelp() = 0;     // "Instructions"
   virtual void openOptions() = 0;  // "Options", modal
   virtual void saveAndExit() = 0;  // "Save and Exit": saves, then the program ends
+  // "Share" in a puzzle of the day's results: its result to the clipboard.
+  virtual void shareDailyResult() = 0;
 };
 
 class BoardController {

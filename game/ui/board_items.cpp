@@ -67,7 +67,13 @@ std::vector<DrawnItem> describeBoard(const BoardBoxes& boxes, const GameState& s
     item.description = QString::fromStdString(state.ownWordOffer.word + " (F3)");
     all.push_back(item);
   }
-  if (!state.bonusWords.empty())
+  if (const QString extra = painter.extraButtonCaption(); !extra.isEmpty()) {
+    DrawnItem item = button(state.showingResults ? kShareItem : kHintItem, extra, boxes.extraButton,
+                            state.showingResults || session.hintOffered(), items);
+    item.description = state.showingResults ? QStringLiteral("F4") : QStringLiteral("?");
+    all.push_back(item);
+  }
+  if (!state.bonusWords.empty() || !state.hintedWords.empty())
     all.push_back(textItem(kBonusWordsItem, QAccessible::StaticText, QString::fromStdString(bonusWordsName(state)),
                            boxes.bonusLine.rect(), true));
 

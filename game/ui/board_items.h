@@ -20,14 +20,16 @@ namespace vorpex {
 enum BoardItem : int {
   kTileItem = 100,  // + tile 1..8
   kAnswerSlotsItem = 200,
-  kProgressItem,    // the progress bar, or the advance button
+  kProgressItem,  // the progress bar, or the advance button
   kMessageItem,
   kUpArrowItem,
   kDownArrowItem,
   kBackItem,
   kMeaningItem,
-  kBonusWordsItem,   // the bonus line, while it lists any
-  kOwnWordOfferItem, // the offer beside the message line, while one is made
+  kBonusWordsItem,    // the bonus line, while it lists any
+  kOwnWordOfferItem,  // the offer beside the message line, while one is made
+  kHintItem,          // "Hint", while hints are offered
+  kShareItem,         // "Share", in a puzzle of the day's results
   // + 1000 x the word's length + its place among the puzzle's words of that
   // length: the same word keeps its id while the list grows around it.
   kWordItem = 10000,

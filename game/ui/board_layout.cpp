@@ -92,6 +92,10 @@ void layOutSidePanel(BoardBoxes& boxes, int boardWidth, Surface& board) {
   boxes.ownWordOffer.fill = Ink::dark;
   boxes.ownWordOffer.frame = Ink::frame;
   boxes.ownWordOffer.text = Ink::value;  // plain, so the strongest of the panel's inks
+  place(boxes.extraButton, board, boxes.panel(17).x + boxes.panel(17).w + 8, boxes.panel(17).y, 96, 30);
+  boxes.extraButton.fill = Ink::dark;
+  boxes.extraButton.frame = Ink::frame;
+  boxes.extraButton.text = Ink::caption;
   boxes.backButton.fill = Ink::dark;
   boxes.backButton.frame = Ink::frame;
   boxes.backButton.text = Ink::caption;
@@ -101,7 +105,14 @@ void layOutMainMenu(MenuBoxes& boxes, Surface& menu) {
   place(boxes.title, menu, 8 * u - 92, roundHalfEven(0.75 * u), 200, 101);
   for (int b = 1; b <= kMenuButtons; ++b) {
     ScreenBox& box = boxes.buttons(static_cast<size_t>(b));
-    place(box, menu, roundHalfEven(5.5 * u), roundHalfEven(1.1 * (b + 2) * u), 5 * u, 30);
+    if (b < kDailyMenuButton) {
+      place(box, menu, roundHalfEven(5.5 * u), roundHalfEven(1.1 * (b + 2) * u), 5 * u, 30);
+    } else {
+      // A row of two centred under the column, where the eighth would stand
+      // (y 484); the window shows all 528 rows.
+      place(box, menu, roundHalfEven(5.5 * u) - 117 + (b - kDailyMenuButton) * 235, roundHalfEven(1.1 * 10 * u), 5 * u,
+            30);
+    }
     box.fill = Ink::dark;
     box.frame = Ink::frame;
     box.text = Ink::caption;

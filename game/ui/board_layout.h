@@ -29,7 +29,11 @@ enum PanelButton : int {
   kClearCommand = 18,
 };
 // The menu's seven buttons, 1 (the top) to 7.
-constexpr int kMenuButtons = 7;
+// The seven classic buttons, then "PUZZLE OF THE DAY" and "STATISTICS"
+// side by side below them.
+constexpr int kMenuButtons = 9;
+constexpr int kDailyMenuButton = 8;
+constexpr int kStatisticsMenuButton = 9;
 
 struct BoardBoxes {
   OneBased<ScreenBox> tiles = OneBased<ScreenBox>(kMaxRackLength);
@@ -48,6 +52,9 @@ struct BoardBoxes {
   // a word away, in the free corner right of the message line.
   ScreenBox bonusLine;
   ScreenBox ownWordOffer;
+  // Right of "Enter", in the room before the word list: "Hint" in play
+  // (hints offered), "Share" in the results of a puzzle of the day.
+  ScreenBox extraButton;
   ScreenBox sidePanelBackground;
   OneBased<ScreenBox> panel = OneBased<ScreenBox>(kLastPanelButton);  // (2)..(18) used
 

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 
 #include "found_words.h"
+#include "hints.h"
 #include "spoken_texts.h"
 #include "text_codec.h"
 #include "text_resources.h"
@@ -195,7 +196,7 @@ void BoardPainter::showMessage(MessageId message, const QString& points) {
 void BoardPainter::drawBonusWords() {
   const ScreenBox& line = boxes_.bonusLine;
   kit_.fillBox(line);
-  if (state_.bonusWords.empty()) return;
+  if (state_.bonusWords.empty() && state_.hintedWords.empty()) return;
   FontSize size(board_, kListPoints);
   PlainText plain(board_);
   const QFontMetrics metrics(board_.font());
@@ -227,6 +228,28 @@ void BoardPainter::drawOwnWordOffer(bool hot) {
   FontSize size(board_, kListPoints);
   PlainText plain(board_);
   DrawingKit::drawText(board_, box.rect(), caption, kit_.colour(box.text), kTextCentredLine);
+}
+
+QString BoardPainter::extraButtonCaption() const {
+  if (state_.showingResults) return state_.dailyDay != 0 ? translatedText("Share") : QString();
+  // Drawn with the level's board, before the level is in play.
+  return hintsOffered(state_) ? translatedText("Hint") : QString();
+}
+
+void BoardPainter::drawExtraButton(bool hot) {
+  ScreenBox& box = boxes_.extraButton;
+  box.isHot = hot;
+  ScreenBox erased = box;
+  erased.fill = Ink::light;
+  kit_.fillBox(erased);
+  const QString caption = extraButtonCaption();
+  if (caption.isEmpty()) return;
+  FontSize size(board_, kPanelPoints);
+  if (hot) {
+    kit_.drawButton(box, FrameStyle::single, true, Shadow::lit, caption);
+  } else {
+    kit_.drawButton(box, FrameStyle::none, false, Shadow::resting, caption);
+  }
 }
 
 void BoardPainter::drawMeaningLine(const QString& meaning) {
@@ -262,6 +285,7 @@ void BoardPainter::drawBoard() {
   drawProgressArea();
   drawBonusWords();
   drawOwnWordOffer();
+  drawExtraButton();
   board_.refresh();
 }
 
@@ -297,6 +321,7 @@ void BoardPainter::showResultsControls() {
   }
   boxes_.backButton.isHot = false;
   drawBackButton(false);
+  drawExtraButton();
 }
 
 }  // namespace vorpex

@@ -62,6 +62,12 @@ class BoardPainter {
   void drawOwnWordOffer(bool hot = false);
   // The offer's caption: "Accept this word", "Never show this word", or "".
   QString ownWordOfferCaption() const;
+  // The button right of "Enter", lit while the pointer is over it: "Hint"
+  // in play while hints are offered, "Share" in the results of a puzzle of
+  // the day; its place cleared otherwise.
+  void drawExtraButton(bool hot = false);
+  // Its caption now: "Hint", "Share" or "".
+  QString extraButtonCaption() const;
   // The results view: the five play commands switched off and erased, the
   // back button drawn.
   void showResultsControls();

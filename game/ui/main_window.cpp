@@ -234,6 +234,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (onOwnWordKey) onOwnWordKey();
     return;
   }
+  if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier && !pauseShown() && !menuShown()) {
+    if (onShareKey) onShareKey();
+    return;
+  }
   if (pauseShown() || menuShown()) {
     if (menuOrNoticeKey(*event)) return;
   } else if (onBoardKey && onBoardKey(*event)) {

@@ -103,6 +103,8 @@ class MainWindow : public QWidget {
   std::function<void()> onStatusKey;
   // F3 on the board: take the offer beside the message line.
   std::function<void()> onOwnWordKey;
+  // F4 on the board: "Share" of a puzzle of the day's results.
+  std::function<void()> onShareKey;
 
  protected:
   void changeEvent(QEvent* event) override;

@@ -36,6 +36,12 @@ void PointerTracking::boardMoved(double x, double y) {
     }
   }
 
+  ScreenBox& extra = boxes_.extraButton;
+  if (const bool inside = isInBox(extra, px, py) && !board_.extraButtonCaption().isEmpty(); inside != extra.isHot) {
+    board_.drawExtraButton(inside);
+    board_.refresh();
+  }
+
   if (!state_.gameActive && !state_.showingResults) return;
   if (state_.curLevelScore >= state_.targetScore) {
     ScreenBox& box = boxes_.progress;

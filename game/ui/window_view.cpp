@@ -62,6 +62,20 @@ void WindowView::showMeaning(const std::string& word) {
   board_.drawMeaningLine(QString::fromUtf8(lower + ": " + describeSense(lower, senses.front())));
 }
 
+std::string WindowView::meaningGloss(const std::string& word) {
+  const auto senses = word.empty() ? std::vector<Sense>{} : meanings_.lookUp(word);
+  if (senses.empty()) return {};
+  const Sense& sense = senses.front();
+  // Neither the word nor the form defined may give the answer away.
+  std::string gloss = sense.gloss;
+  for (const std::string& named : {asciiLower(word), asciiLower(sense.base)}) {
+    if (named.size() < 2) continue;
+    for (size_t at = asciiLower(gloss).find(named); at != std::string::npos; at = asciiLower(gloss).find(named, at + 3))
+      gloss.replace(at, named.size(), "...");
+  }
+  return "(" + std::string(partOfSpeechName(sense.partOfSpeech)) + ") " + gloss;
+}
+
 void WindowView::showMeanings(const std::string& word) {
   if (dialogsSuppressed_) return;
   const auto senses = meanings_.lookUp(word);

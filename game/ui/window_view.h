@@ -63,6 +63,7 @@ class WindowView : public GameView {
   std::string askPlayerName() override;
   void showBestScores(int table) override;
   void showMeanings(const std::string& word) override;
+  std::string meaningGloss(const std::string& word) override;
 
   // From now on the three dialogs above return at once without showing
   // (the name as "" ), for a program that is ending and must not wait.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,10 @@ class RecordingView : public GameView {
   }
   void showBestScores(int table) override { log("best scores " + std::to_string(table)); }
   void showMeanings(const std::string& word) override { log("meanings " + word); }
+  std::string meaningGloss(const std::string& word) override {
+    const auto it = glosses.find(word);
+    return it == glosses.end() ? std::string() : it->second;
+  }
 
   bool saw(const std::string& event) const { return std::find(events.begin(), events.end(), event) != events.end(); }
   void clear() {
@@ -109,6 +114,7 @@ class RecordingView : public GameView {
   std::vector<std::string> summaries;
   int summariesOverARunningClock = 0;  // a summary must never wait while time runs out
   std::deque<std::string> names;
+  std::map<std::string, std::string> glosses;  // meaningGloss's answers, by word
   bool countdownRunning = false;
 
  private:

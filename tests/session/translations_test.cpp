@@ -85,7 +85,7 @@ TEST(Translations, MessagesAreUtf8WithEachValueInsertedAsItStands) {
   const struct {
     Language language;
     const char* english;
-    std::initializer_list<std::string_view> values;
+    std::vector<std::string_view> values;
     std::string said;
   } cases[] = {
       {Language::english, "|1: cannot be locked: |2", {"/tmp/a|2b", "Busy"}, "/tmp/a|2b: cannot be locked: Busy"},

@@ -29,6 +29,17 @@ class MemoryFiles : public FileSystem {
     files[path] = bytes;
     return true;
   }
+  bool appendLine(const std::string& path, const std::string& line, std::string& problem) override {
+    if (refuseAppends) {
+      problem = path + ": cannot be written";
+      return false;
+    }
+    std::string& bytes = files[path];
+    if (!bytes.empty() && bytes.back() != '\n') bytes += '\n';
+    bytes += line + '\n';
+    return true;
+  }
+  bool refuseAppends = false;  // every appendLine fails
   std::vector<std::string> filesStartingWith(const std::string& prefix) override {
     std::vector<std::string> found;
     for (const auto& [path, bytes] : files)

@@ -55,10 +55,12 @@ class FixedPuzzles : public PuzzleMaker {
   void buildPuzzle(int32_t number) override {
     ++built;
     lastNumber = number;
+    numbers.push_back(number);
     fillPuzzle(state_, state_.boardWidth);
   }
   int built = 0;
   int32_t lastNumber = 0;  // -1 asks for a new puzzle, as every level start does
+  std::vector<int32_t> numbers;  // every number asked for, in order
 
  private:
   GameState& state_;

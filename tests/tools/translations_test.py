@@ -19,11 +19,12 @@ failures = []
 # Texts a language writes as English does: names, and words it shares.
 SAME_AS_ENGLISH = {"Arcade Vorpex", "OK", "Pause", "PAUSE"}
 SAME_IN = {
-    "da": {"Level"},
-    "de": {"Level", "Level 1", "Level 2", "Level 3", "Level 4", "Level |1. Score |2."},
+    "da": {"Level", "Hint"},
+    "de": {"Level", "Level 1", "Level 2", "Level 3", "Level 4", "Level |1. Score |2.", "April", "August", "November",
+           "September"},
     "fr": {"Options", "OPTIONS", "Score", "Score |1", "|1 points"},
-    "nb": set(),
-    "nl": {"Score", "Score |1", " %1 Letter %2/%3"},
+    "nb": {"Best", "Hint"},
+    "nl": {"Score", "Score |1", " %1 Letter %2/%3", "Hint"},
 }
 
 

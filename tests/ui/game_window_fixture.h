@@ -23,7 +23,8 @@ class FakeCommands : public ProgramCommands {
   void openHelp() override { ++helps; }
   void openOptions() override { ++options; }
   void saveAndExit() override { ++saves; }
-  int helps = 0, options = 0, saves = 0;
+  void shareDailyResult() override { ++shares; }
+  int helps = 0, options = 0, saves = 0, shares = 0;
 };
 
 // Types `name` into a name dialog and accepts every modal window.
