@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLayout>
 #include <QLabel>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -18,6 +19,7 @@
 #include "name_dialog.h"
 #include "options_dialog.h"
 #include "question_dialog.h"
+#include "statistics_window.h"
 #include "text_codec.h"
 #include "translations.h"
 
@@ -105,6 +107,11 @@ class CaptionFitTest : public GameWindowTest {
     state.curLevelScore = state.targetScore;
     view.drawProgressArea();
     session.showSolution();
+    // The puzzle of the day in everyday words: "Hint" in play, "Share" in its results.
+    state.preferences.words = WordChoice::everyday;
+    session.newDailyGame(dayNumber({2027, 3, 14}));
+    session.showSolution();
+    state.preferences.words = WordChoice::classic;
   }
 
   // The drawn dialogs, made over the window at its zoom.
@@ -117,6 +124,7 @@ class CaptionFitTest : public GameWindowTest {
       LevelSummaryDialog(kit, fromAnsi(text), &window);
     QuestionDialog(kit, &window);
     QuestionDialog(kit, &window, kUnknownWordListQuestionText, "everyday-klingon");
+    QuestionDialog(kit, &window, kClearStatisticsQuestionText);
     window.showPaused(true);
     window.showPaused(false);
   }
@@ -147,6 +155,9 @@ TEST_F(CaptionFitTest, EveryTextFitsItsBoxInEveryLanguageAtEveryZoom) {
 
       OptionsDialog options(state, &window);
       for (const std::string& cut : overflowsIn(options)) ADD_FAILURE() << cut;
+      StatisticsWindow statistics(HistoryRead{}, DailyRecord{}, 0, kit, &window);
+      statistics.show();  // laid out as the player sees it
+      for (const std::string& cut : overflowsIn(statistics)) ADD_FAILURE() << cut;
       NameDialog names(kit, MODE_TIMED, &window);
       for (const std::string& cut : overflowsIn(names)) ADD_FAILURE() << cut;
     }
