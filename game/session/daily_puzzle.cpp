@@ -56,10 +56,13 @@ std::string dateText(int32_t day) {
 
 std::string dailyShareText(int32_t day, const DailyResult& r) {
   // TRANSLATORS: the day's result, copied to paste anywhere: |1 the date, |2
-  // levels reached, |3 points, |4 words found of |5, |6 hints taken.
-  constexpr const char* kShared = N_("Arcade Vorpex, |1: |2 levels, |3 points, |4 of |5 words, |6 hints");
-  return translatedWith(kShared, {"|1", dateText(day), "|2", r.levels, "|3", r.score, "|4", r.wordsFound, "|5",
-                                  r.wordsTotal, "|6", r.hints});
+  // the levels reached ("4 levels"), |3 points, |4 words found of |5, |6 the
+  // hints taken ("2 hints").
+  constexpr const char* kShared = N_("Arcade Vorpex, |1: |2, |3 points, |4 of |5 words, |6");
+  const std::string levels = r.levels == 1 ? translated("1 level") : translatedWith("|1 levels", {"|1", r.levels});
+  const std::string hints = r.hints == 1 ? translated("1 hint") : translatedWith("|1 hints", {"|1", r.hints});
+  return translatedWith(
+      kShared, {"|1", dateText(day), "|2", levels, "|3", r.score, "|4", r.wordsFound, "|5", r.wordsTotal, "|6", hints});
 }
 
 }  // namespace vorpex

@@ -87,9 +87,13 @@ TEST(DailyPuzzle, TheResultToShareIsPlainTextInTheTextLanguage) {
   const DailyResult result{4, 312, 41, 52, 2};
   EXPECT_EQ(dailyShareText(kDay, result),
             "Arcade Vorpex, 14 March 2027: 4 levels, 312 points, 41 of 52 words, 2 hints");
+  EXPECT_EQ(dailyShareText(kDay, {1, 6, 1, 13, 1}),
+            "Arcade Vorpex, 14 March 2027: 1 level, 6 points, 1 of 13 words, 1 hint");
   setTextLanguage(Language::german);
   EXPECT_EQ(dailyShareText(kDay, result),
             "Arcade Vorpex, 14. M\xE4rz 2027: 4 Level, 312 Punkte, 41 von 52 W\xF6rtern, 2 Tipps");
+  EXPECT_EQ(dailyShareText(kDay, {1, 6, 1, 13, 1}),
+            "Arcade Vorpex, 14. M\xE4rz 2027: 1 Level, 6 Punkte, 1 von 13 W\xF6rtern, 1 Tipp");
   setTextLanguage(Language::spanish);
   EXPECT_EQ(dateText(dayNumber({2027, 1, 2})), "2 de enero de 2027");
   setTextLanguage(Language::english);

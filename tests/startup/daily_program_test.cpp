@@ -1,6 +1,8 @@
 // The puzzle of the day and the statistics through the whole program: the
 // same racks on two stores, once a day whatever the clock says, and each
 // finished game in the history the statistics window reads.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMessageBox>
 
 #include "calendar.h"
@@ -84,6 +86,22 @@ TEST_F(DailyProgramTest, TheSameDayDealsTheSameRacksOnTwoStoresOnceEachAndNoCloc
   ASSERT_EQ(program.start(), "");
   program.divertClick(kStatisticsMenuButton);
   EXPECT_EQ(shown, 1);
+}
+
+TEST_F(DailyProgramTest, ShareInTheDaysResultsCopiesItsPlainText) {
+  TempDir folder;
+  auto closer = answering(Qt::Key_Return);
+  Program program(dailyEnvironment(folder));
+  ASSERT_EQ(program.start(), "");
+  program.divertClick(kDailyMenuButton);
+  findAWord(program, 3);
+  program.session().showSolution();
+  ASSERT_TRUE(program.state().showingResults);
+  program.window().onShareKey();
+  const std::string total = std::to_string(program.state().tally.wordsTotal);
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+            "Arcade Vorpex, 14 March 2027: 1 level, 6 points, 1 of " + total + " words, 0 hints");
+  EXPECT_NE(program.window().painter().meaningShown().indexOf("Copied"), -1) << "said on the board";
 }
 
 }  // namespace

@@ -19,12 +19,12 @@ failures = []
 # Texts a language writes as English does: names, and words it shares.
 SAME_AS_ENGLISH = {"Arcade Vorpex", "OK", "Pause", "PAUSE"}
 SAME_IN = {
-    "da": {"Level", "Hint"},
+    "da": {"Level", "Hint", "1 hint", "|1 hints"},
     "de": {"Level", "Level 1", "Level 2", "Level 3", "Level 4", "Level |1. Score |2.", "April", "August", "November",
            "September"},
     "fr": {"Options", "OPTIONS", "Score", "Score |1", "|1 points"},
-    "nb": {"Best", "Hint"},
-    "nl": {"Score", "Score |1", " %1 Letter %2/%3", "Hint"},
+    "nb": {"Best", "Hint", "1 hint"},
+    "nl": {"Score", "Score |1", " %1 Letter %2/%3", "Hint", "1 hint", "|1 hints"},
 }
 
 
