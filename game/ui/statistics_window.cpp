@@ -41,7 +41,8 @@ StatisticsWindow::StatisticsWindow(const HistoryRead& history, const DailyRecord
                                    const DrawingKit& kit, QWidget* parent)
     : QDialog(parent), kit_(kit), zoom_(windowZoom(parent)), today_(today), daily_(daily) {
   setWindowTitle(translatedText("Statistics - Arcade Vorpex"));
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
   if (parent) setWindowIcon(parent->windowIcon());
   setAutoFillBackground(true);
   QPalette colours = palette();
@@ -100,7 +101,7 @@ void StatisticsWindow::build(const HistoryRead& history, const DailyRecord& dail
     outer->addWidget(label);
     lines_ << text;
   };
-  addLine(filled(N_("Levels reached: level 1 |1, level 2 |2, level 3 |3, level 4 |4"),
+  addLine(filled(N_("Games by the level reached: 1: |1, 2: |2, 3: |3, 4: |4"),
                  {number(s.levelsReached[1]), number(s.levelsReached[2]), number(s.levelsReached[3]),
                   number(s.levelsReached[4])}));
   addLine(filled(N_("Longest word found: |1"),
