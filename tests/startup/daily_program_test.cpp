@@ -72,9 +72,14 @@ TEST_F(DailyProgramTest, TheSameDayDealsTheSameRacksOnTwoStoresOnceEachAndNoCloc
   EXPECT_EQ(read.statistics.of(GameKind::daily).played, 2);
   EXPECT_EQ(read.damagedLines, 0);
   int shown = 0;
-  ModalCloser statistics([&shown](QWidget& modal) {
+  ModalCloser statistics([&shown, &read](QWidget& modal) {
     if (auto* window = dynamic_cast<StatisticsWindow*>(&modal)) {
       ++shown;
+      // The charts draw the history's figures.
+      const Statistics& s = read.statistics;
+      EXPECT_EQ(window->scoresChart().values(), std::vector<int64_t>(s.recentScores.begin(), s.recentScores.end()));
+      EXPECT_EQ(window->lengthsChart().values(),
+                std::vector<int64_t>(s.foundByLength.begin() + kShortestWord, s.foundByLength.end()));
       EXPECT_EQ(window->scoresChart().values().size(), 2u);
       EXPECT_TRUE(window->figureLines().join("\n").contains("Days in a row: 2 now, 2 at best"))
           << window->figureLines().join("\n").toStdString();
