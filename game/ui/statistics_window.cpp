@@ -109,7 +109,8 @@ void StatisticsWindow::build(const HistoryRead& history, const DailyRecord& dail
   addLine(
       filled(N_("Days in a row: |1 now, |2 at best"), {number(currentStreak(daily, today)), number(daily.bestStreak)}));
   if (s.games() == 0) addLine(translatedText("No game has been finished yet."));
-  if (history.damagedLines > 0)
+  if (history.damagedLines == 1) addLine(translatedText("1 damaged line of the history was skipped."));
+  if (history.damagedLines > 1)
     addLine(filled(N_("|1 damaged lines of the history were skipped."), {number(history.damagedLines)}));
   if (history.result == ReadResult::failed || history.result == ReadResult::tooLarge)
     addLine(translatedText("The history cannot be read; it is left as it is."));
