@@ -188,19 +188,13 @@ void GameSession::hintRequested() {
 }
 
 void GameSession::placeInSlots(const std::string& word) {
-  for (int k = 1; k <= state_.selCount; ++k)
-    state_.tileUsed(static_cast<size_t>(state_.selOrder(static_cast<size_t>(k)))) = 0;
-  state_.selCount = 0;
+  releaseSelection();
   for (const char letter : word) {
-    for (int tile = 1; tile <= state_.rackLength; ++tile) {
-      const auto t = static_cast<size_t>(tile);
-      if (state_.rack(t) == static_cast<uint8_t>(letter) && state_.tileUsed(t) == 0) {
-        state_.tileUsed(t) = 1;
-        state_.selCount += 1;
-        state_.selOrder(static_cast<size_t>(state_.selCount)) = static_cast<int16_t>(tile);
-        break;
-      }
-    }
+    const int tile = freeTileShowing(static_cast<uint8_t>(letter));
+    if (tile == 0) continue;
+    state_.tileUsed(static_cast<size_t>(tile)) = 1;
+    state_.selCount += 1;
+    state_.selOrder(static_cast<size_t>(state_.selCount)) = static_cast<int16_t>(tile);
   }
   view_.drawRack();
   view_.drawAnswerSlots();
@@ -434,11 +428,23 @@ bool GameSession::canEnter() const {
   return state_.gameActive && state_.selCount >= kShortestWord && state_.selCount <= state_.boardWidth;
 }
 
-void GameSession::clrClicked() {
-  if (!canClear()) return;
+void GameSession::releaseSelection() {
   for (int k = 1; k <= state_.selCount; ++k)
     state_.tileUsed(static_cast<size_t>(state_.selOrder(static_cast<size_t>(k)))) = 0;
   state_.selCount = 0;
+}
+
+int GameSession::freeTileShowing(uint8_t letter) const {
+  for (int tile = 1; tile <= state_.rackLength; ++tile) {
+    const auto t = static_cast<size_t>(tile);
+    if (state_.rack(t) == letter && state_.tileUsed(t) == 0) return tile;
+  }
+  return 0;
+}
+
+void GameSession::clrClicked() {
+  if (!canClear()) return;
+  releaseSelection();
   view_.drawRack();
   view_.drawAnswerSlots();
   view_.refresh();
@@ -513,12 +519,9 @@ bool GameSession::letterTyped(char letter) {
     view_.announce(letterNotTakenText(state_, letter));
     return false;
   }
-  for (int tile = 1; tile <= state_.rackLength; ++tile) {
-    const auto t = static_cast<size_t>(tile);
-    if (state_.rack(t) == wanted && state_.tileUsed(t) == 0) {
-      tileClicked(tile, BUTTON_LEFT);
-      return true;
-    }
+  if (const int tile = freeTileShowing(wanted); tile > 0) {
+    tileClicked(tile, BUTTON_LEFT);
+    return true;
   }
   view_.announce(letterNotTakenText(state_, letter));
   return false;

@@ -164,6 +164,10 @@ class GameSession {
   // The selection becomes `word`'s letters, each the first free tile
   // showing it.
   void placeInSlots(const std::string& word);
+  // Every picked tile back on the rack, nothing drawn.
+  void releaseSelection();
+  // The leftmost tile showing `letter` that is not picked; 0 when none.
+  int freeTileShowing(uint8_t letter) const;
   bool isSolutionWord(const std::string& word) const;
   // A word of the rack beyond the level's list that counts: a real word of
   // the wider list, or one the player accepted. Everyday words only.

@@ -11,6 +11,11 @@ namespace vorpex {
 
 bool hintsOffered(const GameState& state) { return takesBonusWords(state.wordList); }
 
+BoardExtra boardExtra(const GameState& state) {
+  if (state.showingResults) return state.dailyDay != 0 ? BoardExtra::share : BoardExtra::none;
+  return hintsOffered(state) ? BoardExtra::hint : BoardExtra::none;
+}
+
 int32_t hintStepsFor(const GameState& state, const std::string& word) {
   for (const HintedWord& hinted : state.hintedWords)
     if (hinted.word == word) return hinted.steps;

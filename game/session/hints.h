@@ -25,6 +25,12 @@ constexpr int32_t hintedPoints(int letters, int32_t steps) {
 // words the game is as it always was.
 bool hintsOffered(const GameState& state);
 
+// What the board's button right of "Enter" is now: "Hint" with a list that
+// has hints (drawn with the level's board, before the level is in play),
+// "Share" in the results of a puzzle of the day, else nothing.
+enum class BoardExtra { none, hint, share };
+BoardExtra boardExtra(const GameState& state);
+
 // The steps already taken about `word` in this level (0 when none).
 int32_t hintStepsFor(const GameState& state, const std::string& word);
 

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "board_items.h"
+#include "hints.h"
 
 namespace vorpex {
 
@@ -38,7 +39,7 @@ BoardController::BoardController(MainWindow& window, GameState& state, GameSessi
   window_.onStatusKey = [this] { session_.statusRequested(); };
   window_.onOwnWordKey = [this] { session_.ownWordChosen(); };
   window_.onShareKey = [this] {
-    if (state_.showingResults && state_.dailyDay != 0) commands_.shareDailyResult();
+    if (boardExtra(state_) == BoardExtra::share) commands_.shareDailyResult();
   };
   DrawnItems& items = window_.boardWidget().items();
   items.describe = [this] {
@@ -79,8 +80,8 @@ void BoardController::boardPressed(int button, double x, double y) {
     return;
   }
 
-  if (inside(boxes.extraButton, x, y) && !window_.painter().extraButtonCaption().isEmpty()) {
-    if (state_.showingResults) {
+  if (inside(boxes.extraButton, x, y) && boardExtra(state_) != BoardExtra::none) {
+    if (boardExtra(state_) == BoardExtra::share) {
       commands_.shareDailyResult();
     } else {
       session_.hintRequested();

@@ -1,5 +1,6 @@
 #include "board_items.h"
 
+#include "hints.h"
 #include "spoken_texts.h"
 #include "text_codec.h"
 #include "text_resources.h"
@@ -68,9 +69,10 @@ std::vector<DrawnItem> describeBoard(const BoardBoxes& boxes, const GameState& s
     all.push_back(item);
   }
   if (const QString extra = painter.extraButtonCaption(); !extra.isEmpty()) {
-    DrawnItem item = button(state.showingResults ? kShareItem : kHintItem, extra, boxes.extraButton,
-                            state.showingResults || session.hintOffered(), items);
-    item.description = state.showingResults ? QStringLiteral("F4") : QStringLiteral("?");
+    const bool share = boardExtra(state) == BoardExtra::share;
+    DrawnItem item =
+        button(share ? kShareItem : kHintItem, extra, boxes.extraButton, share || session.hintOffered(), items);
+    item.description = share ? QStringLiteral("F4") : QStringLiteral("?");
     all.push_back(item);
   }
   if (!state.bonusWords.empty() || !state.hintedWords.empty())

@@ -231,9 +231,15 @@ void BoardPainter::drawOwnWordOffer(bool hot) {
 }
 
 QString BoardPainter::extraButtonCaption() const {
-  if (state_.showingResults) return state_.dailyDay != 0 ? translatedText("Share") : QString();
-  // Drawn with the level's board, before the level is in play.
-  return hintsOffered(state_) ? translatedText("Hint") : QString();
+  switch (boardExtra(state_)) {
+    case BoardExtra::hint:
+      return translatedText("Hint");
+    case BoardExtra::share:
+      return translatedText("Share");
+    case BoardExtra::none:
+      break;
+  }
+  return {};
 }
 
 void BoardPainter::drawExtraButton(bool hot) {
